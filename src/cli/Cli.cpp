@@ -1,0 +1,124 @@
+#include "Cli.h"
+
+#include "FriendCommands.h"
+#include "settings/SettingsFile.h"
+
+#include <functional>
+#include <map>
+
+namespace zelmora::cli {
+
+namespace {
+
+constexpr std::string_view UsageText =
+    "Usage: zelmora-cli [--data-dir DIR] [--today YYYY-MM-DD] [--lang en|fr] COMMAND\n"
+    "\n"
+    "Commands:\n"
+    "  list                        every friend, LAST-NAME FIRST-NAME, in table order\n"
+    "  add FIELD=VALUE... [--allow-duplicate]\n"
+    "                              adds a friend; FIELD is one of Nom, Prenom, Adresse1,\n"
+    "                              Adresse2, Code, Ville, Etat, Pays, Telephone, Portable,\n"
+    "                              Anniversaire, Fete, Date1, Raison1, Date2, Raison2, Www,\n"
+    "                              Mail, Notes; dates are written dd/mm/yyyy\n"
+    "  delete \"LAST-NAME FIRST-NAME\"\n"
+    "                              deletes the first friend listed with that name\n"
+    "\n"
+    "Options:\n"
+    "  --data-dir DIR   the folder holding Zelmor.dta and Zelmor.reg\n"
+    "  --today DATE     the date taken as today\n"
+    "  --lang en|fr     the language of messages and texts (default: the program's setting)\n";
+
+using Command = std::function<int(const CliContext&, Arguments)>;
+
+const std::map<std::string, Command, std::less<>>& commands()
+{
+    static const std::map<std::string, Command, std::less<>> table = {
+        {"list", listCommand},
+        {"add", addCommand},
+        {"delete", deleteCommand},
+    };
+    return table;
+}
+
+struct GlobalOptions {
+    std::optional<std::filesystem::path> dataFolder;
+    std::optional<Language> language;
+    std::optional<LocalDate> today;
+    std::size_t commandIndex = 0;
+};
+
+// Reads the options before the command; a message (and nothing) for a bad one.
+std::optional<GlobalOptions> parseGlobalOptions(const std::vector<std::string>& arguments, std::string& problem)
+{
+    GlobalOptions options;
+    std::size_t i = 0;
+    for (; i < arguments.size() && arguments[i].starts_with("--"); ++i) {
+        std::string name = arguments[i];
+        std::optional<std::string> value;
+        if (const std::size_t equals = name.find('='); equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        }
+        if (!value) {
+            problem = name + " needs a value";
+            return std::nullopt;
+        }
+        if (name == "--data-dir") {
+            options.dataFolder = *value;
+        } else if (name == "--lang" && (*value == "en" || *value == "fr")) {
+            options.language = *value == "fr" ? Language::French : Language::English;
+        } else if (name == "--lang") {
+            problem = "--lang takes en or fr, not '" + *value + "'";
+            return std::nullopt;
+        } else if (name == "--today" && (options.today = parseIsoDate(*value))) {
+        } else if (name == "--today") {
+            problem = "--today takes a date written YYYY-MM-DD, not '" + *value + "'";
+            return std::nullopt;
+        } else {
+            problem = "unknown option " + name;
+            return std::nullopt;
+        }
+    }
+    options.commandIndex = i;
+    return options;
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+           const CliEnvironment& environment)
+{
+    if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "help")) {
+        out << UsageText;
+        return Success;
+    }
+    std::string problem;
+    const std::optional<GlobalOptions> options = parseGlobalOptions(arguments, problem);
+    if (!options || options->commandIndex >= arguments.size()) {
+        err << "zelmora-cli: " << (options ? "no command given" : problem) << "\n\n" << UsageText;
+        return UsageError;
+    }
+    const auto command = commands().find(arguments[options->commandIndex]);
+    if (command == commands().end()) {
+        err << "zelmora-cli: unknown command '" << arguments[options->commandIndex] << "'\n\n" << UsageText;
+        return UsageError;
+    }
+
+    const std::filesystem::path dataFolder =
+        options->dataFolder.value_or(DataFolder(environment.programFolder, environment.environment));
+    const SettingsFile settings(dataFolder / SettingsFileName, environment.writer);
+    const Language language = options->language.value_or(
+        settings.peek().value_or(ProgramOptions{}).Langue);
+    const SystemClock systemClock;
+    const FixedClock fixedClock(options->today.value_or(LocalDate{}));
+    const Clock& clock = options->today ? static_cast<const Clock&>(fixedClock) : systemClock;
+
+    const CliContext context{dataFolder, language, clock, environment, out, err};
+    const Arguments commandArguments(arguments.begin() + static_cast<std::ptrdiff_t>(options->commandIndex) + 1,
+                                     arguments.end());
+    return command->second(context, commandArguments);
+}
+
+} // namespace zelmora::cli

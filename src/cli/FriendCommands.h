@@ -1,0 +1,12 @@
+#pragma once
+// The commands that read and change the friend table: list, add, delete.
+
+#include "CliContext.h"
+
+namespace zelmora::cli {
+
+int listCommand(const CliContext& context, Arguments arguments);
+int addCommand(const CliContext& context, Arguments arguments);
+int deleteCommand(const CliContext& context, Arguments arguments);
+
+} // namespace zelmora::cli

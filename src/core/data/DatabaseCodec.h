@@ -1,0 +1,32 @@
+#pragma once
+// The bytes of the database file: the header field (version tag, five option digits,
+// friend count) followed by nineteen fields per friend.
+
+#include "data/DisplayOptions.h"
+#include "data/FriendTable.h"
+
+#include <string>
+#include <string_view>
+
+namespace zelmora {
+
+inline constexpr std::string_view CurrentVersionTag = "v3.0";
+
+// The whole file, in the current version.
+std::string encodeDatabase(const FriendTable& table, const DisplayOptions& options);
+
+enum class DecodeStatus { Loaded, NewerVersion, Damaged };
+
+// What a read keeps for the next save, besides the friends and options it fills in.
+struct DecodedHeader {
+    std::string fileVersion; // the four-character tag read; empty when none was read
+    DisplayOptions kept;     // option digits as read, 0 for those the file lacks
+};
+
+// Fills `table` (slots 1 to FriendCount) and `options` from the file's bytes, as the
+// load does: a newer version leaves both untouched; a damaged file leaves an empty table
+// and the first option groups reset.
+DecodeStatus decodeDatabase(std::string_view bytes, FriendTable& table, DisplayOptions& options,
+                            DecodedHeader& header);
+
+} // namespace zelmora

@@ -1,0 +1,67 @@
+#pragma once
+// Zelmor.dta on disk: the load at start-up and the save at shutdown, with what the load
+// keeps (version tag, option digits, whether the file was damaged) for the save.
+
+#include "data/DatabaseCodec.h"
+#include "platform/FileWriter.h"
+#include "platform/MessageAsker.h"
+#include "settings/LangText.h"
+
+#include <filesystem>
+#include <string>
+
+namespace zelmora {
+
+enum class LoadStatus {
+    Loaded,       // the friends were read
+    Created,      // there was no file; an empty one was created
+    Missing,      // there was no file, and none was asked for
+    NewerVersion, // written by a later version: nothing read, never overwritten
+    Damaged,      // unreadable: empty table; the file is kept aside before any save
+    CannotCreate, // there was no file and the folder refused a new one
+};
+
+struct LoadResult {
+    LoadStatus status = LoadStatus::Loaded;
+    std::string message; // for the user, Windows-1252, empty when there is nothing to say
+};
+
+enum class SaveOutcome {
+    Saved,
+    NothingToSave,
+    FailedQuitAnyway, // the user answered OK to the quit-anyway question
+    FailedStayOpen,   // the user answered Cancel: the data is still unsaved
+};
+
+class DatabaseFile {
+public:
+    enum class WhenMissing { Create, LeaveMissing };
+
+    DatabaseFile(std::filesystem::path path, const FileWriter& writer) : m_path(std::move(path)), m_writer(writer) {}
+
+    const std::filesystem::path& path() const { return m_path; }
+    const std::string& FileVersion() const { return m_header.fileVersion; }
+
+    // Reads the file into the table and options (and sorts the table), or creates it.
+    LoadResult LoadDatabase(FriendTable& table, DisplayOptions& options, Language language,
+                            WhenMissing whenMissing = WhenMissing::Create);
+
+    // Writes table and options as the current version. A damaged file is first copied aside
+    // (the copy's name is left in `keptCopy`); a newer version is never written.
+    FileStatus write(const FriendTable& table, const DisplayOptions& options, std::filesystem::path* keptCopy = nullptr);
+
+    // The shutdown save: writes when anything changed, and asks whether to quit anyway
+    // when the write fails.
+    SaveOutcome SaveDatabase(FriendTable& table, const DisplayOptions& options, MessageAsker& asker, Language language);
+
+private:
+    bool isNewerVersion() const;
+    FileStatus keepDamagedCopy(std::filesystem::path& copy) const;
+
+    std::filesystem::path m_path;
+    const FileWriter& m_writer;
+    DecodedHeader m_header;
+    bool m_damaged = false;
+};
+
+} // namespace zelmora

@@ -1,0 +1,139 @@
+#include "data/DateText.h"
+
+#include <array>
+#include <limits>
+
+namespace zelmora {
+
+namespace {
+
+// Characters from..from+count-1 (1-based), as far as the text reaches.
+std::string_view chars(std::string_view text, std::size_t from, std::size_t count)
+{
+    return from - 1 < text.size() ? text.substr(from - 1, count) : std::string_view{};
+}
+
+std::string_view cut10(std::string_view text) { return text.substr(0, 10); }
+
+std::string twoDigits(int value)
+{
+    const std::string text = "0" + NumToText(value);
+    return text.substr(text.size() - 2);
+}
+
+} // namespace
+
+std::string NumToText(std::int32_t value) { return std::to_string(value); }
+
+std::int32_t TextToNum(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && text[pos] == ' ') {
+        ++pos;
+    }
+    std::int32_t value = 0;
+    constexpr std::int32_t limit = std::numeric_limits<std::int32_t>::max();
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
+        const int digit = text[pos] - '0';
+        if (value > (limit - digit) / 10) {
+            break; // one more digit would leave the 32-bit range
+        }
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+DateKey DateToKey(std::string_view date)
+{
+    date = cut10(date);
+    std::string key;
+    key.append(chars(date, 7, 4)).append(chars(date, 4, 2)).append(chars(date, 1, 2));
+    return DateKey(key);
+}
+
+DateText KeyToDate(std::string_view key)
+{
+    key = cut10(key);
+    std::string date;
+    date.append(chars(key, 7, 2)).append("/").append(chars(key, 5, 2)).append("/").append(chars(key, 1, 4));
+    return DateText(date);
+}
+
+DateKey NextOccurrenceKey(std::string_view date, std::string_view todayKey)
+{
+    date = cut10(date);
+    todayKey = cut10(todayKey);
+    std::int32_t year = 0;
+    if (date != EmptyDateText) {
+        year = TextToNum(chars(todayKey, 1, 4));
+        const auto todayMonth = static_cast<std::uint8_t>(TextToNum(chars(todayKey, 5, 2)));
+        const auto dateMonth = static_cast<std::uint8_t>(TextToNum(chars(date, 4, 2)));
+        if (dateMonth < todayMonth) {
+            ++year;
+        }
+    }
+    std::string key = NumToText(year);
+    key.append(chars(date, 4, 2)).append(chars(date, 1, 2));
+    return DateKey(key);
+}
+
+std::uint16_t AgeInYears(std::string_view dateKey, std::string_view occurrenceKey)
+{
+    return static_cast<std::uint16_t>(TextToNum(chars(cut10(occurrenceKey), 1, 4))
+                                      - TextToNum(chars(cut10(dateKey), 1, 4)));
+}
+
+bool IsLeapYear(std::uint16_t year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+
+std::int32_t DayNumber(std::string_view key)
+{
+    static constexpr std::array<std::int32_t, 13> daysBeforeMonth = {0,   0,   31,  59,  90,  120, 151,
+                                                                     181, 212, 243, 273, 304, 334};
+    key = cut10(key);
+    const auto year = static_cast<std::uint16_t>(TextToNum(chars(key, 1, 4)));
+    const auto month = static_cast<std::uint16_t>(TextToNum(chars(key, 5, 2)));
+    const auto day = static_cast<std::uint16_t>(TextToNum(chars(key, 7, 2)));
+    if (year == 0 && month == 0) {
+        return day;
+    }
+    const std::int32_t yearDays = static_cast<std::int32_t>(146097LL * year / 400);
+    const std::int32_t beforeMonth = month <= 12 ? daysBeforeMonth[month] : 0;
+    const std::int32_t leapDay = IsLeapYear(year) && month > 2 ? 1 : 0;
+    return yearDays + day + 31 + beforeMonth + leapDay;
+}
+
+std::optional<DateText> MaskedDate(std::string_view typed)
+{
+    if (typed.empty()) {
+        return DateText(EmptyDateText);
+    }
+    constexpr std::size_t widths[3] = {2, 2, 4};
+    std::string masked;
+    for (std::size_t group = 0; group < 3; ++group) {
+        const std::size_t slash = typed.find('/');
+        const std::string_view digits = group < 2 ? typed.substr(0, slash) : typed;
+        if ((group < 2 && slash == std::string_view::npos) || digits.size() > widths[group]
+            || digits.find_first_not_of("0123456789") != std::string_view::npos) {
+            return std::nullopt;
+        }
+        masked.append(widths[group] - digits.size(), ' ').append(digits);
+        if (group < 2) {
+            masked += '/';
+            typed.remove_prefix(slash + 1);
+        }
+    }
+    return DateText(masked);
+}
+
+DateKey MakeDateKey(int year, int month, int day)
+{
+    return DateKey(NumToText(year) + twoDigits(month) + twoDigits(day));
+}
+
+DateKey TodayKey(const Clock& clock)
+{
+    const LocalDate today = clock.today();
+    return MakeDateKey(today.year, today.month, today.day);
+}
+
+} // namespace zelmora

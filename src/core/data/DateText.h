@@ -1,0 +1,43 @@
+#pragma once
+// Dates as the card holds them: the ten-character text "dd/mm/yyyy" typed into a mask,
+// never validated, and the small arithmetic the reminder builds on. Every rule works on
+// the characters as they stand.
+
+#include "data/ShortText.h"
+#include "platform/Clock.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zelmora {
+
+using DateText = ShortText<10>;
+using DateKey = ShortText<10>; // yyyymmdd, compared as text
+
+// The text of an untouched date mask.
+inline constexpr std::string_view EmptyDateText = "  /  /    ";
+
+// Decimal text of a number, "-" for a negative one, no padding.
+std::string NumToText(std::int32_t value);
+// Leading blanks skipped, then digits up to the first non-digit; never fails.
+std::int32_t TextToNum(std::string_view text);
+
+DateKey DateToKey(std::string_view date);
+DateText KeyToDate(std::string_view key);
+DateKey NextOccurrenceKey(std::string_view date, std::string_view todayKey);
+std::uint16_t AgeInYears(std::string_view dateKey, std::string_view occurrenceKey);
+std::int32_t DayNumber(std::string_view key);
+bool IsLeapYear(std::uint16_t year);
+
+// What the card's date mask makes of typed text: up to two digits, "/", up to two
+// digits, "/", up to four digits, each group padded with leading blanks ("5/12/1980"
+// gives " 5/12/1980"); an empty text is the empty date. Nothing for anything else.
+std::optional<DateText> MaskedDate(std::string_view typed);
+
+// NumToText(year), then month and day as two digits each.
+DateKey MakeDateKey(int year, int month, int day);
+DateKey TodayKey(const Clock& clock);
+
+} // namespace zelmora

@@ -1,0 +1,92 @@
+#include "data/FieldCodec.h"
+
+#include <array>
+
+namespace zelmora {
+
+namespace {
+
+// The key is "tkzq"; byte j of a text takes key character (j + 3) mod 4.
+constexpr std::array<char, 4> KeyByPosition = {'q', 't', 'k', 'z'};
+
+void scrambleInto(char* out, std::string_view text)
+{
+    for (std::size_t j = 0; j < text.size(); ++j) {
+        out[j] = static_cast<char>(text[j] ^ KeyByPosition[j % 4]);
+    }
+}
+
+} // namespace
+
+std::string Scramble(std::string_view text)
+{
+    std::string out(text.size(), '\0');
+    scrambleInto(out.data(), text);
+    return out;
+}
+
+std::string LengthDigits(std::uint16_t length)
+{
+    std::string digits(5, '0');
+    for (std::size_t i = 5; i-- > 0 && length > 0; length /= 10) {
+        digits[i] = static_cast<char>('0' + length % 10);
+    }
+    return digits;
+}
+
+void WriteField(std::string& out, std::string_view value)
+{
+    const std::size_t start = out.size();
+    out.resize(start + 5 + value.size());
+    scrambleInto(out.data() + start, LengthDigits(static_cast<std::uint16_t>(value.size())));
+    scrambleInto(out.data() + start + 5, value);
+}
+
+std::optional<std::string_view> FieldReader::nextScrambledValue()
+{
+    if (m_bytes.size() - m_pos < 5) {
+        return std::nullopt;
+    }
+    std::uint32_t length = 0;
+    for (std::size_t j = 0; j < 5; ++j) {
+        const char digit = static_cast<char>(m_bytes[m_pos + j] ^ KeyByPosition[j % 4]);
+        if (digit < '0' || digit > '9') {
+            return std::nullopt;
+        }
+        length = length * 10 + static_cast<std::uint32_t>(digit - '0');
+    }
+    length = static_cast<std::uint16_t>(length); // the length is held in 16 bits
+    m_pos += 5;
+    if (m_bytes.size() - m_pos < length) {
+        return std::nullopt;
+    }
+    const std::string_view value = m_bytes.substr(m_pos, length);
+    m_pos += length;
+    return value;
+}
+
+std::optional<std::string> FieldReader::ReadField()
+{
+    const auto scrambled = nextScrambledValue();
+    if (!scrambled) {
+        return std::nullopt;
+    }
+    return Scramble(*scrambled);
+}
+
+bool FieldReader::ReadField(ShortTextRef target)
+{
+    const auto scrambled = nextScrambledValue();
+    if (!scrambled) {
+        return false;
+    }
+    std::array<char, 255> plain;
+    const std::string_view kept = scrambled->substr(0, target.capacity());
+    scrambleInto(plain.data(), kept);
+    target.assign({plain.data(), kept.size()});
+    return true;
+}
+
+bool FieldReader::SkipField() { return nextScrambledValue().has_value(); }
+
+} // namespace zelmora

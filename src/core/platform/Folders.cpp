@@ -1,0 +1,71 @@
+#include "platform/Folders.h"
+
+#include "platform/FileWriter.h"
+
+#include <cstdlib>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace zelmora {
+
+namespace fs = std::filesystem;
+
+fs::path ProgramFolder()
+{
+#ifdef _WIN32
+    wchar_t buffer[MAX_PATH * 4];
+    const DWORD length = GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(std::size(buffer)));
+    return fs::path(std::wstring(buffer, length)).parent_path();
+#else
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::current_path() : executable.parent_path();
+#endif
+}
+
+std::string systemEnvironment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+fs::path DataFolder(const fs::path& programFolder, const EnvironmentLookup& environment)
+{
+    std::error_code error;
+    if (fs::exists(programFolder / DatabaseFileName, error) || fs::exists(programFolder / SettingsFileName, error)) {
+        return programFolder;
+    }
+#ifdef _WIN32
+    const std::string appData = environment("APPDATA");
+    if (!appData.empty()) {
+        return fs::path(appData) / "Zelmora";
+    }
+    return programFolder;
+#else
+    const std::string dataHome = environment("XDG_DATA_HOME");
+    if (!dataHome.empty() && fs::path(dataHome).is_absolute()) {
+        return fs::path(dataHome) / "zelmora";
+    }
+    const std::string home = environment("HOME");
+    return fs::path(home.empty() ? "." : home) / ".local" / "share" / "zelmora";
+#endif
+}
+
+std::optional<std::string> ensureFolder(const fs::path& folder)
+{
+    std::error_code error;
+    if (fs::is_directory(folder, error)) {
+        return std::nullopt;
+    }
+    fs::create_directories(folder, error);
+    if (error) {
+        return "cannot create the folder " + folder.string() + ": " + error.message();
+    }
+    fs::permissions(folder, fs::perms::owner_all, error); // the address book is private
+    return std::nullopt;
+}
+
+} // namespace zelmora

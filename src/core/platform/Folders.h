@@ -1,0 +1,29 @@
+#pragma once
+// Where the program and its two files live.
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace zelmora {
+
+inline constexpr const char* DatabaseFileName = "Zelmor.dta";
+inline constexpr const char* SettingsFileName = "Zelmor.reg";
+
+// The folder of the running executable.
+std::filesystem::path ProgramFolder();
+
+// Looks up an environment variable; empty when unset.
+using EnvironmentLookup = std::function<std::string(const char* name)>;
+std::string systemEnvironment(const char* name);
+
+// The folder holding Zelmor.dta and Zelmor.reg: the program folder when it already holds
+// one of them (a portable copy), otherwise the user's own data folder.
+std::filesystem::path DataFolder(const std::filesystem::path& programFolder,
+                                 const EnvironmentLookup& environment = systemEnvironment);
+
+// Creates the folder (private to the user) when it does not exist yet; the reason on failure.
+std::optional<std::string> ensureFolder(const std::filesystem::path& folder);
+
+} // namespace zelmora

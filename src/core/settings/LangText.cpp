@@ -1,0 +1,205 @@
+#include "settings/LangText.h"
+
+#include "data/Cp1252.h"
+
+#include <array>
+#include <cstddef>
+
+namespace zelmora {
+
+namespace {
+
+// A language text, written in UTF-8 in this file and turned into Windows-1252 by the
+// compiler: a character the code page cannot hold, or a text over 120 characters,
+// does not compile.
+class TableText {
+public:
+    consteval TableText(const char* utf8)
+    {
+        const std::string_view source(utf8);
+        std::size_t pos = 0;
+        while (pos < source.size()) {
+            const long codePoint = cp1252::decodeUtf8(source, pos);
+            if (codePoint < 0) {
+                throw "invalid UTF-8 in a language text";
+            }
+            const int byte = cp1252::toByte(static_cast<char32_t>(codePoint));
+            if (byte < 0) {
+                throw "a language text holds a character Windows-1252 cannot hold";
+            }
+            if (m_size == m_bytes.size()) {
+                throw "a language text is longer than 120 characters";
+            }
+            m_bytes[m_size++] = static_cast<char>(byte);
+        }
+    }
+    constexpr std::string_view view() const { return {m_bytes.data(), m_size}; }
+
+private:
+    std::array<char, 120> m_bytes{};
+    std::size_t m_size = 0;
+};
+
+struct LangPair {
+    std::uint16_t number;
+    TableText english;
+    TableText french;
+};
+
+constexpr LangPair Pairs[] = {
+    {0, "Dates to celebrate", "Dates à souhaiter"},
+    {1, "Friends Data", "Fiches Amis"},
+    {2, "Options / Help", "Options / Aide"},
+    {3, "Sort/&Name", "Tri/&Nom"},
+    {4, "Sort/&Day", "Tri/&Date"},
+    {5, "&New Name", "&Nouveau Nom"},
+    {6, "&Delete Name", "&Supprime Nom"},
+    {7, "Last Name", "Nom"},
+    {8, "First Name", "Prénom"},
+    {9, "Address", "Adresse"},
+    {10, "ZIP Code", "Code postal"},
+    {11, "City", "Ville"},
+    {12, "Country", "Pays"},
+    {13, "Phone Number", "N° Téléphone"},
+    {14, "Birthday", "Date Anniversaire"},
+    {15, "Saint's day", "Date Fête"},
+    {16, "Date #1", "Date n°1"},
+    {17, "Reason #1", "Raison n°1"},
+    {18, "Date #2", "Date n°2"},
+    {19, "Reason #2", "Raison n°2"},
+    {20, "Notes", "Notes"},
+    {21, "&OK", "&Valide"},
+    {22, "&Cancel", "&Annule"},
+    {23, "Sort Dates to celebrate", "Classement des Dates à souhaiter"},
+    {24, "by Date", "par Date"},
+    {25, "by Person", "par Personne"},
+    {26, "Check for Dates to celebrate", "Surveillance des Dates"},
+    {27, "within One Month", "d'ici à Un Mois"},
+    {28, "within Two Weeks", "d'ici à Deux Semaines"},
+    {29, "within One Week", "d'ici à Une Semaine"},
+    {30, "Save Friends Data to a &Text file", "Sauvegarde des données dans un fichier &Texte"},
+    {31, "Zelmora program options", "Options du programme Zelmora"},
+    {32, "Automatic launch at Windows startup", "Lancement automatique au démarrage de Windows"},
+    {33, "Add in Tray Icon", "Ajout dans la Tray Icon"},
+    {34, "&Help", "&Aide"},
+    {35, "&About", "à &propos"},
+    {36, "Warning :", "Avertissement :"},
+    // The About box notice, one line per pair; the French wording needs more lines.
+    {37, "Zelmora is protected by copyright law and international treaties.",
+     "Zelmora est protégé par la loi sur le droit d'auteur"},
+    {38, "", "et par les conventions internationales."},
+    {39, "You may use and copy it free of charge for your own personal,",
+     "Vous pouvez l'utiliser et le copier gratuitement pour votre"},
+    {40, "non-commercial use, provided that it is passed on whole and",
+     "usage personnel et non commercial, à condition de le transmettre"},
+    {41, "unchanged, together with this notice.", "complet et sans modification, accompagné de cet avertissement."},
+    {42, "", "Il est interdit de le vendre ou de le joindre à un produit"},
+    {43, "Selling it or bundling it with another product is not allowed.", "commercial sans autorisation."},
+    {44, "Zelmora is provided as is, without warranty of any kind.",
+     "Zelmora est fourni tel quel, sans aucune garantie d'aucune sorte."},
+    {45, "You use it at your own risk.", "Vous l'utilisez à vos propres risques ; l'auteur ne saurait"},
+    {46, "", "être tenu pour responsable d'une perte de données."},
+    {47, "Your comments and suggestions are welcome:", "Vos remarques et suggestions sont les bienvenues :"},
+    {48, "please write to the author of Zelmora at this", "écrivez à l'auteur de Zelmora à cette adresse"},
+    {49, "Internet e-mail address :", "de courrier électronique Internet :"},
+    {50, "About Zelmora", "A propos de Zelmora"},
+    {51, "Zelmora Options", "Options de Zelmora"},
+    {52, "&Quit", "&Quitter"},
+    {53, "Buttons design", "Forme des boutons"},
+    {54, "\"Rounded\" buttons", "Boutons \"arrondis\""},
+    {55, "\"Right angle\" buttons", "Boutons aux angles droits"},
+    {56, "Graphical background", "Interface graphique"},
+    {57, "Standard gray background", "Fond gris standard"},
+    {58, "Sahara #1 background", "Fond Sahara n°1"},
+    {59, "Sahara #2 background", "Fond Sahara n°2"},
+    {60, "Spotty background", "Fond moucheté"},
+    {61, "Road background", "Fond Route"},
+    {62, "Puzzle background", "Fond Puzzle"},
+    {63, "Wallpaper background", "Fond Tapisserie"},
+    {64, "(Dates : dd/mm/yyyy)", "(Dates : jj/mm/aaaa)"},
+    {65, "or visit my Internet site :", "ou visitez mon site Internet :"},
+    {66, "Do you really want to delete ", "Voulez-vous vraiment supprimer "},
+    {67, " from your database ?", " de votre base de données ?"},
+    {68, "Impossible to save the configuration file... Quit anyway ?",
+     "Impossible de sauvegarder le fichier de configuration... Quitter quand-même ?"},
+    {69, "Configuration file corrupted...", "Fichier de configuration corrompu..."},
+    {70, "Database file adapted for Zelmora ", "Fichier de données adapté à Zelmora "},
+    {71, "Database file corrupted...", "Fichier de données corrompu..."},
+    {72, "Impossible to save the database... Quit anyway ?",
+     "Impossible de sauvegarder le fichier de données... Quitter quand-même ?"},
+    {73, "Before, validate or cancel the modifications for current data ?",
+     "Auparavant, valider ou annuler les modifications sur la fiche actuelle ?"},
+    {74, "Impossible to save file FRIENDS.TXT", "Impossible de sauvegarder le fichier FRIENDS.TXT"},
+    {75, " years)", " ans)"},
+    {76, "Mobile Phone number", "N° Téléphone portable"},
+    {77, "Friends' List", "Liste des Amis"},
+    {78, "Other Date", "Autre Date"},
+    {79, "Save Friends Data to a &HTML file", "Sauvegarde des données dans un fichier &HTML"},
+    {80, "If Date to celebrate today...", "Si Date à souhaiter aujourd'hui..."},
+    {81, "List of Zelmora", "Liste de Zelmora"},
+    {82, "File of Zelmora", "Fiches de Zelmora"},
+    {83, "Back to the List of Zelmora", "Retour à la Liste de Zelmora"},
+    {84, "Page made with Zelmora", "Page réalisée avec Zelmora"},
+    {85, "(freeware)", "(gratuitiel)"},
+    {86, "Internet Site", "Site Internet"},
+    {87, "State", "Etat"},
+    {88, "Export data", "Export données"},
+    {89, "Save", "Sauvegarde"},
+    {90, "Save only", "Sauvegarde seulement"},
+    {91, "Save and open associated program", "Sauvegarde et ouvre programme associé"},
+    {92, "Highlight text with red color", "Mettre en évidence l'affichage en rouge"},
+    {93, "Leave text with black color", "Laisser l'affichage en noir"},
+    {170, "This name already exists in your database. Keep the new copy anyway ?",
+     "Ce nom existe déjà dans votre base de données. Garder le doublon quand-même ?"},
+    {171, "Optional Information", "Information facultative"},
+    {172, "Show Age (n years)", "Affiche Age (n ans)"},
+    {173, "Show Countdown (n days)", "Affiche Compte à rebours (n jours)"},
+    {174, "Do not show anything", "N'affiche rien"},
+    {175, "Birthday", "Anniversaire"},
+    {176, "Saint's day", "Fête"},
+    {177, " days)", " jours)"},
+    {178, "Friend's Card", "Fiche Ami"},
+    {179, "&Print all Friends' Cards", "&Imprimer toutes les Fiches Amis"},
+    {lang::CannotCreateDatabase, "Impossible to create the database file in this folder: ",
+     "Impossible de créer le fichier de données dans ce dossier : "},
+    {lang::DamagedFileKept, "The damaged database file was kept as ",
+     "Le fichier de données endommagé a été conservé sous le nom "},
+    {lang::TableFull, "Your database is full: it already holds 1000 friends.",
+     "Votre base de données est pleine : elle contient déjà 1000 amis."},
+    {lang::CharacterNotStorable, "This character cannot be stored: ", "Ce caractère ne peut pas être enregistré : "},
+    {lang::NoSuchFriend, "No friend has this name: ", "Aucun ami ne porte ce nom : "},
+    {lang::DatabaseNotSaved, "The database file could not be saved and was left unchanged: ",
+     "Le fichier de données n'a pas pu être sauvegardé et n'a pas été modifié : "},
+};
+
+constexpr std::size_t FirstGap = 94;      // pairs 94 to 169 do not exist
+constexpr std::size_t GapLength = 170 - FirstGap;
+
+constexpr std::size_t pairIndex(std::uint16_t pair)
+{
+    return pair < FirstGap ? pair : pair - GapLength;
+}
+
+constexpr bool pairsAreNumberedInOrder()
+{
+    for (std::size_t i = 0; i < std::size(Pairs); ++i) {
+        if (pairIndex(Pairs[i].number) != i || (Pairs[i].number >= FirstGap && Pairs[i].number < 170)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(pairsAreNumberedInOrder(), "language pairs must be numbered 0-93, then 170 on, without holes");
+
+} // namespace
+
+std::string_view LangText(std::uint16_t pair, Language language)
+{
+    if ((pair >= FirstGap && pair < 170) || pairIndex(pair) >= std::size(Pairs)) {
+        return {};
+    }
+    const LangPair& entry = Pairs[pairIndex(pair)];
+    return language == Language::French ? entry.french.view() : entry.english.view();
+}
+
+} // namespace zelmora
