@@ -162,12 +162,14 @@ FileContents readWholeFile(const fs::path& file)
     FileContents contents;
     std::FILE* stream = std::fopen(file.string().c_str(), "rb");
     if (stream == nullptr) {
-        contents.state = errno == ENOENT ? FileContents::State::Missing : FileContents::State::Failed;
+        contents.state = (errno == ENOENT || errno == ENOTDIR) ? FileContents::State::Missing : FileContents::State::Failed;
         contents.reason = describe(file, "cannot open", errno);
         return contents;
     }
     std::error_code sizeUnknown;
-    contents.bytes.reserve(static_cast<std::size_t>(fs::file_size(file, sizeUnknown)));
+    if (const auto size = fs::file_size(file, sizeUnknown); !sizeUnknown) {
+        contents.bytes.reserve(static_cast<std::size_t>(size));
+    }
     char buffer[1 << 16];
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, stream)) > 0) {

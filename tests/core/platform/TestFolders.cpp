@@ -1,0 +1,52 @@
+#include "platform/Folders.h"
+
+#include "platform/FileWriter.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace zelmora;
+namespace fs = std::filesystem;
+
+namespace {
+
+EnvironmentLookup environmentOf(std::map<std::string, std::string> variables)
+{
+    return [variables](const char* name) {
+        const auto found = variables.find(name);
+        return found == variables.end() ? std::string() : found->second;
+    };
+}
+
+} // namespace
+
+TEST(Folders, DataLivesInTheUsersFolderUnlessTheProgramFolderHoldsIt)
+{
+    test::TempFolder program;
+    EXPECT_EQ(DataFolder(program.path(), environmentOf({{"HOME", "/home/zoe"}})), "/home/zoe/.local/share/zelmora");
+    EXPECT_EQ(DataFolder(program.path(), environmentOf({{"HOME", "/home/zoe"}, {"XDG_DATA_HOME", "/data"}})),
+              "/data/zelmora");
+    EXPECT_EQ(DataFolder(program.path(), environmentOf({{"HOME", "/home/zoe"}, {"XDG_DATA_HOME", "relative"}})),
+              "/home/zoe/.local/share/zelmora");
+
+    ASSERT_TRUE(AtomicFileWriter().replace(program / SettingsFileName, "x").ok);
+    EXPECT_EQ(DataFolder(program.path(), environmentOf({{"HOME", "/home/zoe"}})), program.path());
+}
+
+TEST(Folders, ProgramFolderIsTheExecutablesFolder)
+{
+    EXPECT_TRUE(fs::exists(ProgramFolder() / "test_platform"));
+}
+
+TEST(Folders, EnsureFolderCreatesAPrivateFolderOrSaysWhy)
+{
+    test::TempFolder folder;
+    EXPECT_FALSE(ensureFolder(folder / "a" / "b"));
+    EXPECT_EQ(fs::status(folder / "a" / "b").permissions() & fs::perms::all, fs::perms::owner_all);
+    ASSERT_TRUE(AtomicFileWriter().replace(folder / "file", "").ok);
+    const auto failure = ensureFolder(folder / "file" / "sub");
+    ASSERT_TRUE(failure);
+    EXPECT_NE(failure->find("file/sub"), std::string::npos);
+}
