@@ -1,0 +1,60 @@
+#pragma once
+// Runs zelmora-cli commands in-process on a data folder of the test's own.
+
+#include "Cli.h"
+#include "platform/FileWriter.h"
+#include "support/TempFolder.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zelmora::test {
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliRunner {
+public:
+    explicit CliRunner(const FileWriter& writer = defaultWriter()) : m_writer(writer) {}
+
+    CliResult run(std::vector<std::string> arguments) const
+    {
+        arguments.insert(arguments.begin(), {"--data-dir", dataFolder.string()});
+        return runRaw(arguments);
+    }
+
+    // Without the --data-dir this runner adds.
+    CliResult runRaw(const std::vector<std::string>& arguments) const
+    {
+        const cli::CliEnvironment environment{programFolder.path(), [this](const char* name) {
+                                                  return std::string(name) == "HOME" ? home.path().string() : "";
+                                              },
+                                              false, m_writer};
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = cli::runCli(arguments, out, err, environment);
+        return {status, out.str(), err.str()};
+    }
+
+    std::filesystem::path database() const { return dataFolder / "Zelmor.dta"; }
+    std::string databaseBytes() const { return readWholeFile(database()).bytes; }
+
+    TempFolder programFolder;
+    TempFolder home;
+    TempFolder data;
+    std::filesystem::path dataFolder = data.path();
+
+private:
+    static const FileWriter& defaultWriter()
+    {
+        static const AtomicFileWriter writer;
+        return writer;
+    }
+    const FileWriter& m_writer;
+};
+
+} // namespace zelmora::test
