@@ -170,6 +170,8 @@ constexpr LangPair Pairs[] = {
     {lang::NoSuchFriend, "No friend has this name: ", "Aucun ami ne porte ce nom : "},
     {lang::DatabaseNotSaved, "The database file could not be saved and was left unchanged: ",
      "Le fichier de données n'a pas pu être sauvegardé et n'a pas été modifié : "},
+    {lang::AutoStartFailed, "Impossible to set the automatic launch: ",
+     "Impossible de régler le lancement automatique : "},
 };
 
 constexpr std::size_t FirstGap = 94;      // pairs 94 to 169 do not exist

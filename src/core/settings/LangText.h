@@ -20,6 +20,7 @@ inline constexpr std::uint16_t TableFull = 182;
 inline constexpr std::uint16_t CharacterNotStorable = 183;
 inline constexpr std::uint16_t NoSuchFriend = 184;
 inline constexpr std::uint16_t DatabaseNotSaved = 185;
+inline constexpr std::uint16_t AutoStartFailed = 186;
 } // namespace lang
 
 } // namespace zelmora
