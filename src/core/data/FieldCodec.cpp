@@ -1,6 +1,7 @@
 #include "data/FieldCodec.h"
 
 #include <array>
+#include <cstring>
 
 namespace zelmora {
 
@@ -11,7 +12,17 @@ constexpr std::array<char, 4> KeyByPosition = {'q', 't', 'k', 'z'};
 
 void scrambleInto(char* out, std::string_view text)
 {
-    for (std::size_t j = 0; j < text.size(); ++j) {
+    // Eight bytes at a time: the key repeats every four bytes, so one word holds it twice.
+    std::uint64_t keyWord = 0;
+    std::memcpy(&keyWord, "qtkzqtkz", 8);
+    std::size_t j = 0;
+    for (; j + 8 <= text.size(); j += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + j, 8);
+        word ^= keyWord;
+        std::memcpy(out + j, &word, 8);
+    }
+    for (; j < text.size(); ++j) {
         out[j] = static_cast<char>(text[j] ^ KeyByPosition[j % 4]);
     }
 }

@@ -18,6 +18,23 @@ std::string_view trimControls(std::string_view text)
     return text;
 }
 
+namespace {
+
+// The first eight bytes of first+second, zero-padded, so that numeric order is byte order.
+std::uint64_t keyPrefix(std::string_view first, std::string_view second)
+{
+    std::uint64_t prefix = 0;
+    std::size_t taken = 0;
+    for (const std::string_view part : {first, second}) {
+        for (std::size_t i = 0; i < part.size() && taken < 8; ++i, ++taken) {
+            prefix = (prefix << 8) | static_cast<unsigned char>(part[i]);
+        }
+    }
+    return taken == 0 ? 0 : prefix << (8 * (8 - taken));
+}
+
+} // namespace
+
 void FriendTable::ClearFriend(std::uint16_t slot) { m_slots[slot] = TFriend{}; }
 
 bool FriendTable::AppendFriend()
@@ -71,14 +88,22 @@ CardTexts FriendTable::ShowCard(std::uint16_t slot) const
 
 void FriendTable::SortFriends()
 {
-    if (FriendCount < 2) {
-        return;
+    if (FriendCount < 2 || isSorted()) {
+        return; // the exchange sort would swap nothing
     }
     // The exchange sort runs on slot numbers, so each swap moves two numbers instead of
     // two records; the records then move once, following the cycles of the permutation.
+    // The first eight bytes of each key, as one big-endian number, settle most comparisons.
     std::array<std::uint16_t, Capacity + 1> order;
     std::iota(order.begin(), order.end(), std::uint16_t{0});
-    const auto keyLess = [this](std::uint16_t a, std::uint16_t b) {
+    std::array<std::uint64_t, Capacity + 1> prefix;
+    for (std::uint16_t slot = 1; slot <= FriendCount; ++slot) {
+        prefix[slot] = keyPrefix(m_slots[slot].Nom.view(), m_slots[slot].Prenom.view());
+    }
+    const auto keyLess = [&](std::uint16_t a, std::uint16_t b) {
+        if (prefix[a] != prefix[b]) {
+            return prefix[a] < prefix[b];
+        }
         return compareJoined(m_slots[a].Nom.view(), m_slots[a].Prenom.view(), m_slots[b].Nom.view(),
                              m_slots[b].Prenom.view())
             < 0;
@@ -105,6 +130,18 @@ void FriendTable::SortFriends()
         m_slots[slot] = spare;
         order[slot] = slot;
     }
+}
+
+bool FriendTable::isSorted() const
+{
+    for (std::uint16_t slot = 2; slot <= FriendCount; ++slot) {
+        if (compareJoined(m_slots[slot].Nom.view(), m_slots[slot].Prenom.view(), m_slots[slot - 1].Nom.view(),
+                          m_slots[slot - 1].Prenom.view())
+            < 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::uint16_t FriendTable::FindFriend(std::string_view text) const

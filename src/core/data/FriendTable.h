@@ -52,6 +52,8 @@ public:
     void CancelCard();
 
 private:
+    bool isSorted() const;
+
     std::array<TFriend, Capacity + 1> m_slots{};
 };
 

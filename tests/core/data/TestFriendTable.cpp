@@ -67,7 +67,9 @@ TEST(FriendTable, SortLeavesEqualKeysExactlyWhereTheExchangeSortDoes)
     std::vector<TFriend> records;
     for (int i = 0; i < 300; ++i) {
         // Few distinct names, so that equal keys abound; the note tells copies apart.
-        TFriend f = makeFriend(std::string(1, static_cast<char>('A' + random() % 4)),
+        // Some share a prefix longer than a quick comparison looks at.
+        const std::string shared = random() % 2 ? "SAME-LONG-START" : "";
+        TFriend f = makeFriend(shared + static_cast<char>('A' + random() % 4),
                                std::string(1, static_cast<char>('a' + random() % 3)));
         f.Notes.assign(std::to_string(i));
         records.push_back(f);

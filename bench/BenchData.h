@@ -1,0 +1,38 @@
+#pragma once
+// The table the benchmarks work on: 1000 friends with every field at its capacity.
+
+#include "data/FriendTable.h"
+
+#include <memory>
+#include <string>
+
+namespace zelmora::bench {
+
+enum class Order { Sorted, Reversed };
+
+// Friend n of 1000 has names that sort in n order, and every field full.
+inline TFriend fullFriend(int n)
+{
+    char number[8];
+    std::snprintf(number, sizeof number, "%04d", n);
+    TFriend f;
+    for (std::size_t i = 0; i < FriendFieldCount; ++i) {
+        ShortTextRef field = fieldRef(f, static_cast<FriendField>(i));
+        std::string value(field.capacity(), static_cast<char>('a' + i));
+        value.replace(field.capacity() > 10 ? 4 : 0, 4, number); // a shared start makes comparisons work
+        field.assign(value);
+    }
+    return f;
+}
+
+inline std::unique_ptr<FriendTable> fullTable(Order order = Order::Sorted)
+{
+    auto table = std::make_unique<FriendTable>();
+    for (int n = 1; n <= FriendTable::Capacity; ++n) {
+        (*table)[++table->FriendCount] = fullFriend(order == Order::Sorted ? n : FriendTable::Capacity + 1 - n);
+    }
+    table->CurrentFriend = 1;
+    return table;
+}
+
+} // namespace zelmora::bench

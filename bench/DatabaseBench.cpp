@@ -1,0 +1,69 @@
+// Loading, saving and sorting a full friend table.
+#include "BenchData.h"
+
+#include "data/DatabaseFile.h"
+#include "platform/FileWriter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+using namespace zelmora;
+
+namespace {
+
+std::filesystem::path benchFolder()
+{
+    const auto folder = std::filesystem::temp_directory_path() / "zelmora-bench";
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+void LoadDatabase(benchmark::State& state)
+{
+    const AtomicFileWriter writer(AtomicFileWriter::Flush::No);
+    const auto path = benchFolder() / "Zelmor.dta";
+    writer.replace(path, encodeDatabase(*bench::fullTable(), {}));
+    auto table = std::make_unique<FriendTable>();
+    DisplayOptions options;
+    for (auto _ : state) {
+        DatabaseFile file(path, writer);
+        const LoadResult result = file.LoadDatabase(*table, options, Language::English);
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["friends"] = table->FriendCount;
+}
+
+void SaveDatabase(benchmark::State& state)
+{
+    const AtomicFileWriter writer(AtomicFileWriter::Flush::No);
+    const auto path = benchFolder() / "Zelmor-save.dta";
+    auto table = bench::fullTable();
+    DisplayOptions options;
+    DatabaseFile file(path, writer);
+    for (auto _ : state) {
+        const FileStatus status = file.write(*table, options);
+        benchmark::DoNotOptimize(status);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(std::filesystem::file_size(path)));
+}
+
+void SortFriends(benchmark::State& state, bench::Order order)
+{
+    const auto original = bench::fullTable(order);
+    auto table = std::make_unique<FriendTable>();
+    for (auto _ : state) {
+        state.PauseTiming();
+        *table = *original;
+        state.ResumeTiming();
+        table->SortFriends();
+    }
+}
+
+} // namespace
+
+BENCHMARK(LoadDatabase)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveDatabase)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SortFriends, sorted, bench::Order::Sorted)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SortFriends, reversed, bench::Order::Reversed)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
