@@ -1,0 +1,20 @@
+#pragma once
+// Opens files with the open command that the Windows registry holds for text files
+// ("txtfile") or web pages ("HTTP").
+
+#include "platform/ClassesRegistry.h"
+#include "platform/FileOpener.h"
+
+namespace zelmora {
+
+class WindowsFileOpener final : public FileOpener {
+public:
+    explicit WindowsFileOpener(const ClassesRegistry& registry) : m_registry(registry) {}
+
+    LaunchStatus open(const std::filesystem::path& file, Kind kind) const override;
+
+private:
+    const ClassesRegistry& m_registry;
+};
+
+} // namespace zelmora

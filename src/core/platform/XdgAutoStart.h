@@ -1,0 +1,36 @@
+#pragma once
+// The automatic start of freedesktop.org sessions: a desktop entry in the user's
+// autostart folder, $XDG_CONFIG_HOME/autostart (by default ~/.config/autostart).
+
+#include "platform/AutoStart.h"
+#include "platform/Folders.h"
+
+#include <string>
+
+namespace zelmora {
+
+class XdgAutoStart final : public AutoStart {
+public:
+    explicit XdgAutoStart(const FileWriter& writer, EnvironmentLookup environment = systemEnvironment)
+        : m_writer(writer), m_environment(std::move(environment)) {}
+
+    FileStatus apply(bool on, const std::filesystem::path& executable) const override;
+
+    // Where the entry goes; empty when neither XDG_CONFIG_HOME nor HOME says.
+    std::filesystem::path entryPath() const;
+
+private:
+    FileStatus write(const std::filesystem::path& entry, const std::filesystem::path& executable) const;
+
+    const FileWriter& m_writer;
+    EnvironmentLookup m_environment;
+};
+
+// `executable` as the Exec value of a desktop entry, quoted and escaped so that the
+// session starts exactly that file whatever characters its path holds.
+std::string desktopExecValue(const std::filesystem::path& executable);
+
+// The whole autostart entry for `executable`.
+std::string autoStartEntry(const std::filesystem::path& executable);
+
+} // namespace zelmora

@@ -1,0 +1,19 @@
+#ifndef _WIN32
+
+#include "platform/XdgFileOpener.h"
+
+namespace zelmora {
+
+LaunchStatus XdgFileOpener::open(const std::filesystem::path& file, Kind) const
+{
+    // An absolute name can never be mistaken for an option of the opener.
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    return startDetached({m_command, (error ? file : absolute).string()});
+}
+
+std::unique_ptr<FileOpener> makeSystemFileOpener() { return std::make_unique<XdgFileOpener>(); }
+
+} // namespace zelmora
+
+#endif

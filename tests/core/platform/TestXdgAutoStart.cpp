@@ -1,0 +1,145 @@
+#include "platform/AutoStart.h"
+#include "platform/FileWriter.h"
+#include "platform/XdgAutoStart.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zelmora {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path Executable = "/opt/Zelmora/bin/zelmora";
+
+class XdgAutoStartTest : public ::testing::Test {
+protected:
+    XdgAutoStartTest()
+    {
+        std::string pattern = (fs::temp_directory_path() / "zelmora-autostart-XXXXXX").string();
+        m_folder = mkdtemp(pattern.data());
+    }
+    ~XdgAutoStartTest() override
+    {
+        std::error_code ignored;
+        fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add, ignored);
+        for (const auto& entry : fs::recursive_directory_iterator(m_folder, ignored)) {
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        }
+        fs::remove_all(m_folder);
+    }
+
+    XdgAutoStart autoStartWith(std::map<std::string, std::string> variables) const
+    {
+        return XdgAutoStart(m_writer, [variables](const char* name) {
+            const auto found = variables.find(name);
+            return found == variables.end() ? std::string() : found->second;
+        });
+    }
+    XdgAutoStart autoStart() const { return autoStartWith({{"XDG_CONFIG_HOME", (m_folder / "config").string()}}); }
+    fs::path entry() const { return m_folder / "config" / "autostart" / "zelmora.desktop"; }
+
+    fs::path m_folder;
+    AtomicFileWriter m_writer{AtomicFileWriter::Flush::No};
+};
+
+TEST_F(XdgAutoStartTest, WritesADesktopEntryStartingTheExecutable)
+{
+    ASSERT_TRUE(autoStart().apply(true, Executable).ok);
+    EXPECT_EQ(readWholeFile(entry()).bytes, "[Desktop Entry]\n"
+                                            "Type=Application\n"
+                                            "Name=Zelmora\n"
+                                            "Comment=Reminds you of your friends' birthdays and saint's days\n"
+                                            "Exec=/opt/Zelmora/bin/zelmora\n"
+                                            "Terminal=false\n");
+}
+
+TEST_F(XdgAutoStartTest, RemovesTheEntryAndFindsNoFaultWhenItIsAlreadyGone)
+{
+    ASSERT_TRUE(autoStart().apply(true, Executable).ok);
+    ASSERT_TRUE(fs::exists(entry()));
+    EXPECT_TRUE(autoStart().apply(false, Executable).ok);
+    EXPECT_FALSE(fs::exists(entry()));
+    EXPECT_TRUE(autoStart().apply(false, Executable).ok);
+    EXPECT_FALSE(fs::exists(m_folder / "config" / "autostart" / "zelmora.desktop"));
+}
+
+TEST_F(XdgAutoStartTest, FindsTheAutostartFolderAsTheBaseDirectoriesSay)
+{
+    EXPECT_EQ(autoStartWith({{"XDG_CONFIG_HOME", "/cfg"}, {"HOME", "/home/ann"}}).entryPath(),
+              "/cfg/autostart/zelmora.desktop");
+    EXPECT_EQ(autoStartWith({{"HOME", "/home/ann"}}).entryPath(), "/home/ann/.config/autostart/zelmora.desktop");
+    EXPECT_EQ(autoStartWith({{"XDG_CONFIG_HOME", "cfg"}, {"HOME", "/home/ann"}}).entryPath(),
+              "/home/ann/.config/autostart/zelmora.desktop"); // a relative folder is ignored
+    EXPECT_FALSE(autoStartWith({}).apply(true, Executable).ok);
+}
+
+TEST_F(XdgAutoStartTest, ReportsAConfigurationFolderThatCannotBeCreated)
+{
+    std::ofstream(m_folder / "config") << "a file, not a folder";
+    const XdgAutoStart blocked = autoStart();
+
+    const FileStatus status = blocked.apply(true, Executable);
+    EXPECT_FALSE(status.ok);
+    const std::optional<std::string> message = ApplyAutoStart(true, Executable, blocked, Language::English);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->rfind("Impossible to set the automatic launch: cannot create the folder ", 0), 0) << *message;
+    EXPECT_EQ(ApplyAutoStart(true, Executable, blocked, Language::French)
+                  ->rfind("Impossible de r\xE9gler le lancement automatique : ", 0),
+              0);
+    EXPECT_EQ(ApplyAutoStart(false, Executable, blocked, Language::English), std::nullopt);
+}
+
+// A read-only folder stops everyone but the administrator, so as root the attempt is
+// made by a child that gave up its rights.
+TEST_F(XdgAutoStartTest, ReportsAReadOnlyAutostartFolder)
+{
+    fs::create_directories(entry().parent_path());
+    fs::permissions(m_folder, fs::perms::owner_all | fs::perms::others_exec | fs::perms::group_exec);
+    fs::permissions(m_folder / "config", fs::perms::owner_all | fs::perms::others_exec | fs::perms::group_exec);
+    fs::permissions(entry().parent_path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read
+                                               | fs::perms::others_exec);
+    const XdgAutoStart readOnly = autoStart();
+    const auto attempt = [&] {
+        const FileStatus status = readOnly.apply(true, Executable);
+        return !status.ok && status.reason.find("Permission denied") != std::string::npos && !fs::exists(entry());
+    };
+    if (geteuid() != 0) {
+        EXPECT_TRUE(attempt());
+        return;
+    }
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        _exit(setgid(65534) == 0 && setuid(65534) == 0 && attempt() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST(DesktopExecValue, QuotesAndEscapesWhatTheDesktopEntryFormatReserves)
+{
+    EXPECT_EQ(desktopExecValue("/usr/bin/zelmora"), "/usr/bin/zelmora");
+    EXPECT_EQ(desktopExecValue("/opt/My Programs/zelmora"), "\"/opt/My Programs/zelmora\"");
+    EXPECT_EQ(desktopExecValue("/opt/100%/zelmora"), "/opt/100%%/zelmora");
+    EXPECT_EQ(desktopExecValue("/opt/a b%/z"), "\"/opt/a b%%/z\"");
+    // Inside quotes " ` $ \ take a backslash, and that backslash is itself escaped as a
+    // string value: a literal backslash takes four.
+    EXPECT_EQ(desktopExecValue("/opt/say \"hi\"/z"), R"("/opt/say \\"hi\\"/z")");
+    EXPECT_EQ(desktopExecValue("/opt/$HOME/z"), R"("/opt/\\$HOME/z")");
+    EXPECT_EQ(desktopExecValue("/opt/`id`/z"), R"("/opt/\\`id\\`/z")");
+    EXPECT_EQ(desktopExecValue("/opt/back\\slash/z"), R"("/opt/back\\\\slash/z")");
+    EXPECT_EQ(desktopExecValue("/opt/it's/z"), "\"/opt/it's/z\"");
+    EXPECT_EQ(desktopExecValue("/opt/tab\there/z"), R"("/opt/tab\there/z")");
+    EXPECT_EQ(desktopExecValue("/opt/new\nline/z"), R"("/opt/new\nline/z")");
+}
+
+} // namespace
+} // namespace zelmora
