@@ -1,0 +1,14 @@
+#include "web/GoToWeb.h"
+
+#include "web/MailtoAddress.h"
+
+namespace zelmora {
+
+bool TGoToWeb::OpenUrl() const { return m_launcher.launch(Url, BrowserState); }
+
+bool TGoToWeb::SendMail() const
+{
+    return m_launcher.launch(mailtoAddress(EMail, EMailSubject, EMailBody), BrowserState);
+}
+
+} // namespace zelmora

@@ -1,0 +1,28 @@
+#pragma once
+// Opens addresses through xdg-open, which hands them to the user's preferred browser or
+// mail program.
+
+#include "web/WebLauncher.h"
+
+#include <string>
+
+namespace zelmora {
+
+class XdgWebLauncher final : public WebLauncher {
+public:
+    // `command` is the opener to run; tests put a harmless program in place of xdg-open.
+    explicit XdgWebLauncher(std::string command = "xdg-open") : m_command(std::move(command)) {}
+
+    // The window state is left to the desktop: xdg-open has no way to pass it on.
+    bool launch(std::string_view address, TBrowserState state) const override;
+
+private:
+    std::string m_command;
+};
+
+// The address as xdg-open needs it: in UTF-8, and with "http://" in front of an address
+// such as "www.example.org" that names no scheme (a browser guesses it, xdg-open would
+// look for a file). An empty address stays empty.
+std::string xdgAddress(std::string_view address);
+
+} // namespace zelmora

@@ -1,0 +1,137 @@
+#include "core/platform/RecordingProgram.h"
+#include "core/web/FakeClassesRegistry.h"
+#include "web/GoToWeb.h"
+#include "web/MailtoAddress.h"
+#include "web/RegistryWebLauncher.h"
+#include "web/XdgWebLauncher.h"
+
+#include <gtest/gtest.h>
+
+namespace zelmora {
+namespace {
+
+using testing::FakeClassesRegistry;
+using testing::RecordingProgram;
+
+struct Started {
+    std::string program;
+    std::string parameters;
+    int showCommand = 0;
+};
+
+// The registry route of Windows, with a recorder in place of ShellExecute.
+class RegistryRoute : public ::testing::Test {
+protected:
+    RegistryRoute()
+    {
+        registry.keys = {{".HTM", "htmlfile"}, {"htmlfile\\shell\\open\\command", R"("C:\b\browse.exe" -nohome "%1")"}};
+    }
+
+    FakeClassesRegistry registry;
+    std::vector<Started> started;
+    bool startSucceeds = true;
+    RegistryWebLauncher launcher{registry, [this](const std::string& program, const std::string& parameters, int show) {
+                                     started.push_back({program, parameters, show});
+                                     return startSucceeds;
+                                 }};
+    TGoToWeb web{launcher};
+};
+
+TEST_F(RegistryRoute, OpenUrlStartsTheBrowserWithItsParametersAndTheAddress)
+{
+    web.Url = "http://www.dupont.example/";
+    ASSERT_TRUE(web.OpenUrl());
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].program, R"(C:\b\browse.exe)");
+    EXPECT_EQ(started[0].parameters, "-nohome http://www.dupont.example/");
+    EXPECT_EQ(started[0].showCommand, 3); // maximized, the component's default
+}
+
+TEST_F(RegistryRoute, WithoutExtraParametersTheLineStartsWithABlank)
+{
+    registry.keys["htmlfile\\shell\\open\\command"] = R"("C:\b\browse.exe" "%1")";
+    web.BrowserState = TBrowserState::gwNormal;
+    web.Url = "www.dupont.example";
+    ASSERT_TRUE(web.OpenUrl());
+    EXPECT_EQ(started.at(0).parameters, " www.dupont.example");
+    EXPECT_EQ(started.at(0).showCommand, 1);
+}
+
+TEST_F(RegistryRoute, SendMailHandsTheBrowserAnEncodedMailtoAddress)
+{
+    web.EMail = "jean@dupont.example";
+    web.EMailSubject = "Zelmora v3.0";
+    ASSERT_TRUE(web.SendMail());
+    EXPECT_EQ(started.at(0).parameters, "-nohome mailto:jean@dupont.example?subject=Zelmora%20v3.0&body=");
+}
+
+TEST_F(RegistryRoute, NothingStartsWithoutABrowser)
+{
+    registry.keys.clear();
+    EXPECT_FALSE(web.OpenUrl());
+    EXPECT_FALSE(web.SendMail());
+    registry.keys = {{".HTM", "htmlfile"}, {"htmlfile\\shell\\open\\command", "C:\\b\\browse %1"}};
+    EXPECT_FALSE(web.OpenUrl());
+    EXPECT_TRUE(started.empty());
+}
+
+TEST_F(RegistryRoute, AFailedStartIsFalse)
+{
+    startSucceeds = false;
+    EXPECT_FALSE(web.OpenUrl());
+    EXPECT_EQ(started.size(), 1u);
+}
+
+TEST(MailtoAddress, EncodesWhatAUrlCannotHoldAsUtf8Bytes)
+{
+    EXPECT_EQ(mailtoAddress("a@b.example", "", ""), "mailto:a@b.example?subject=&body=");
+    EXPECT_EQ(mailtoAddress("x", "Tom & Jerry? #1 100% \"<ok>\"", ""),
+              "mailto:x?subject=Tom%20%26%20Jerry%3F%20%231%20100%25%20%22%3Cok%3E%22&body=");
+    // Windows-1252 é and €, and a line break of the body.
+    EXPECT_EQ(mailtoAddress("x", "F\xEAte", "Co\xFBt 5\x80\r\nMerci"),
+              "mailto:x?subject=F%C3%AAte&body=Co%C3%BBt%205%E2%82%AC%0D%0AMerci");
+    EXPECT_EQ(mailtoAddress("ann+zel@x.example,bob@y.example", "a+b=c/d", ""),
+              "mailto:ann+zel@x.example,bob@y.example?subject=a%2Bb%3Dc%2Fd&body=");
+    EXPECT_EQ(mailtoAddress("who?@x&y", "", ""), "mailto:who%3F@x%26y?subject=&body=");
+}
+
+TEST(XdgWebLauncher, GivesAnAddressWithoutSchemeOneForTheWeb)
+{
+    EXPECT_EQ(xdgAddress("www.dupont.example"), "http://www.dupont.example");
+    EXPECT_EQ(xdgAddress("www.dupont.example/a://b"), "http://www.dupont.example/a://b");
+    EXPECT_EQ(xdgAddress("https://zelmora.example/"), "https://zelmora.example/");
+    EXPECT_EQ(xdgAddress("ftp://files.example"), "ftp://files.example");
+    EXPECT_EQ(xdgAddress("MailTo:ann@x.example"), "MailTo:ann@x.example");
+    EXPECT_EQ(xdgAddress("www.caf\xE9.example"), "http://www.caf\xC3\xA9.example");
+    EXPECT_EQ(xdgAddress(""), "");
+}
+
+TEST(XdgWebLauncher, HandsTheOpenerTheMailtoAddressAsOneArgument)
+{
+    const RecordingProgram opener;
+    const XdgWebLauncher launcher(opener.command());
+    TGoToWeb web(launcher);
+    web.EMail = "jean@dupont.example";
+    web.EMailSubject = "Zelmora v3.0";
+    web.EMailBody = "Bonne f\xEAte !";
+
+    ASSERT_TRUE(web.SendMail());
+    EXPECT_EQ(opener.waitForArguments(),
+              std::vector<std::string>{"mailto:jean@dupont.example?subject=Zelmora%20v3.0&body=Bonne%20f%C3%AAte%20%21"});
+}
+
+TEST(XdgWebLauncher, OpensTheUrlAndReportsAMissingOpener)
+{
+    const RecordingProgram opener;
+    const XdgWebLauncher launcher(opener.command());
+    TGoToWeb web(launcher);
+    web.Url = "www.dupont.example/?a=1&b=2 3";
+    ASSERT_TRUE(web.OpenUrl());
+    EXPECT_EQ(opener.waitForArguments(), std::vector<std::string>{"http://www.dupont.example/?a=1&b=2 3"});
+
+    const XdgWebLauncher missing("/nonexistent/xdg-open");
+    EXPECT_FALSE(TGoToWeb(missing).OpenUrl());
+}
+
+} // namespace
+} // namespace zelmora
