@@ -1,0 +1,93 @@
+#include "export/ExportFile.h"
+#include "export/HtmlExport.h"
+#include "export/TextExport.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <stdlib.h>
+
+namespace zelmora {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The real writer, made to fail after the first piece of the temporary file.
+class DiskFullWriter final : public AtomicFileWriter {
+public:
+    DiskFullWriter() : AtomicFileWriter(Flush::No) {}
+
+protected:
+    FileStatus writeChunk(int fd, std::string_view bytes) const override
+    {
+        AtomicFileWriter::writeChunk(fd, bytes.substr(0, 10));
+        return FileStatus::failure("No space left on device");
+    }
+};
+
+class ExportFileTest : public ::testing::Test {
+protected:
+    ExportFileTest()
+    {
+        std::string pattern = (fs::temp_directory_path() / "zelmora-export-XXXXXX").string();
+        m_folder = mkdtemp(pattern.data());
+        (*m_table)[1].Nom.assign("ADAM");
+        m_table->FriendCount = 1;
+    }
+    ~ExportFileTest() override { fs::remove_all(m_folder); }
+
+    std::vector<fs::path> folderContents() const
+    {
+        return {fs::directory_iterator(m_folder), fs::directory_iterator()};
+    }
+
+    fs::path m_folder;
+    std::unique_ptr<FriendTable> m_table = std::make_unique<FriendTable>();
+};
+
+TEST_F(ExportFileTest, WritesExactlyTheExport)
+{
+    const AtomicFileWriter writer(AtomicFileWriter::Flush::No);
+    const fs::path text = m_folder / "Friends.TXT";
+    const fs::path html = m_folder / "Friends.HTM";
+    std::ofstream(text) << "an older and much longer export that must disappear entirely";
+
+    EXPECT_EQ(WriteTextExport(*m_table, Language::French, text, writer), std::nullopt);
+    EXPECT_EQ(WriteHtmlExport(*m_table, Language::English, html, writer), std::nullopt);
+    EXPECT_EQ(readWholeFile(text).bytes, buildTextExport(*m_table, Language::French));
+    EXPECT_EQ(readWholeFile(html).bytes, buildHtmlExport(*m_table, Language::English));
+}
+
+TEST_F(ExportFileTest, AFailedExportLeavesTheOldFileUntouched)
+{
+    const DiskFullWriter failing;
+    const fs::path text = m_folder / "Friends.TXT";
+    const fs::path html = m_folder / "Friends.HTM";
+    std::ofstream(text) << "old text";
+    std::ofstream(html) << "old page";
+
+    const std::optional<std::string> textMessage = WriteTextExport(*m_table, Language::English, text, failing);
+    const std::optional<std::string> htmlMessage = WriteHtmlExport(*m_table, Language::French, html, failing);
+
+    ASSERT_TRUE(textMessage && htmlMessage);
+    EXPECT_EQ(textMessage->rfind("Impossible to save file FRIENDS.TXT\n\n", 0), 0) << *textMessage;
+    EXPECT_NE(textMessage->find("No space left on device"), std::string::npos) << *textMessage;
+    EXPECT_EQ(htmlMessage->rfind("Impossible de sauvegarder le fichier FRIENDS.TXT\n\n", 0), 0) << *htmlMessage;
+    EXPECT_EQ(readWholeFile(text).bytes, "old text");
+    EXPECT_EQ(readWholeFile(html).bytes, "old page");
+    EXPECT_EQ(folderContents().size(), 2u); // no half-written temporary file left behind
+}
+
+TEST_F(ExportFileTest, AMissingFolderIsReported)
+{
+    const AtomicFileWriter writer(AtomicFileWriter::Flush::No);
+    const std::optional<std::string> message
+        = WriteTextExport(*m_table, Language::English, m_folder / "no-such-folder" / "Friends.TXT", writer);
+    ASSERT_TRUE(message);
+    EXPECT_NE(message->find("no-such-folder"), std::string::npos) << *message;
+    EXPECT_TRUE(folderContents().empty());
+}
+
+} // namespace
+} // namespace zelmora
