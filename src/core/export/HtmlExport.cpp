@@ -120,15 +120,21 @@ void appendFriend(std::string& out, std::uint16_t n, const TFriend& f, Language 
 
 void appendHtmlEscaped(std::string& out, std::string_view text)
 {
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+    std::size_t plainStart = 0; // plain runs are copied in one piece
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::string_view reference;
+        switch (text[i]) {
+        case '&': reference = "&amp;"; break;
+        case '<': reference = "&lt;"; break;
+        case '>': reference = "&gt;"; break;
+        case '"': reference = "&quot;"; break;
+        default: continue;
         }
+        out.append(text.substr(plainStart, i - plainStart));
+        out += reference;
+        plainStart = i + 1;
     }
+    out.append(text.substr(plainStart));
 }
 
 std::string buildHtmlExport(const FriendTable& table, Language language)
