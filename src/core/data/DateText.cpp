@@ -1,6 +1,8 @@
 #include "data/DateText.h"
 
 #include <array>
+#include <cstring>
+#include <initializer_list>
 #include <limits>
 
 namespace zelmora {
@@ -14,6 +16,20 @@ std::string_view chars(std::string_view text, std::size_t from, std::size_t coun
 }
 
 std::string_view cut10(std::string_view text) { return text.substr(0, 10); }
+
+// The pieces one after another, cut to ten characters, without touching the heap: the
+// reminder's sort turns dates into keys millions of times.
+ShortText<10> joined(std::initializer_list<std::string_view> pieces)
+{
+    std::array<char, 10> text;
+    std::size_t length = 0;
+    for (const std::string_view piece : pieces) {
+        const std::size_t kept = std::min(piece.size(), text.size() - length);
+        std::memcpy(text.data() + length, piece.data(), kept);
+        length += kept;
+    }
+    return ShortText<10>(std::string_view(text.data(), length));
+}
 
 std::string twoDigits(int value)
 {
@@ -46,17 +62,13 @@ std::int32_t TextToNum(std::string_view text)
 DateKey DateToKey(std::string_view date)
 {
     date = cut10(date);
-    std::string key;
-    key.append(chars(date, 7, 4)).append(chars(date, 4, 2)).append(chars(date, 1, 2));
-    return DateKey(key);
+    return joined({chars(date, 7, 4), chars(date, 4, 2), chars(date, 1, 2)});
 }
 
 DateText KeyToDate(std::string_view key)
 {
     key = cut10(key);
-    std::string date;
-    date.append(chars(key, 7, 2)).append("/").append(chars(key, 5, 2)).append("/").append(chars(key, 1, 4));
-    return DateText(date);
+    return joined({chars(key, 7, 2), "/", chars(key, 5, 2), "/", chars(key, 1, 4)});
 }
 
 DateKey NextOccurrenceKey(std::string_view date, std::string_view todayKey)

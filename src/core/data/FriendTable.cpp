@@ -1,6 +1,7 @@
 #include "data/FriendTable.h"
 
-#include <numeric>
+#include "data/ExchangeSort.h"
+
 #include <string>
 #include <utility>
 
@@ -17,23 +18,6 @@ std::string_view trimControls(std::string_view text)
     }
     return text;
 }
-
-namespace {
-
-// The first eight bytes of first+second, zero-padded, so that numeric order is byte order.
-std::uint64_t keyPrefix(std::string_view first, std::string_view second)
-{
-    std::uint64_t prefix = 0;
-    std::size_t taken = 0;
-    for (const std::string_view part : {first, second}) {
-        for (std::size_t i = 0; i < part.size() && taken < 8; ++i, ++taken) {
-            prefix = (prefix << 8) | static_cast<unsigned char>(part[i]);
-        }
-    }
-    return taken == 0 ? 0 : prefix << (8 * (8 - taken));
-}
-
-} // namespace
 
 void FriendTable::ClearFriend(std::uint16_t slot) { m_slots[slot] = TFriend{}; }
 
@@ -88,60 +72,11 @@ CardTexts FriendTable::ShowCard(std::uint16_t slot) const
 
 void FriendTable::SortFriends()
 {
-    if (FriendCount < 2 || isSorted()) {
-        return; // the exchange sort would swap nothing
-    }
-    // The exchange sort runs on slot numbers, so each swap moves two numbers instead of
-    // two records; the records then move once, following the cycles of the permutation.
-    // The first eight bytes of each key, as one big-endian number, settle most comparisons.
-    std::array<std::uint16_t, Capacity + 1> order;
-    std::iota(order.begin(), order.end(), std::uint16_t{0});
-    std::array<std::uint64_t, Capacity + 1> prefix;
-    for (std::uint16_t slot = 1; slot <= FriendCount; ++slot) {
-        prefix[slot] = keyPrefix(m_slots[slot].Nom.view(), m_slots[slot].Prenom.view());
-    }
-    const auto keyLess = [&](std::uint16_t a, std::uint16_t b) {
-        if (prefix[a] != prefix[b]) {
-            return prefix[a] < prefix[b];
-        }
-        return compareJoined(m_slots[a].Nom.view(), m_slots[a].Prenom.view(), m_slots[b].Nom.view(),
-                             m_slots[b].Prenom.view())
-            < 0;
-    };
-    for (std::uint16_t i = 1; i < FriendCount; ++i) {
-        for (std::uint16_t j = i + 1; j <= FriendCount; ++j) {
-            if (keyLess(order[j], order[i])) {
-                std::swap(order[i], order[j]);
-            }
-        }
-    }
-    for (std::uint16_t start = 1; start <= FriendCount; ++start) {
-        if (order[start] == start) {
-            continue;
-        }
-        const TFriend spare = m_slots[start];
-        std::uint16_t slot = start;
-        while (order[slot] != start) {
-            const std::uint16_t from = order[slot];
-            m_slots[slot] = m_slots[from];
-            order[slot] = slot;
-            slot = from;
-        }
-        m_slots[slot] = spare;
-        order[slot] = slot;
-    }
-}
-
-bool FriendTable::isSorted() const
-{
-    for (std::uint16_t slot = 2; slot <= FriendCount; ++slot) {
-        if (compareJoined(m_slots[slot].Nom.view(), m_slots[slot].Prenom.view(), m_slots[slot - 1].Nom.view(),
-                          m_slots[slot - 1].Prenom.view())
-            < 0) {
-            return false;
-        }
-    }
-    return true;
+    exchangeSort(
+        m_slots, FriendCount, [](const TFriend& f) { return keyPrefix(f.Nom.view(), f.Prenom.view()); },
+        [](const TFriend& a, const TFriend& b) {
+            return compareJoined(a.Nom.view(), a.Prenom.view(), b.Nom.view(), b.Prenom.view()) < 0;
+        });
 }
 
 std::uint16_t FriendTable::FindFriend(std::string_view text) const

@@ -52,8 +52,6 @@ public:
     void CancelCard();
 
 private:
-    bool isSorted() const;
-
     std::array<TFriend, Capacity + 1> m_slots{};
 };
 

@@ -208,3 +208,20 @@ TEST(FriendTable, FindAndNameExistsCompareExactly)
     EXPECT_TRUE(table->NameExists("DUPONT Anne"));
     EXPECT_FALSE(table->NameExists("MARTIN Paul"));
 }
+
+TEST(FriendTable, SortOrdersKeysThatDifferOnlyInLengthOrZeroBytes)
+{
+    using namespace std::string_literals;
+    const std::vector<TFriend> records = {makeFriend("a\0\0"s), makeFriend("a"), makeFriend(""), makeFriend("a\0"s),
+                                          makeFriend("a", "\0"s), makeFriend("abcdefgh\0"s), makeFriend("abcdefgh")};
+    auto table = std::make_unique<FriendTable>();
+    for (const TFriend& f : records) {
+        (*table)[++table->FriendCount] = f;
+    }
+    table->SortFriends();
+    std::vector<std::string> sorted;
+    for (std::uint16_t slot = 1; slot <= table->FriendCount; ++slot) {
+        sorted.push_back(listText((*table)[slot]) + "|" + (*table)[slot].Notes.str());
+    }
+    EXPECT_EQ(sorted, referenceSort(records));
+}
