@@ -1,0 +1,151 @@
+// The friend card report: its layout, its captions and the cards it prints.
+
+#include "RecordingPlatform.h"
+#include "support/Friends.h"
+
+#include "report/TPrtForm.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace zelmora::test {
+namespace {
+
+class FriendCardReport : public ReportFixture, public ::testing::Test {
+protected:
+    std::vector<std::string> textsOnPage(int page) const
+    {
+        std::vector<std::string> texts;
+        for (const DrawnText& drawn : canvas.texts) {
+            if (drawn.page == page) {
+                texts.push_back(drawn.text);
+            }
+        }
+        return texts;
+    }
+
+    std::vector<std::string> namesPrinted() const
+    {
+        std::vector<std::string> names;
+        for (const DrawnText& drawn : canvas.texts) {
+            if (drawn.text.starts_with("NAME")) {
+                names.push_back(drawn.text);
+            }
+        }
+        return names;
+    }
+
+    TPrtForm form{Language::English};
+};
+
+TEST_F(FriendCardReport, HasThreeBandsWithTheirControlsInPrintingOrder)
+{
+    const auto names = [](const tBxBand& band) {
+        std::vector<std::string> all;
+        for (const TControl* control : band.Controls()) {
+            all.push_back(control->Name());
+        }
+        return all;
+    };
+    EXPECT_EQ(names(form.tBxBand1), (std::vector<std::string>{"BxLabel1", "BxShape2"}));
+    EXPECT_EQ(names(form.tBxBand3), (std::vector<std::string>{"BxSysField1", "BxLabel2"}));
+    const std::vector<std::string> card = names(form.tBxBand2);
+    const std::vector<std::string> expectedStart = {"BxLabel3", "BxField1", "BxLabel4", "BxField2", "BxLabel5",
+                                                    "BxLabel6"};
+    EXPECT_TRUE(std::equal(expectedStart.begin(), expectedStart.end(), card.begin()));
+    EXPECT_EQ(card.size(), 27u);
+    EXPECT_EQ(card[13], "BxLabel14");
+    EXPECT_EQ(card[14], "BxField3");
+    EXPECT_EQ(card.back(), "BxShape1");
+
+    EXPECT_EQ(form.tBxBand2.Top, 81);
+    EXPECT_EQ(form.tBxBand2.Height, 424);
+    EXPECT_EQ(form.tBxBand3.BandType, tBxBandType::bxr_PageFooter);
+    EXPECT_EQ(form.BxReport1.ReportTitle, "Zelmora");
+    EXPECT_EQ(form.BxLabel(1).Font().Size, 14);
+    EXPECT_TRUE(form.BxLabel(1).Font().Bold);
+    EXPECT_EQ(form.BxLabel(1).Alignment, TAlignment::taCenter);
+    EXPECT_TRUE(form.BxField(14).Font().Bold);
+    EXPECT_EQ(form.BxLabel(2).Font(), TFont{}); // the form's font: MS Sans Serif, 8 points
+    EXPECT_EQ(form.BxSysField1.DataType(), tBxSysDataType::bxr_DateTime);
+}
+
+TEST_F(FriendCardReport, CaptionsFollowTheLanguage)
+{
+    EXPECT_EQ(form.BxLabel(1).Caption, "Friend's Card");
+    EXPECT_EQ(form.BxLabel(3).Caption, "Last Name");
+    EXPECT_EQ(form.BxLabel(7).Caption, "Mobile Phone number");
+    EXPECT_EQ(form.BxLabel(11).Caption, "Other Date");
+    EXPECT_EQ(form.BxLabel(13).Caption, "e-mail");
+    form.ApplyLanguage(Language::French);
+    EXPECT_EQ(form.BxLabel(1).Caption, "Fiche Ami");
+    EXPECT_EQ(form.BxLabel(4).Caption, "Pr\xE9nom");
+    EXPECT_EQ(form.BxLabel(12).Caption, "Site Internet");
+    EXPECT_EQ(form.BxLabel(13).Caption, "e-mail");
+    EXPECT_EQ(form.BxLabel(2).Caption, "Zelmora v3.0");
+}
+
+TEST_F(FriendCardReport, FillsTheFourteenFieldsWithTheirSeparatorsAlways)
+{
+    const auto table = makeTable({
+        makeFriend("DUPONT", "Jean",
+                   {{FriendField::Ville, "Paris"}, {FriendField::Code, "75001"}, {FriendField::Pays, "France"},
+                    {FriendField::Date1, "01/02/2000"}, {FriendField::Raison1, "Wedding"},
+                    {FriendField::Raison2, "Party"}, {FriendField::Notes, "  spaced  "}}),
+    });
+    form.FillCardFields(*table, 1);
+    EXPECT_EQ(form.BxField(1).Values, (std::vector<std::string>{"DUPONT"}));
+    EXPECT_EQ(form.BxField(5).Values, (std::vector<std::string>{"Paris -  75001 - France"}));
+    EXPECT_EQ(form.BxField(10).Values, (std::vector<std::string>{"01/02/2000 - Wedding"}));
+    EXPECT_EQ(form.BxField(11).Values, (std::vector<std::string>{" - Party"}));
+    EXPECT_EQ(form.BxField(14).Values, (std::vector<std::string>{"  spaced  "}));
+
+    const auto blank = makeTable({makeFriend("X")});
+    form.ClearCardFields();
+    form.FillCardFields(*blank, 1);
+    EXPECT_EQ(form.BxField(5).Values, (std::vector<std::string>{" -   - "})); // seven characters
+    EXPECT_EQ(form.BxField(1).Values.size(), 1u);
+}
+
+TEST_F(FriendCardReport, PrintsTwoCardsAPageAtSixHundredDpiOnAPrintableHeightOf6814)
+{
+    const auto table = makeTable({makeFriend("NAME1"), makeFriend("NAME2"), makeFriend("NAME3"),
+                                  makeFriend("NAME4"), makeFriend("NAME5")});
+    for (std::uint16_t slot = 1; slot <= table->FriendCount; ++slot) {
+        form.FillCardFields(*table, slot);
+    }
+    form.BxReport1.Print();
+
+    EXPECT_EQ(form.BxReport1.BodyLimit, 6814 - 500);
+    EXPECT_EQ(printer.pagesPrinted(), 3);
+    EXPECT_EQ(namesPrinted(), (std::vector<std::string>{"NAME1", "NAME2", "NAME3", "NAME4", "NAME5"}));
+    for (int page = 1; page <= 3; ++page) {
+        const std::vector<std::string> texts = textsOnPage(page);
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), "Friend's Card"), 1) << "page " << page;
+        EXPECT_GE(std::count(texts.begin(), texts.end(), "Zelmora v3.0"), 1) << "page " << page;
+    }
+    EXPECT_EQ(textsOnPage(3).back(), "Zelmora v3.0");
+    const auto stamps = std::count_if(canvas.texts.begin(), canvas.texts.end(),
+                                      [](const DrawnText& drawn) { return drawn.text == "08/12/2026 14:03:05"; });
+    EXPECT_EQ(stamps, 2 + 1 + 1) << "the first page's footer is drawn twice, before and after";
+}
+
+TEST_F(FriendCardReport, ThreeCardsDoNotFitUnlessThePageIsTallEnough)
+{
+    const auto table = makeTable({makeFriend("NAME1"), makeFriend("NAME2"), makeFriend("NAME3")});
+    printer.pageHeight = 507 + 3 * 2650 + 500 - 1;
+    for (std::uint16_t slot = 1; slot <= 3; ++slot) {
+        form.FillCardFields(*table, slot);
+    }
+    form.BxReport1.Print();
+    EXPECT_EQ(printer.pagesPrinted(), 2);
+
+    printer.events.clear();
+    printer.pageHeight += 1;
+    form.BxReport1.Print();
+    EXPECT_EQ(printer.pagesPrinted(), 1);
+}
+
+} // namespace
+} // namespace zelmora::test

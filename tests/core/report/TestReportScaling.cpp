@@ -1,0 +1,164 @@
+// Design pixels to device pixels, margins and the printer object's two modes.
+
+#include "RecordingPlatform.h"
+#include "ReportBuilders.h"
+
+#include <gtest/gtest.h>
+
+namespace zelmora::test {
+namespace {
+
+class ReportScaling : public ReportFixture, public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        BxPrinter().Preview = false;
+        BxPrinter().UpdateMetrics();
+    }
+    TForm form{"Form1"};
+    TBxReport& report = form.create<TBxReport>("BxReport1");
+};
+
+TEST_F(ReportScaling, ScalesUpFractionsAndExactOddValuesAtSixHundredDpi)
+{
+    EXPECT_EQ(report.ScaleY(424), 2650);
+    EXPECT_EQ(report.ScaleY(81), 507);
+    EXPECT_EQ(report.ScaleY(80), 500);
+    EXPECT_EQ(report.ScaleY(0), 0);
+    EXPECT_EQ(report.ScaleX(40), 250);
+}
+
+TEST_F(ReportScaling, AtEqualResolutionsAnOddValueGoesOneUp)
+{
+    platform.thePrinter.dpi = {96, 96};
+    BxPrinter().UpdateMetrics();
+    EXPECT_EQ(report.ScaleX(5), 6);
+    EXPECT_EQ(report.ScaleX(4), 4);
+    EXPECT_EQ(report.ScaleY(5), 6);
+}
+
+TEST_F(ReportScaling, HorizontalAndVerticalResolutionsScaleTheirOwnAxis)
+{
+    platform.thePrinter.dpi = {300, 600};
+    BxPrinter().UpdateMetrics();
+    EXPECT_EQ(report.ScaleX(10), 32); // 31.25
+    EXPECT_EQ(report.ScaleY(10), 63); // 62.5
+}
+
+TEST_F(ReportScaling, MarginsMustLieWithinThePortraitPaperWidth)
+{
+    report.SetLeftMarginMM(210);
+    EXPECT_EQ(report.LeftMarginMM(), 0);
+    report.SetLeftMarginMM(209);
+    EXPECT_EQ(report.LeftMarginMM(), 209);
+    report.SetLeftMarginMM(-1);
+    EXPECT_EQ(report.LeftMarginMM(), 209);
+
+    report.SetOrientation(TPrinterOrientation::poLandscape);
+    report.SetRightMarginMM(250); // landscape A4 is 297 mm wide, but the limit stays 210
+    EXPECT_EQ(report.RightMarginMM(), 0);
+    report.SetRightMarginMM(20);
+    EXPECT_EQ(report.RightMarginMM(), 20);
+
+    report.SetPapersize(tPapersize::bxr_A5);
+    report.SetLeftMarginMM(148);
+    EXPECT_EQ(report.LeftMarginMM(), 209);
+    report.SetLeftMarginMM(147);
+    EXPECT_EQ(report.LeftMarginMM(), 147);
+}
+
+TEST_F(ReportScaling, LeftMarginCountsFromThePaperEdgeAndTheRightOneDoesNot)
+{
+    platform.thePrinter.offset = {100, 80};
+    BxPrinter().UpdateMetrics();
+    report.SetLeftMarginMM(10);  // 10 mm at 600 dpi: 236.2 -> 237
+    report.SetRightMarginMM(10);
+    EXPECT_EQ(report.LeftMarginPx(), 237 - 100);
+    EXPECT_EQ(report.RightMarginPx(), 237);
+}
+
+TEST_F(ReportScaling, AControlAtLeftFortyStartsAtTwoHundredFiftyPlusTheMargin)
+{
+    platform.thePrinter.offset = {100, 0};
+    BxPrinter().UpdateMetrics();
+    report.SetLeftMarginMM(20); // 472.4 -> 473, minus the offset
+    tBxBand& band = addBand(form, "Band1", tBxBandType::bxr_Title, 0, 424);
+    TBxLabel& label = addLabel(form, band, "Label1", "Hello", 40, 0);
+    label.AutoSize = false;
+    report.Print();
+    ASSERT_EQ(canvas.texts.size(), 1u);
+    EXPECT_EQ(canvas.texts[0].rect.Left, 250 + 373);
+}
+
+TEST(PaperSizes, AreTheWholeMillimetreSizesOfTheReport)
+{
+    EXPECT_EQ(PaperSizes(tPapersize::bxr_A4).width, 210);
+    EXPECT_EQ(PaperSizes(tPapersize::bxr_A4).height, 297);
+    EXPECT_EQ(PaperSizes(tPapersize::bxr_A5).width, 148);
+    EXPECT_EQ(PaperSizes(tPapersize::bxr_Legal).width, 215);
+    EXPECT_EQ(PaperSizes(tPapersize::bxr_Legal).height, 355);
+    EXPECT_EQ(PaperSizes(tPapersize::bxr_Letter).height, 279);
+}
+
+class PreviewMode : public ReportFixture, public ::testing::Test {};
+
+TEST_F(PreviewMode, MeasuresThePaperAtScreenResolution)
+{
+    TBxPrinter& bx = BxPrinter();
+    EXPECT_TRUE(bx.Preview);
+    EXPECT_EQ(bx.DpiX, 96);
+    EXPECT_EQ(bx.PaperWidthPx, 794);
+    EXPECT_EQ(bx.PaperHeightPx, 1123);
+    EXPECT_EQ(bx.PrintableHeight(), 1123);
+    bx.SetOrientation(TPrinterOrientation::poLandscape);
+    EXPECT_EQ(bx.PaperWidthPx, 1123);
+    EXPECT_EQ(bx.PaperHeightPx, 794);
+}
+
+TEST_F(PreviewMode, RecordsPagesOnlyWhenSomethingDraws)
+{
+    TBxPrinter& bx = BxPrinter();
+    bx.BeginDoc();
+    EXPECT_EQ(bx.PageNumber(), 0);
+    bx.Canvas().MoveTo(1, 1);
+    EXPECT_EQ(bx.PageNumber(), 1);
+    bx.Canvas().LineTo(2, 2);
+    EXPECT_EQ(bx.PageNumber(), 1);
+    bx.NewPage();
+    bx.Canvas().LineTo(3, 3);
+    bx.EndDoc();
+    EXPECT_EQ(bx.PageNumber(), 2);
+    EXPECT_EQ(bx.CurrentPage, nullptr);
+    EXPECT_EQ(platform.metafileLog, (std::vector<std::string>{"open", "close", "open", "close"}));
+    ASSERT_EQ(platform.metafiles.size(), 2u);
+    EXPECT_EQ(platform.metafiles[0]->canvas.calls, (std::vector<std::string>{"0:MoveTo(1,1)", "0:LineTo(2,2)"}));
+    EXPECT_EQ(platform.metafileSizes[0], (TPoint{794, 1123}));
+
+    bx.BeginDoc(); // a new document drops the old pages
+    EXPECT_EQ(bx.PageNumber(), 0);
+}
+
+TEST_F(PreviewMode, FailsWhenNoPageCanBeRecorded)
+{
+    platform.refuseMetafiles = true;
+    try {
+        BxPrinter().Canvas();
+        FAIL() << "no canvas expected";
+    } catch (const EReportError& error) {
+        EXPECT_STREQ(error.what(), "BxPrinter could not assign the Canvas");
+    }
+}
+
+TEST_F(PreviewMode, PrintSwitchesToThePrinterForGood)
+{
+    TForm form("Form1");
+    TBxReport& report = form.create<TBxReport>("BxReport1");
+    report.ReportTitle = "Zelmora";
+    report.Print();
+    EXPECT_FALSE(BxPrinter().Preview);
+    EXPECT_EQ(BxPrinter().DpiY, 600);
+    EXPECT_EQ(printer.title, "Zelmora");
+}
+
+} // namespace
+} // namespace zelmora::test
