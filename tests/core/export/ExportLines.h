@@ -3,6 +3,7 @@
 // kept in UTF-8 with LF; the export must be Windows-1252 with CR LF.
 
 #include "data/Cp1252.h"
+#include "data/FriendTable.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,15 @@
 #include <vector>
 
 namespace zelmora::testing {
+
+// A friend with every field filled in, French accents and characters HTML must escape.
+inline void storeDupont(FriendTable& table, std::uint16_t slot)
+{
+    table.StoreCard(slot, {"DUPONT & Fils", "J\xE9r\xF4me", "12 rue des Lilas", "B\xE2timent B", "75011", "Paris",
+                           "\xCEle-de-France", "France", "01 23 45 67 89", "06 12 34 56 78", "14/07/1975", "30/09/    ",
+                           "01/05/2000", "Mariage <civil>", "  /  /    ", "", "http://www.dupont.example/?a=1&b=2",
+                           "jerome@dupont.example", "Aime le caf\xE9 & les <b>croissants</b> \"chauds\""});
+}
 
 inline std::vector<std::string> expectedLines(const std::string& name)
 {
