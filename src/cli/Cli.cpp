@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include "FriendCommands.h"
+#include "ReminderCommands.h"
 #include "settings/SettingsFile.h"
 
 #include <functional>
@@ -22,10 +23,14 @@ constexpr std::string_view UsageText =
     "                              Mail, Notes; dates are written dd/mm/yyyy\n"
     "  delete \"LAST-NAME FIRST-NAME\"\n"
     "                              deletes the first friend listed with that name\n"
+    "  dates [--window month|two-weeks|week] [--sort date|person] [--info age|countdown|none]\n"
+    "                              the dates to celebrate from today on; each option\n"
+    "                              defaults to the choice saved with the friends\n"
+    "  export text|html FILE       writes every friend to a text file or an HTML page\n"
     "\n"
     "Options:\n"
     "  --data-dir DIR   the folder holding Zelmor.dta and Zelmor.reg\n"
-    "  --today DATE     the date taken as today\n"
+    "  --today DATE     the date taken as today by dates\n"
     "  --lang en|fr     the language of messages and texts (default: the program's setting)\n";
 
 using Command = std::function<int(const CliContext&, Arguments)>;
@@ -36,6 +41,8 @@ const std::map<std::string, Command, std::less<>>& commands()
         {"list", listCommand},
         {"add", addCommand},
         {"delete", deleteCommand},
+        {"dates", datesCommand},
+        {"export", exportCommand},
     };
     return table;
 }

@@ -1,0 +1,11 @@
+#pragma once
+// The commands that read the friend table without changing it: dates and export.
+
+#include "CliContext.h"
+
+namespace zelmora::cli {
+
+int datesCommand(const CliContext& context, Arguments arguments);
+int exportCommand(const CliContext& context, Arguments arguments);
+
+} // namespace zelmora::cli

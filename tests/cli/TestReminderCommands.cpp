@@ -1,0 +1,120 @@
+#include "CliRunner.h"
+
+#include "data/DatabaseCodec.h"
+#include "data/DateText.h"
+#include "export/HtmlExport.h"
+#include "export/TextExport.h"
+#include "support/Friends.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace zelmora;
+using test::CliRunner;
+using test::makeFriend;
+
+namespace {
+
+const std::string Blanks16(16, ' ');
+
+void storeFriends(const CliRunner& cli, const FriendTable& table, const DisplayOptions& options)
+{
+    std::ofstream(cli.database(), std::ios::binary) << encodeDatabase(table, options);
+}
+
+// Dates as the card stores them: an untouched one holds the empty mask.
+std::unique_ptr<FriendTable> dupontAndMartin()
+{
+    const std::string_view none = EmptyDateText;
+    return test::makeTable({makeFriend("Dupont", "Jean",
+                                       {{FriendField::Anniversaire, "05/01/1980"}, {FriendField::Fete, "08/12/    "},
+                                        {FriendField::Date1, none}, {FriendField::Date2, none}}),
+                            makeFriend("Martin", "Paul",
+                                       {{FriendField::Anniversaire, "07/12/1990"}, {FriendField::Fete, none},
+                                        {FriendField::Date1, none}, {FriendField::Date2, none}})});
+}
+
+// Runs with a terminal of its own choosing and no NO_COLOR.
+test::CliResult runOnTerminal(const CliRunner& cli, bool terminal, std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), {"--data-dir", cli.dataFolder.string()});
+    const AtomicFileWriter writer;
+    const cli::CliEnvironment environment{cli.programFolder.path(), [](const char*) { return std::string(); },
+                                          terminal, writer};
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::runCli(arguments, out, err, environment);
+    return {status, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(CliDates, PrintsTheListWithTheStoredOptions)
+{
+    const CliRunner cli;
+    storeFriends(cli, *dupontAndMartin(), DisplayOptions{1, 0, 0, 0, 1}); // by person, countdown
+    const auto result = cli.run({"--today", "2026-12-07", "dates"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "Dupont Jean" + Blanks16 + "05/01/27 Birthday     (29 days)\n"
+                          "Dupont Jean" + Blanks16 + "08/12/26 Saint's day  (1 days)\n"
+                          "Martin Paul" + Blanks16 + "07/12/26 Birthday     (0 days)\n");
+}
+
+TEST(CliDates, OptionsOverrideTheStoredChoices)
+{
+    const CliRunner cli;
+    storeFriends(cli, *dupontAndMartin(), DisplayOptions{1, 0, 0, 0, 1});
+    const auto result =
+        cli.run({"--lang", "fr", "--today", "2026-12-07", "dates", "--sort", "date", "--info", "age", "--window", "week"});
+    EXPECT_EQ(result.out, "07/12/26 Martin Paul" + Blanks16 + "Anniversaire (36 ans)\n"
+                          "08/12/26 Dupont Jean" + Blanks16 + "F\xC3\xAAte         \n");
+    EXPECT_EQ(cli.run({"--today", "2026-12-07", "dates", "--info", "none"}).out.find('('), std::string::npos);
+}
+
+TEST(CliDates, RedOnlyOnATerminalWhenADateFallsToday)
+{
+    const CliRunner cli;
+    storeFriends(cli, *dupontAndMartin(), {});
+    const auto red = runOnTerminal(cli, true, {"--today", "2026-12-07", "dates"});
+    EXPECT_EQ(red.out.substr(0, 5), "\x1b[31m");
+    EXPECT_EQ(runOnTerminal(cli, false, {"--today", "2026-12-07", "dates"}).out.find('\x1b'), std::string::npos);
+    EXPECT_EQ(runOnTerminal(cli, true, {"--today", "2026-12-06", "dates"}).out.find('\x1b'), std::string::npos);
+    storeFriends(cli, *dupontAndMartin(), DisplayOptions{0, 0, 0, 1, 0}); // leave today's dates black
+    EXPECT_EQ(runOnTerminal(cli, true, {"--today", "2026-12-07", "dates"}).out.find('\x1b'), std::string::npos);
+}
+
+TEST(CliDates, BadOptionsAreUsageErrors)
+{
+    const CliRunner cli;
+    storeFriends(cli, *dupontAndMartin(), {});
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"dates", "--window"}, {"dates", "--window", "year"}, {"dates", "--colour", "red"},
+             {"--today", "07/12/2026", "dates"}, {"export", "pdf", "x"}, {"export", "text"}}) {
+        EXPECT_EQ(cli.run(arguments).status, 2) << arguments.back();
+    }
+}
+
+TEST(CliExport, WritesExactlyWhatTheExportTabWrites)
+{
+    const CliRunner cli;
+    const auto table = dupontAndMartin();
+    storeFriends(cli, *table, {});
+    ASSERT_EQ(cli.run({"export", "text", (cli.data / "Friends.TXT").string()}).status, 0);
+    ASSERT_EQ(cli.run({"--lang", "fr", "export", "html", (cli.data / "Friends.HTM").string()}).status, 0);
+    EXPECT_EQ(readWholeFile(cli.data / "Friends.TXT").bytes, buildTextExport(*table, Language::English));
+    EXPECT_EQ(readWholeFile(cli.data / "Friends.HTM").bytes, buildHtmlExport(*table, Language::French));
+}
+
+TEST(CliExport, AFailedExportSaysSoAndKeepsTheOldFile)
+{
+    const CliRunner cli;
+    storeFriends(cli, *dupontAndMartin(), {});
+    const auto target = cli.data / "Friends.TXT";
+    std::ofstream(target) << "old";
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read);
+    const auto result = cli.run({"export", "text", target.string()});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("Impossible to save file FRIENDS.TXT"), std::string::npos);
+    EXPECT_EQ(readWholeFile(target).bytes, "old");
+}
