@@ -5,6 +5,7 @@
 #include "web/RegistryWebLauncher.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 namespace zelmora {
 
