@@ -50,6 +50,21 @@ std::vector<std::string> referenceSort(std::vector<TFriend> records)
     return texts;
 }
 
+// The same records through SortFriends, described the same way.
+std::vector<std::string> sortedByTable(const std::vector<TFriend>& records)
+{
+    auto table = std::make_unique<FriendTable>();
+    for (const TFriend& f : records) {
+        (*table)[++table->FriendCount] = f;
+    }
+    table->SortFriends();
+    std::vector<std::string> sorted;
+    for (std::uint16_t slot = 1; slot <= table->FriendCount; ++slot) {
+        sorted.push_back(listText((*table)[slot]) + "|" + (*table)[slot].Notes.str());
+    }
+    return sorted;
+}
+
 } // namespace
 
 TEST(FriendTable, SortsOnByteCodesOfNomThenPrenom)
@@ -74,16 +89,7 @@ TEST(FriendTable, SortLeavesEqualKeysExactlyWhereTheExchangeSortDoes)
         f.Notes.assign(std::to_string(i));
         records.push_back(f);
     }
-    auto table = std::make_unique<FriendTable>();
-    for (const TFriend& f : records) {
-        (*table)[++table->FriendCount] = f;
-    }
-    table->SortFriends();
-    std::vector<std::string> sorted;
-    for (std::uint16_t slot = 1; slot <= table->FriendCount; ++slot) {
-        sorted.push_back(listText((*table)[slot]) + "|" + (*table)[slot].Notes.str());
-    }
-    EXPECT_EQ(sorted, referenceSort(records));
+    EXPECT_EQ(sortedByTable(records), referenceSort(records));
 }
 
 TEST(FriendTable, AppendStopsAtTheCapacity)
@@ -214,14 +220,5 @@ TEST(FriendTable, SortOrdersKeysThatDifferOnlyInLengthOrZeroBytes)
     using namespace std::string_literals;
     const std::vector<TFriend> records = {makeFriend("a\0\0"s), makeFriend("a"), makeFriend(""), makeFriend("a\0"s),
                                           makeFriend("a", "\0"s), makeFriend("abcdefgh\0"s), makeFriend("abcdefgh")};
-    auto table = std::make_unique<FriendTable>();
-    for (const TFriend& f : records) {
-        (*table)[++table->FriendCount] = f;
-    }
-    table->SortFriends();
-    std::vector<std::string> sorted;
-    for (std::uint16_t slot = 1; slot <= table->FriendCount; ++slot) {
-        sorted.push_back(listText((*table)[slot]) + "|" + (*table)[slot].Notes.str());
-    }
-    EXPECT_EQ(sorted, referenceSort(records));
+    EXPECT_EQ(sortedByTable(records), referenceSort(records));
 }
