@@ -1,0 +1,50 @@
+#include "app/Dialogs.h"
+
+#include "report/QtReportCanvas.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace zelmora::gui {
+
+namespace {
+
+const QString Caption = QStringLiteral("Zelmora");
+
+} // namespace
+
+void WidgetDialogs::tell(std::string_view message)
+{
+    QMessageBox::information(m_parent, Caption, fromCp1252(message), QMessageBox::Ok);
+}
+
+bool WidgetDialogs::askOkCancel(std::string_view question)
+{
+    return QMessageBox::question(m_parent, Caption, fromCp1252(question), QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok)
+        == QMessageBox::Ok;
+}
+
+bool WidgetDialogs::choosePrinter(QPrinter& printer)
+{
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        // Some print dialogs refuse to open without a printer; a PDF file is always possible.
+        const QString file = QFileDialog::getSaveFileName(m_parent, Caption, QDir::home().filePath("Friends.pdf"),
+                                                          QStringLiteral("PDF (*.pdf)"));
+        if (file.isEmpty()) {
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return true;
+    }
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(Caption);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace zelmora::gui

@@ -1,0 +1,36 @@
+#pragma once
+// What the window program does with its command line. For now: print friend cards
+// straight to a PDF file (--print-pdf), without showing any window.
+
+#include "platform/Clock.h"
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace zelmora::gui {
+
+enum StartupExit : int { ExitSuccess = 0, ExitDataError = 1, ExitUsageError = 2 };
+
+struct PrintPdfRequest {
+    std::filesystem::path output;
+    std::optional<std::string> friendName; // UTF-8, as typed
+    std::optional<std::filesystem::path> dataFolder;
+    std::optional<std::string> language; // "en" or "fr"
+};
+
+// Whether these arguments ask for printing without a window (which needs Qt, but no display).
+bool runsWithoutWindow(const std::vector<std::string>& arguments);
+
+// Reads `--print-pdf FILE [--friend TEXT] [--data-dir DIR] [--lang en|fr]`; nothing,
+// with the reason in `problem`, when the arguments are not that.
+std::optional<PrintPdfRequest> parsePrintPdf(const std::vector<std::string>& arguments, std::string& problem);
+
+// Runs the command line (arguments without the program name). Printing needs a
+// QApplication to exist.
+int runStartupCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                      const std::filesystem::path& programFolder, const Clock& clock);
+
+} // namespace zelmora::gui

@@ -1,0 +1,25 @@
+// The window program. For now it prints friend cards from the command line; the main
+// window comes later.
+
+#include "app/StartupCommand.h"
+#include "platform/Folders.h"
+
+#include <QApplication>
+
+#include <iostream>
+#include <optional>
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::optional<QApplication> application;
+    if (zelmora::gui::runsWithoutWindow(arguments)) {
+        // Work without a window must also run where there is no display, e.g. in a script.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        application.emplace(argc, argv);
+    }
+    const zelmora::SystemClock clock;
+    return zelmora::gui::runStartupCommand(arguments, std::cout, std::cerr, zelmora::ProgramFolder(), clock);
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The three print commands of the main window (the selected friend, the selected date,
+// all friends) and the printing of friend cards they share.
+
+#include "app/Dialogs.h"
+#include "data/FriendTable.h"
+#include "report/TPrtForm.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+class QPrinter;
+
+namespace zelmora::gui {
+
+// Prints the cards of `friendSlots`, in that order, as one document on BxPrinter as it is set
+// up. Returns the print system's message (Windows-1252) when that failed.
+std::optional<std::string> printCards(report::TPrtForm& form, const FriendTable& table,
+                                      std::span<const std::uint16_t> friendSlots);
+
+enum class PrintOutcome { NothingToPrint, Cancelled, Printed, Failed };
+
+class CardPrinter {
+public:
+    CardPrinter(report::TPrtForm& form, const FriendTable& table, QPrinter& printer, Dialogs& dialogs)
+        : m_form(form), m_table(table), m_printer(printer), m_dialogs(dialogs)
+    {
+    }
+
+    // The friend on line `selectedLine` (from 0; -1 for none) of the friend list.
+    PrintOutcome printFriendCard(int selectedLine);
+    // The friend of the selected dates-list entry: `friendSlot` is that entry's friend.
+    PrintOutcome printDateEntry(std::uint16_t dateEntryCount, int selectedLine, std::uint16_t friendSlot);
+    // Every friend, in table order.
+    PrintOutcome printAllFriends();
+
+private:
+    PrintOutcome askAndPrint(std::span<const std::uint16_t> friendSlots);
+    bool isFriend(std::uint16_t slot) const { return slot >= 1 && slot <= m_table.FriendCount; }
+
+    report::TPrtForm& m_form;
+    const FriendTable& m_table;
+    QPrinter& m_printer;
+    Dialogs& m_dialogs;
+};
+
+} // namespace zelmora::gui

@@ -1,0 +1,15 @@
+// Test programs of the window program run with an application object and no display.
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    const QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,130 @@
+// The print commands in-process: their guards, the print dialog, and print-system
+// failures that must reach the user as a message.
+
+#include "PdfText.h"
+#include "ScriptedDialogs.h"
+#include "support/Friends.h"
+#include "support/TempFolder.h"
+
+#include "report/CardPrinting.h"
+#include "report/QtPrintPlatform.h"
+#include "report/TBxPrinter.h"
+
+#include <gtest/gtest.h>
+
+namespace zelmora::test {
+namespace {
+
+class CardPrinting : public ::testing::Test {
+protected:
+    std::string textOf(const std::string& file) const { return pdfText(folder / file); }
+
+    TempFolder folder;
+    FixedClock clock{LocalDateTime{{2026, 12, 8}, 10, 30, 0}};
+    gui::QtPrintPlatform platform{clock};
+    report::BxPlatformInstallation installation{platform};
+    report::TPrtForm form{Language::English};
+    std::unique_ptr<FriendTable> table = makeTable({makeFriend("ALPHA", "Ann"), makeFriend("BRAVO", "Bob"),
+                                                    makeFriend("CHARLIE", "Cid")});
+    ScriptedDialogs dialogs;
+    gui::CardPrinter printer{form, *table, platform.qtPrinter().qprinter(), dialogs};
+};
+
+TEST_F(CardPrinting, GuardsThatFailDoNothingAtAll)
+{
+    dialogs.chooseNext(folder / "never.pdf");
+    EXPECT_EQ(printer.printFriendCard(-1), gui::PrintOutcome::NothingToPrint);
+    EXPECT_EQ(printer.printFriendCard(3), gui::PrintOutcome::NothingToPrint); // past the last friend
+    EXPECT_EQ(printer.printDateEntry(0, 0, 1), gui::PrintOutcome::NothingToPrint);
+    EXPECT_EQ(printer.printDateEntry(4, -1, 1), gui::PrintOutcome::NothingToPrint);
+    EXPECT_EQ(printer.printDateEntry(4, 0, 0), gui::PrintOutcome::NothingToPrint);
+
+    FriendTable empty;
+    gui::CardPrinter none{form, empty, platform.qtPrinter().qprinter(), dialogs};
+    EXPECT_EQ(none.printAllFriends(), gui::PrintOutcome::NothingToPrint);
+    EXPECT_EQ(none.printFriendCard(0), gui::PrintOutcome::NothingToPrint);
+
+    EXPECT_EQ(dialogs.printDialogs, 0);
+    EXPECT_TRUE(dialogs.told.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder / "never.pdf"));
+}
+
+TEST_F(CardPrinting, CancellingThePrintDialogPrintsNothing)
+{
+    dialogs.chooseNext({});
+    EXPECT_EQ(printer.printAllFriends(), gui::PrintOutcome::Cancelled);
+    EXPECT_EQ(dialogs.printDialogs, 1);
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST_F(CardPrinting, EachCommandPrintsItsFriendsAsOneDocument)
+{
+    if (!havePopplerTools()) {
+        GTEST_SKIP() << "pdftotext is needed";
+    }
+    dialogs.chooseNext(folder / "line.pdf");
+    ASSERT_EQ(printer.printFriendCard(1), gui::PrintOutcome::Printed);
+    dialogs.chooseNext(folder / "again.pdf");
+    ASSERT_EQ(printer.printFriendCard(1), gui::PrintOutcome::Printed);
+    dialogs.chooseNext(folder / "date.pdf");
+    ASSERT_EQ(printer.printDateEntry(7, 2, 3), gui::PrintOutcome::Printed);
+    dialogs.chooseNext(folder / "all.pdf");
+    ASSERT_EQ(printer.printAllFriends(), gui::PrintOutcome::Printed);
+
+    for (const char* file : {"line.pdf", "again.pdf"}) { // the same card twice: two documents of one card
+        const std::string text = textOf(file);
+        EXPECT_NE(text.find("BRAVO"), std::string::npos) << file;
+        EXPECT_EQ(text.find("ALPHA"), std::string::npos) << file;
+        EXPECT_EQ(text.find("BRAVO"), text.rfind("BRAVO")) << file;
+    }
+    EXPECT_NE(textOf("date.pdf").find("CHARLIE"), std::string::npos);
+    EXPECT_EQ(textOf("date.pdf").find("BRAVO"), std::string::npos);
+    const std::string all = textOf("all.pdf");
+    EXPECT_LT(all.find("ALPHA"), all.find("BRAVO"));
+    EXPECT_LT(all.find("BRAVO"), all.find("CHARLIE"));
+    EXPECT_TRUE(dialogs.told.empty());
+}
+
+TEST_F(CardPrinting, APrintSystemFailureIsToldAndLeavesNoDocumentOpen)
+{
+    dialogs.chooseNext(folder / "no-such-folder" / "cards.pdf");
+    EXPECT_EQ(printer.printAllFriends(), gui::PrintOutcome::Failed);
+    ASSERT_EQ(dialogs.told.size(), 1u);
+    EXPECT_NE(dialogs.told[0].find("Cannot write"), std::string::npos) << dialogs.told[0];
+    EXPECT_NE(dialogs.told[0].find("no-such-folder"), std::string::npos) << dialogs.told[0];
+
+    dialogs.chooseNext(folder / "cards.pdf"); // the printer is free for the next print
+    EXPECT_EQ(printer.printAllFriends(), gui::PrintOutcome::Printed);
+    EXPECT_TRUE(std::filesystem::exists(folder / "cards.pdf"));
+}
+
+TEST_F(CardPrinting, AnAbortedDocumentLeavesNoFileBehind)
+{
+    gui::QtReportPrinter& qt = platform.qtPrinter();
+    qt.printToPdf(folder / "half.pdf");
+    qt.BeginDoc();
+    qt.Canvas().MoveTo(0, 0);
+    qt.Canvas().LineTo(100, 100);
+    qt.NewPage();
+    EXPECT_EQ(qt.PageNumber(), 2);
+    qt.Abort();
+    EXPECT_FALSE(std::filesystem::exists(folder / "half.pdf"));
+    EXPECT_THROW(qt.Canvas(), report::EPrinterError);
+
+    qt.BeginDoc();
+    qt.EndDoc();
+    EXPECT_TRUE(std::filesystem::exists(folder / "half.pdf"));
+}
+
+TEST_F(CardPrinting, APdfPageIsWholeA4AtSixHundredDpi)
+{
+    gui::QtReportPrinter& qt = platform.qtPrinter();
+    qt.printToPdf(folder / "x.pdf");
+    EXPECT_EQ(qt.resolution(), (report::TPoint{600, 600}));
+    EXPECT_EQ(qt.printingOffset(), (report::TPoint{0, 0}));
+    EXPECT_EQ(qt.PageHeight(), qt.physicalPageSize().Y);
+    EXPECT_NEAR(qt.PageHeight(), 297 / 25.4 * 600, 2);
+}
+
+} // namespace
+} // namespace zelmora::test
