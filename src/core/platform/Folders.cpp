@@ -13,17 +13,23 @@ namespace zelmora {
 
 namespace fs = std::filesystem;
 
-fs::path ProgramFolder()
+fs::path ExecutablePath()
 {
 #ifdef _WIN32
     wchar_t buffer[MAX_PATH * 4];
     const DWORD length = GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(std::size(buffer)));
-    return fs::path(std::wstring(buffer, length)).parent_path();
+    return fs::path(std::wstring(buffer, length));
 #else
     std::error_code error;
     const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::current_path() : executable.parent_path();
+    return error ? fs::path() : executable;
 #endif
+}
+
+fs::path ProgramFolder()
+{
+    const fs::path executable = ExecutablePath();
+    return executable.empty() ? fs::current_path() : executable.parent_path();
 }
 
 std::string systemEnvironment(const char* name)

@@ -11,7 +11,8 @@ namespace zelmora {
 inline constexpr const char* DatabaseFileName = "Zelmor.dta";
 inline constexpr const char* SettingsFileName = "Zelmor.reg";
 
-// The folder of the running executable.
+// The running executable's full path, and its folder.
+std::filesystem::path ExecutablePath();
 std::filesystem::path ProgramFolder();
 
 // Looks up an environment variable; empty when unset.

@@ -37,7 +37,8 @@ TEST(Folders, DataLivesInTheUsersFolderUnlessTheProgramFolderHoldsIt)
 
 TEST(Folders, ProgramFolderIsTheExecutablesFolder)
 {
-    EXPECT_TRUE(fs::exists(ProgramFolder() / "test_platform"));
+    EXPECT_EQ(ExecutablePath().filename(), "test_platform");
+    EXPECT_EQ(ProgramFolder(), ExecutablePath().parent_path());
 }
 
 TEST(Folders, EnsureFolderCreatesAPrivateFolderOrSaysWhy)
