@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::vector<std::string> arguments(argv + 1, argv + argc);
     std::optional<QApplication> application;
     if (zelmora::gui::runsWithoutWindow(arguments)) {
         // Work without a window must also run where there is no display, e.g. in a script.
@@ -19,6 +19,13 @@ int main(int argc, char** argv)
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         application.emplace(argc, argv);
+#ifdef _WIN32
+        // argv is in the ANSI code page there; Qt has the arguments as typed, in Unicode.
+        arguments.clear();
+        for (const QString& argument : QCoreApplication::arguments().mid(1)) {
+            arguments.push_back(argument.toStdString());
+        }
+#endif
     }
     const zelmora::SystemClock clock;
     return zelmora::gui::runStartupCommand(arguments, std::cout, std::cerr, zelmora::ProgramFolder(), clock);

@@ -3,6 +3,7 @@
 
 #include "report/QtPrintPlatform.h"
 #include "report/QtReportCanvas.h"
+#include "report/TBxPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,21 @@ TEST(QtReportCanvas, TextIsCutAtItsRectangle)
     }
     EXPECT_TRUE(inkInside);
     EXPECT_FALSE(inkOutside);
+}
+
+TEST(QtPrintPlatform, PreviewPagesAreRecordedAsPictures)
+{
+    const FixedClock clock;
+    gui::QtPrintPlatform platform(clock);
+    const BxPlatformInstallation installation(platform);
+    TBxPrinter& printer = BxPrinter();
+    printer.BeginDoc();
+    printer.Canvas().Rectangle(10, 10, 100, 100);
+    printer.EndDoc();
+    ASSERT_EQ(printer.Pages.size(), 1u);
+    const auto& page = dynamic_cast<const gui::QtMetafile&>(printer.Pages[0].recorder());
+    EXPECT_GT(page.picture().size(), 0u);
+    EXPECT_EQ(page.picture().boundingRect(), QRect(0, 0, 794, 1123)); // A4 at 96 dpi
 }
 
 TEST(QtPrintPlatform, TimesOfDayLeaveTheTimeZoneOut)

@@ -79,34 +79,34 @@ TPrtForm::TPrtForm(Language language)
 {
     BxReport1.ReportTitle = "Zelmora";
 
-    const auto addText = [this](tBxBand& band, const TextControl& spec) {
-        const std::string number = std::to_string(spec.number);
+    const auto addText = [this](tBxBand& band, const TextControl& item) {
+        const std::string number = std::to_string(item.number);
         TBxLabel* control = nullptr;
-        if (spec.isField) {
-            control = m_fields.at(static_cast<std::size_t>(spec.number)) = &create<TBxField>("BxField" + number);
+        if (item.isField) {
+            control = m_fields.at(static_cast<std::size_t>(item.number)) = &create<TBxField>("BxField" + number);
         } else {
-            control = m_labels.at(static_cast<std::size_t>(spec.number)) = &create<TBxLabel>("BxLabel" + number);
+            control = m_labels.at(static_cast<std::size_t>(item.number)) = &create<TBxLabel>("BxLabel" + number);
         }
-        place(*control, spec.left, spec.top, spec.width, spec.height);
-        if (spec.points != 0) {
+        place(*control, item.left, item.top, item.width, item.height);
+        if (item.points != 0) {
             TFont font;
-            font.Size = spec.points;
-            font.Bold = spec.bold;
+            font.Size = item.points;
+            font.Bold = item.bold;
             control->SetFont(font);
         }
-        control->Caption = spec.caption;
-        control->Alignment = spec.alignment;
+        control->Caption = item.caption;
+        control->Alignment = item.alignment;
         control->SetParent(&band);
     };
 
-    for (const TextControl& spec : HeaderControls) {
-        addText(tBxBand1, spec);
+    for (const TextControl& item : HeaderControls) {
+        addText(tBxBand1, item);
     }
     BxShape2.SetParent(&tBxBand1);
     place(BxShape2, 40, 72, 716, 1);
 
-    for (const TextControl& spec : CardControls) {
-        addText(tBxBand2, spec);
+    for (const TextControl& item : CardControls) {
+        addText(tBxBand2, item);
     }
     BxShape1.SetParent(&tBxBand2);
     place(BxShape1, 40, 405, 716, 1);

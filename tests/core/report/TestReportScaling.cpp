@@ -90,16 +90,6 @@ TEST_F(ReportScaling, AControlAtLeftFortyStartsAtTwoHundredFiftyPlusTheMargin)
     EXPECT_EQ(canvas.texts[0].rect.Left, 250 + 373);
 }
 
-TEST(PaperSizes, AreTheWholeMillimetreSizesOfTheReport)
-{
-    EXPECT_EQ(PaperSizes(tPapersize::bxr_A4).width, 210);
-    EXPECT_EQ(PaperSizes(tPapersize::bxr_A4).height, 297);
-    EXPECT_EQ(PaperSizes(tPapersize::bxr_A5).width, 148);
-    EXPECT_EQ(PaperSizes(tPapersize::bxr_Legal).width, 215);
-    EXPECT_EQ(PaperSizes(tPapersize::bxr_Legal).height, 355);
-    EXPECT_EQ(PaperSizes(tPapersize::bxr_Letter).height, 279);
-}
-
 class PreviewMode : public ReportFixture, public ::testing::Test {};
 
 TEST_F(PreviewMode, MeasuresThePaperAtScreenResolution)
