@@ -1,7 +1,7 @@
 #include "data/DateText.h"
 
 #include <array>
-#include <cstring>
+#include <algorithm>
 #include <initializer_list>
 #include <limits>
 
@@ -25,7 +25,7 @@ ShortText<10> joined(std::initializer_list<std::string_view> pieces)
     std::size_t length = 0;
     for (const std::string_view piece : pieces) {
         const std::size_t kept = std::min(piece.size(), text.size() - length);
-        std::memcpy(text.data() + length, piece.data(), kept);
+        std::copy_n(piece.data(), kept, text.data() + length);
         length += kept;
     }
     return ShortText<10>(std::string_view(text.data(), length));

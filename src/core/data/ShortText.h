@@ -22,7 +22,7 @@ public:
     void assign(std::string_view text)
     {
         const std::size_t kept = std::min(text.size(), m_chars.size());
-        std::memcpy(m_chars.data(), text.data(), kept);
+        std::copy_n(text.data(), kept, m_chars.data());
         m_length = static_cast<std::uint8_t>(kept);
     }
     std::string_view view() const { return {m_chars.data(), m_length}; }
