@@ -139,7 +139,7 @@ TEST_F(PrintPdf, AnEmptyTablePrintsNothingAndSaysSo)
     writeFriends(FriendTable{});
     ProcessResult run = zelmora({"--print-pdf", outputArg()});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("nothing to print"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("There is no friend to print in "), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(pdf));
 
     std::filesystem::remove(data / DatabaseFileName); // no database at all: the same

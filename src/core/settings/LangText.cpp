@@ -172,6 +172,7 @@ constexpr LangPair Pairs[] = {
      "Le fichier de données n'a pas pu être sauvegardé et n'a pas été modifié : "},
     {lang::AutoStartFailed, "Impossible to set the automatic launch: ",
      "Impossible de régler le lancement automatique : "},
+    {lang::NothingToPrint, "There is no friend to print in ", "Il n'y a aucune fiche à imprimer dans "},
 };
 
 constexpr std::size_t FirstGap = 94;      // pairs 94 to 169 do not exist

@@ -21,6 +21,7 @@ inline constexpr std::uint16_t CharacterNotStorable = 183;
 inline constexpr std::uint16_t NoSuchFriend = 184;
 inline constexpr std::uint16_t DatabaseNotSaved = 185;
 inline constexpr std::uint16_t AutoStartFailed = 186;
+inline constexpr std::uint16_t NothingToPrint = 187;
 } // namespace lang
 
 } // namespace zelmora

@@ -68,8 +68,7 @@ int printPdf(const PrintPdfRequest& request, std::ostream& err, const std::files
         std::iota(friendSlots.begin(), friendSlots.end(), std::uint16_t{1});
     }
     if (friendSlots.empty()) {
-        say(err, "there are no friends in " + cp1252::forDisplay(database.path().string())
-                     + ": nothing to print, no PDF written.");
+        say(err, std::string(LangText(lang::NothingToPrint, language)) + cp1252::forDisplay(database.path().string()));
         return ExitDataError;
     }
 
