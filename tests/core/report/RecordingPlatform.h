@@ -213,6 +213,16 @@ private:
 // Installs a fresh recording platform for one test.
 class ReportFixture {
 protected:
+    // Every text drawn so far, in drawing order.
+    std::vector<std::string> printedTexts() const
+    {
+        std::vector<std::string> all;
+        for (const DrawnText& drawn : canvas.texts) {
+            all.push_back(drawn.text);
+        }
+        return all;
+    }
+
     RecordingPlatform platform;
     RecordingPrinter& printer = platform.thePrinter;
     RecordingCanvas& canvas = platform.thePrinter.canvas;

@@ -21,15 +21,6 @@ protected:
         link.DataSource = &city;
     }
 
-    std::vector<std::string> printedTexts() const
-    {
-        std::vector<std::string> all;
-        for (const DrawnText& drawn : canvas.texts) {
-            all.push_back(drawn.text);
-        }
-        return all;
-    }
-
     TForm form{"Form1"};
     TBxReport& report = form.create<TBxReport>("BxReport1");
     tBxBand& detail = addBand(form, "Detail", tBxBandType::bxr_Detail, 10, 20);

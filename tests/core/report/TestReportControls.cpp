@@ -12,15 +12,6 @@ class ReportControls : public ReportFixture, public ::testing::Test {
 protected:
     ReportControls() { printer.dpi = {96, 96}; }
 
-    std::vector<std::string> printedTexts() const
-    {
-        std::vector<std::string> all;
-        for (const DrawnText& drawn : canvas.texts) {
-            all.push_back(drawn.text);
-        }
-        return all;
-    }
-
     TForm form{"Form1"};
     TBxReport& report = form.create<TBxReport>("BxReport1");
     tBxBand& detail = addBand(form, "Detail", tBxBandType::bxr_Detail, 0, 20);
