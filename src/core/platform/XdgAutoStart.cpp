@@ -66,7 +66,7 @@ std::string autoStartEntry(const fs::path& executable)
 
 fs::path XdgAutoStart::entryPath() const
 {
-    // The base directory specification says to ignore a relative XDG_CONFIG_HOME.
+    // freedesktop.org's base directory rules say to ignore a relative XDG_CONFIG_HOME.
     const fs::path configHome = m_environment("XDG_CONFIG_HOME");
     if (configHome.is_absolute()) {
         return configHome / "autostart" / "zelmora.desktop";
