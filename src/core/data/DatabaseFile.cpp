@@ -2,6 +2,7 @@
 
 #include "data/Cp1252.h"
 #include "platform/Folders.h"
+#include "platform/MappedFile.h"
 
 namespace zelmora {
 
@@ -21,8 +22,8 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
     m_damaged = false;
 
     LoadResult result;
-    const FileContents contents = readWholeFile(m_path);
-    if (contents.state == FileContents::State::Missing) {
+    const MappedFile contents(m_path);
+    if (contents.state() == FileContents::State::Missing) {
         if (whenMissing == WhenMissing::LeaveMissing) {
             result.status = LoadStatus::Missing;
             return result;
@@ -44,14 +45,14 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
         return result;
     }
 
-    const DecodeStatus decoded = contents.state == FileContents::State::Read
-                                   ? decodeDatabase(contents.bytes, table, options, m_header)
+    const DecodeStatus decoded = contents.state() == FileContents::State::Read
+                                   ? decodeDatabase(contents.bytes(), table, options, m_header)
                                    : DecodeStatus::Damaged;
     if (decoded == DecodeStatus::NewerVersion) {
         result.status = LoadStatus::NewerVersion;
         result.message = std::string(LangText(70, language)) + m_header.fileVersion;
     } else if (decoded == DecodeStatus::Damaged) {
-        if (contents.state != FileContents::State::Read) {
+        if (contents.state() != FileContents::State::Read) {
             options.Classement = options.Surveillance = options.RadioGroup1 = options.RadioGroup2 = 0;
         }
         m_damaged = true;

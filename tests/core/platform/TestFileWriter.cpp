@@ -1,4 +1,5 @@
 #include "platform/FileWriter.h"
+#include "platform/MappedFile.h"
 
 #include "support/AsOrdinaryUser.h"
 #include "support/FailingWriter.h"
@@ -84,4 +85,21 @@ TEST(FileWriter, ReadingTellsMissingFromFailed)
     std::string big(3'000'000, 'z');
     ASSERT_TRUE(AtomicFileWriter(AtomicFileWriter::Flush::No).replace(folder / "big", big).ok);
     EXPECT_EQ(readWholeFile(folder / "big").bytes, big);
+}
+
+TEST(MappedFile, GivesTheFilesBytesOrSaysWhyNot)
+{
+    test::TempFolder folder;
+    const AtomicFileWriter writer(AtomicFileWriter::Flush::No);
+    std::string bytes(100000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(i * 7);
+    }
+    ASSERT_TRUE(writer.replace(folder / "full", bytes).ok);
+    ASSERT_TRUE(writer.replace(folder / "empty", "").ok);
+    EXPECT_EQ(MappedFile(folder / "full").bytes(), bytes);
+    EXPECT_EQ(MappedFile(folder / "empty").state(), FileContents::State::Read);
+    EXPECT_EQ(MappedFile(folder / "empty").bytes(), "");
+    EXPECT_EQ(MappedFile(folder / "absent").state(), FileContents::State::Missing);
+    EXPECT_EQ(MappedFile(folder.path()).state(), FileContents::State::Failed);
 }
