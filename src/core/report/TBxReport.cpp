@@ -211,24 +211,16 @@ void TBxReport::clearBandLists()
     }
 }
 
-void TBxReport::PrintDetailHeaders(int group)
-{
-    if (group == 0) {
-        return;
-    }
-    for (tBxBand* band : DetailHeaders.items()) {
-        if (band->Tag == group) {
-            PrintBand(*band);
-        }
-    }
-}
+void TBxReport::PrintDetailHeaders(int group) { printGroupBands(DetailHeaders, group); }
 
-void TBxReport::PrintDetailFooters(int group)
+void TBxReport::PrintDetailFooters(int group) { printGroupBands(DetailFooters, group); }
+
+void TBxReport::printGroupBands(const tBandList& bands, int group)
 {
     if (group == 0) {
         return;
     }
-    for (tBxBand* band : DetailFooters.items()) {
+    for (tBxBand* band : bands.items()) {
         if (band->Tag == group) {
             PrintBand(*band);
         }

@@ -64,6 +64,8 @@ private:
     void FinishPage();
     void PrintDetailHeaders(int group);
     void PrintDetailFooters(int group);
+    // Prints the bands of `bands` whose group number is `group` (0: none).
+    void printGroupBands(const tBandList& bands, int group);
     bool AdvanceControls(tBxBand& band);
 
     TPrinterOrientation m_orientation = TPrinterOrientation::poPortrait;
