@@ -2,7 +2,7 @@
 
 #include "FriendCommands.h"
 #include "ReminderCommands.h"
-#include "settings/SettingsFile.h"
+#include "settings/CommandLine.h"
 
 #include <functional>
 #include <map>
@@ -60,31 +60,27 @@ std::optional<GlobalOptions> parseGlobalOptions(const std::vector<std::string>& 
     GlobalOptions options;
     std::size_t i = 0;
     for (; i < arguments.size() && arguments[i].starts_with("--"); ++i) {
-        std::string name = arguments[i];
-        std::optional<std::string> value;
-        if (const std::size_t equals = name.find('='); equals != std::string::npos) {
-            value = name.substr(equals + 1);
-            name.resize(equals);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        }
-        if (!value) {
-            problem = name + " needs a value";
+        const CommandOption option = readOption(arguments, i);
+        if (!option.value) {
+            problem = option.name + " needs a value";
             return std::nullopt;
         }
-        if (name == "--data-dir") {
-            options.dataFolder = *value;
-        } else if (name == "--lang" && (*value == "en" || *value == "fr")) {
-            options.language = *value == "fr" ? Language::French : Language::English;
-        } else if (name == "--lang") {
-            problem = "--lang takes en or fr, not '" + *value + "'";
-            return std::nullopt;
-        } else if (name == "--today" && (options.today = parseIsoDate(*value))) {
-        } else if (name == "--today") {
-            problem = "--today takes a date written YYYY-MM-DD, not '" + *value + "'";
-            return std::nullopt;
+        if (option.name == "--data-dir") {
+            options.dataFolder = *option.value;
+        } else if (option.name == "--lang") {
+            options.language = languageFromCode(*option.value);
+            if (!options.language) {
+                problem = "--lang takes en or fr, not '" + *option.value + "'";
+                return std::nullopt;
+            }
+        } else if (option.name == "--today") {
+            options.today = parseIsoDate(*option.value);
+            if (!options.today) {
+                problem = "--today takes a date written YYYY-MM-DD, not '" + *option.value + "'";
+                return std::nullopt;
+            }
         } else {
-            problem = "unknown option " + name;
+            problem = "unknown option " + option.name;
             return std::nullopt;
         }
     }
@@ -115,9 +111,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 
     const std::filesystem::path dataFolder =
         options->dataFolder.value_or(DataFolder(environment.programFolder, environment.environment));
-    const SettingsFile settings(dataFolder / SettingsFileName, environment.writer);
-    const Language language = options->language.value_or(
-        settings.peek().value_or(ProgramOptions{}).Langue);
+    const Language language = chosenLanguage(options->language, dataFolder);
     const SystemClock systemClock;
     const FixedClock fixedClock(options->today.value_or(LocalDate{}));
     const Clock& clock = options->today ? static_cast<const Clock&>(fixedClock) : systemClock;

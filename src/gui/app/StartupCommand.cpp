@@ -6,7 +6,7 @@
 #include "report/CardPrinting.h"
 #include "report/QtPrintPlatform.h"
 #include "report/TBxPrinter.h"
-#include "settings/SettingsFile.h"
+#include "settings/CommandLine.h"
 
 #include <memory>
 #include <numeric>
@@ -38,12 +38,7 @@ int printPdf(const PrintPdfRequest& request, std::ostream& err, const std::files
 {
     const AtomicFileWriter writer;
     const std::filesystem::path dataFolder = request.dataFolder.value_or(DataFolder(programFolder));
-    Language language = Language::English;
-    if (request.language) {
-        language = *request.language == "fr" ? Language::French : Language::English;
-    } else if (const auto stored = SettingsFile(dataFolder / SettingsFileName, writer).peek()) {
-        language = stored->Langue;
-    }
+    const Language language = chosenLanguage(request.language, dataFolder);
 
     auto table = std::make_unique<FriendTable>();
     DisplayOptions options;
@@ -97,34 +92,30 @@ std::optional<PrintPdfRequest> parsePrintPdf(const std::vector<std::string>& arg
     PrintPdfRequest request;
     bool haveOutput = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string name = arguments[i];
-        std::optional<std::string> value;
-        if (const std::size_t equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
-            value = name.substr(equals + 1);
-            name.resize(equals);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        }
+        const CommandOption option = readOption(arguments, i);
+        const std::string& name = option.name;
         if (name != "--print-pdf" && name != "--friend" && name != "--data-dir" && name != "--lang") {
             problem = "unknown argument '" + name + "'";
             return std::nullopt;
         }
-        if (!value || value->empty()) {
+        if (!option.value || option.value->empty()) {
             problem = name + " needs a value";
             return std::nullopt;
         }
+        const std::string& value = *option.value;
         if (name == "--print-pdf") {
-            request.output = *value;
+            request.output = value;
             haveOutput = true;
         } else if (name == "--friend") {
-            request.friendName = *value;
+            request.friendName = value;
         } else if (name == "--data-dir") {
-            request.dataFolder = *value;
-        } else if (*value == "en" || *value == "fr") {
-            request.language = *value;
+            request.dataFolder = value;
         } else {
-            problem = "--lang takes en or fr, not '" + *value + "'";
-            return std::nullopt;
+            request.language = languageFromCode(value);
+            if (!request.language) {
+                problem = "--lang takes en or fr, not '" + value + "'";
+                return std::nullopt;
+            }
         }
     }
     if (!haveOutput) {

@@ -3,6 +3,7 @@
 // straight to a PDF file (--print-pdf), without showing any window.
 
 #include "platform/Clock.h"
+#include "settings/LangText.h"
 
 #include <filesystem>
 #include <optional>
@@ -18,7 +19,7 @@ struct PrintPdfRequest {
     std::filesystem::path output;
     std::optional<std::string> friendName; // UTF-8, as typed
     std::optional<std::filesystem::path> dataFolder;
-    std::optional<std::string> language; // "en" or "fr"
+    std::optional<Language> language;
 };
 
 // Whether these arguments ask for printing without a window (which needs Qt, but no display).

@@ -1,0 +1,30 @@
+#pragma once
+// What the command lines of zelmora and zelmora-cli share: "--name value" options, the
+// language codes, and which language a run speaks.
+
+#include "settings/LangText.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelmora {
+
+struct CommandOption {
+    std::string name;
+    std::optional<std::string> value; // nothing when the command line ended first
+};
+
+// The option at arguments[index], written "--name value" or "--name=value"; `index`
+// is left on the last argument used.
+CommandOption readOption(const std::vector<std::string>& arguments, std::size_t& index);
+
+// "en" or "fr"; nothing for anything else.
+std::optional<Language> languageFromCode(std::string_view code);
+
+// The language asked for, else the one stored in the data folder's settings, else English.
+Language chosenLanguage(std::optional<Language> asked, const std::filesystem::path& dataFolder);
+
+} // namespace zelmora
