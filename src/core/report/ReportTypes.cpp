@@ -1,6 +1,7 @@
 #include "report/ReportTypes.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace zelmora::report {
 
@@ -35,26 +36,33 @@ TBitmap::TBitmap(int width, int height, TColor fill)
 {
 }
 
+namespace {
+
+// A side of whatever the picture holds; an empty picture measures 0.
+template <class Side>
+int measure(const std::variant<std::monostate, TBitmap, TOtherGraphic>& graphic, Side side)
+{
+    return std::visit(
+        [&](const auto& held) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(held)>, std::monostate>) {
+                return 0;
+            } else {
+                return side(held);
+            }
+        },
+        graphic);
+}
+
+} // namespace
+
 int TPicture::Width() const
 {
-    if (const auto* b = std::get_if<TBitmap>(&m_graphic)) {
-        return b->Width;
-    }
-    if (const auto* o = std::get_if<TOtherGraphic>(&m_graphic)) {
-        return o->Width;
-    }
-    return 0;
+    return measure(m_graphic, [](const auto& held) { return held.Width; });
 }
 
 int TPicture::Height() const
 {
-    if (const auto* b = std::get_if<TBitmap>(&m_graphic)) {
-        return b->Height;
-    }
-    if (const auto* o = std::get_if<TOtherGraphic>(&m_graphic)) {
-        return o->Height;
-    }
-    return 0;
+    return measure(m_graphic, [](const auto& held) { return held.Height; });
 }
 
 } // namespace zelmora::report
