@@ -1,7 +1,7 @@
 #pragma once
 // The table the benchmarks work on: 1000 friends with every field at its capacity.
 
-#include "data/FriendTable.h"
+#include "core/data/FriendTable.h"
 
 #include <memory>
 #include <string>

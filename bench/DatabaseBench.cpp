@@ -1,8 +1,8 @@
 // Loading, saving and sorting a full friend table.
 #include "BenchData.h"
 
-#include "data/DatabaseFile.h"
-#include "platform/FileWriter.h"
+#include "core/data/DatabaseFile.h"
+#include "core/platform/FileWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -42,7 +42,7 @@ void SaveDatabase(benchmark::State& state)
     DisplayOptions options;
     DatabaseFile file(path, writer);
     for (auto _ : state) {
-        const FileStatus status = file.write(*table, options);
+        const Status status = file.write(*table, options);
         benchmark::DoNotOptimize(status);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(std::filesystem::file_size(path)));

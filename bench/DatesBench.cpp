@@ -1,7 +1,7 @@
 // Building the dates-to-celebrate list for a full table.
 #include "BenchData.h"
 
-#include "reminder/DatesList.h"
+#include "core/reminder/DatesList.h"
 
 #include <benchmark/benchmark.h>
 

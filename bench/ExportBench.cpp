@@ -1,9 +1,9 @@
 // Both exports of a full friend table: building the bytes, and writing the file.
 #include "BenchData.h"
 
-#include "export/ExportFile.h"
-#include "export/HtmlExport.h"
-#include "export/TextExport.h"
+#include "core/export/ExportFile.h"
+#include "core/export/HtmlExport.h"
+#include "core/export/TextExport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -42,8 +42,7 @@ void BuildExport(benchmark::State& state, BuildFunction build, std::unique_ptr<F
 
 std::unique_ptr<FriendTable> fullTable() { return bench::fullTable(); }
 
-using WriteFunction = std::optional<std::string> (*)(const FriendTable&, Language, const std::filesystem::path&,
-                                                     const FileWriter&);
+using WriteFunction = Status (*)(const FriendTable&, Language, const std::filesystem::path&, const FileWriter&);
 
 void WriteExport(benchmark::State& state, WriteFunction write, const char* fileName)
 {
@@ -52,9 +51,9 @@ void WriteExport(benchmark::State& state, WriteFunction write, const char* fileN
     const auto folder = std::filesystem::temp_directory_path() / "zelmora-bench";
     std::filesystem::create_directories(folder);
     for (auto _ : state) {
-        const std::optional<std::string> failure = write(*table, Language::English, folder / fileName, writer);
-        if (failure) {
-            state.SkipWithError(failure->c_str());
+        const Status written = write(*table, Language::English, folder / fileName, writer);
+        if (!written.ok) {
+            state.SkipWithError(written.message.c_str());
             break;
         }
     }

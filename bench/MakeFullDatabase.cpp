@@ -2,8 +2,8 @@
 // for measuring whole commands against it.
 #include "BenchData.h"
 
-#include "data/DatabaseCodec.h"
-#include "platform/FileWriter.h"
+#include "core/data/DatabaseCodec.h"
+#include "core/platform/FileWriter.h"
 
 #include <iostream>
 
@@ -14,10 +14,10 @@ int main(int argc, char** argv)
         return 2;
     }
     const zelmora::AtomicFileWriter writer;
-    const zelmora::FileStatus status =
+    const zelmora::Status status =
         writer.replace(std::filesystem::path(argv[1]) / "Zelmor.dta", zelmora::encodeDatabase(*zelmora::bench::fullTable(), {}));
     if (!status.ok) {
-        std::cerr << status.reason << "\n";
+        std::cerr << status.message << "\n";
         return 1;
     }
     return 0;

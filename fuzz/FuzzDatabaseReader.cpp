@@ -1,8 +1,8 @@
 // libFuzzer target: any bytes given to the database and settings readers must either
 // load or be refused as damaged, never crash or read out of bounds.
-#include "data/DatabaseCodec.h"
-#include "data/FieldCodec.h"
-#include "settings/SettingsFile.h"
+#include "core/data/DatabaseCodec.h"
+#include "core/data/FieldCodec.h"
+#include "core/settings/SettingsFile.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "Cli.h"
+#include "cli/Cli.h"
 
-#include "FriendCommands.h"
-#include "ReminderCommands.h"
-#include "settings/CommandLine.h"
+#include "cli/FriendCommands.h"
+#include "cli/ReminderCommands.h"
+#include "core/settings/CommandLine.h"
 
 #include <functional>
 #include <map>

@@ -1,7 +1,7 @@
 #pragma once
 // zelmora-cli: the friend database and its reminder from a terminal.
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 #include <ostream>
 #include <string>

@@ -1,6 +1,6 @@
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
-#include "data/Cp1252.h"
+#include "core/base/Cp1252.h"
 
 namespace zelmora::cli {
 
@@ -36,15 +36,12 @@ std::optional<LoadedData> loadData(const CliContext& context)
 
 bool saveData(const CliContext& context, LoadedData& data)
 {
-    FileStatus status;
-    if (const auto failure = ensureFolder(context.dataFolder)) {
-        status = FileStatus::failure(*failure);
-    } else {
+    Status status = ensureFolder(context.dataFolder);
+    if (status.ok) {
         status = data.file->write(*data.table, data.options);
     }
     if (!status.ok) {
-        context.printError(std::string(LangText(lang::DatabaseNotSaved, context.language))
-                           + cp1252::forDisplay(status.reason));
+        context.printError(LangTextWithReason(lang::DatabaseNotSaved, context.language, status.message));
     }
     return status.ok;
 }

@@ -2,11 +2,11 @@
 // What every command of zelmora-cli shares: where the files are, the language, today,
 // and the conversions between the terminal's UTF-8 and the files' Windows-1252.
 
-#include "data/DatabaseFile.h"
-#include "platform/Clock.h"
-#include "platform/FileWriter.h"
-#include "platform/Folders.h"
-#include "settings/LangText.h"
+#include "core/data/DatabaseFile.h"
+#include "core/platform/Clock.h"
+#include "core/platform/FileWriter.h"
+#include "core/platform/Folders.h"
+#include "core/base/LangText.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "FriendCommands.h"
+#include "cli/FriendCommands.h"
 
-#include "data/Cp1252.h"
-#include "data/DateText.h"
+#include "core/base/Cp1252.h"
+#include "core/data/DateText.h"
 
 namespace zelmora::cli {
 
@@ -95,7 +95,7 @@ int addCommand(const CliContext& context, Arguments arguments)
         return DataError;
     }
     if (!table.ValidateCard(*card, [&] { return allowDuplicate; })) {
-        context.printError(LangText(170, context.language));
+        context.printError(LangText(lang::DuplicateNameQuestion, context.language));
         return DataError;
     }
     return saveData(context, *data) ? Success : DataError;

@@ -1,7 +1,7 @@
 #pragma once
 // The commands that read and change the friend table: list, add, delete.
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 namespace zelmora::cli {
 

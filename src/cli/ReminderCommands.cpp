@@ -1,8 +1,8 @@
-#include "ReminderCommands.h"
+#include "cli/ReminderCommands.h"
 
-#include "data/Cp1252.h"
-#include "export/ExportFile.h"
-#include "reminder/DatesList.h"
+#include "core/base/Cp1252.h"
+#include "core/export/ExportFile.h"
+#include "core/reminder/DatesList.h"
 
 #include <algorithm>
 #include <array>
@@ -107,8 +107,9 @@ int exportCommand(const CliContext& context, Arguments arguments)
         return DataError;
     }
     const auto write = arguments[0] == "text" ? WriteTextExport : WriteHtmlExport;
-    if (const auto failure = write(*data->table, context.language, arguments[1], context.environment.writer)) {
-        context.printError(*failure);
+    if (const Status written = write(*data->table, context.language, arguments[1], context.environment.writer);
+        !written.ok) {
+        context.printError(written.message);
         return DataError;
     }
     return Success;

@@ -1,7 +1,7 @@
 #pragma once
 // The commands that read the friend table without changing it: dates and export.
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 namespace zelmora::cli {
 

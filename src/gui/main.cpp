@@ -1,8 +1,8 @@
 // The window program. For now it prints friend cards from the command line; the main
 // window comes later.
 
-#include "app/StartupCommand.h"
-#include "platform/Folders.h"
+#include "gui/app/StartupCommand.h"
+#include "core/platform/Folders.h"
 
 #include <QApplication>
 

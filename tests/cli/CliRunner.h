@@ -1,8 +1,9 @@
 #pragma once
 // Runs zelmora-cli commands in-process on a data folder of the test's own.
 
-#include "Cli.h"
-#include "platform/FileWriter.h"
+#include "cli/Cli.h"
+#include "core/platform/FileReader.h"
+#include "core/platform/FileWriter.h"
 #include "support/TempFolder.h"
 
 #include <sstream>

@@ -1,7 +1,8 @@
 #include "CliRunner.h"
 
-#include "data/DatabaseCodec.h"
-#include "data/FieldCodec.h"
+#include "core/platform/FileReader.h"
+#include "core/data/DatabaseCodec.h"
+#include "core/data/FieldCodec.h"
 #include "support/AsOrdinaryUser.h"
 #include "support/FailingWriter.h"
 #include "support/Friends.h"

@@ -1,9 +1,10 @@
 #include "CliRunner.h"
 
-#include "data/DatabaseCodec.h"
-#include "data/DateText.h"
-#include "export/HtmlExport.h"
-#include "export/TextExport.h"
+#include "core/platform/FileReader.h"
+#include "core/data/DatabaseCodec.h"
+#include "core/data/DateText.h"
+#include "core/export/HtmlExport.h"
+#include "core/export/TextExport.h"
 #include "support/Friends.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // Dialogs answered by the test: the print dialog picks a PDF file or is cancelled, and
 // every message is recorded.
 
-#include "app/Dialogs.h"
+#include "gui/app/Dialogs.h"
 
 #include <QPrinter>
 

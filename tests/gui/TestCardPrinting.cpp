@@ -6,9 +6,9 @@
 #include "support/Friends.h"
 #include "support/TempFolder.h"
 
-#include "report/CardPrinting.h"
-#include "report/QtPrintPlatform.h"
-#include "report/TBxPrinter.h"
+#include "gui/report/CardPrinting.h"
+#include "gui/report/QtPrintPlatform.h"
+#include "core/report/TBxPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -59,9 +59,7 @@ TEST_F(CardPrinting, CancellingThePrintDialogPrintsNothing)
 
 TEST_F(CardPrinting, EachCommandPrintsItsFriendsAsOneDocument)
 {
-    if (!havePopplerTools()) {
-        GTEST_SKIP() << "pdftotext is needed";
-    }
+    ASSERT_TRUE(havePopplerTools()) << "pdftotext and pdfinfo (poppler-utils) are needed: make test installs them";
     dialogs.chooseNext(folder / "line.pdf");
     ASSERT_EQ(printer.printFriendCard(1), gui::PrintOutcome::Printed);
     dialogs.chooseNext(folder / "again.pdf");

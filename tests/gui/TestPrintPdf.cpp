@@ -4,9 +4,9 @@
 #include "support/Friends.h"
 #include "support/TempFolder.h"
 
-#include "data/DatabaseFile.h"
-#include "platform/Folders.h"
-#include "settings/SettingsFile.h"
+#include "core/data/DatabaseFile.h"
+#include "core/platform/Folders.h"
+#include "core/settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -23,9 +23,7 @@ class PrintPdf : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!havePopplerTools()) {
-            GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are needed";
-        }
+        ASSERT_TRUE(havePopplerTools()) << "pdftotext and pdfinfo (poppler-utils) are needed: make test installs them";
     }
 
     void writeFriends(const FriendTable& table)

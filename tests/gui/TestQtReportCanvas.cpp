@@ -1,9 +1,9 @@
 // The Qt canvas: texts measured in the device's own pixels, fonts at their point size,
 // and the system's date and time formats.
 
-#include "report/QtPrintPlatform.h"
-#include "report/QtReportCanvas.h"
-#include "report/TBxPrinter.h"
+#include "gui/report/QtPrintPlatform.h"
+#include "gui/report/QtReportCanvas.h"
+#include "core/report/TBxPrinter.h"
 
 #include <gtest/gtest.h>
 

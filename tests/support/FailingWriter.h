@@ -2,7 +2,7 @@
 // A real AtomicFileWriter whose writing fails after a given number of bytes, as a full
 // disk would make it.
 
-#include "platform/FileWriter.h"
+#include "core/platform/FileWriter.h"
 
 namespace zelmora::test {
 
@@ -11,12 +11,12 @@ public:
     explicit FailingWriter(std::size_t failAfterBytes) : m_budget(failAfterBytes) {}
 
 protected:
-    FileStatus writeChunk(int fd, std::string_view bytes) const override
+    Status writeChunk(int fd, std::string_view bytes) const override
     {
         if (bytes.size() > m_budget) {
-            AtomicFileWriter::writeChunk(fd, bytes.substr(0, m_budget));
+            [[maybe_unused]] const Status partial = AtomicFileWriter::writeChunk(fd, bytes.substr(0, m_budget));
             m_budget = 0;
-            return FileStatus::failure("No space left on device");
+            return Status::failure("No space left on device");
         }
         m_budget -= bytes.size();
         return AtomicFileWriter::writeChunk(fd, bytes);

@@ -1,7 +1,7 @@
 #pragma once
 // Builders of friends and tables for tests.
 
-#include "data/FriendTable.h"
+#include "core/data/FriendTable.h"
 
 #include <initializer_list>
 #include <memory>

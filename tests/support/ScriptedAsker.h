@@ -1,7 +1,7 @@
 #pragma once
 // A MessageAsker that records what the program said and answers from a script.
 
-#include "platform/MessageAsker.h"
+#include "core/platform/MessageAsker.h"
 
 #include <deque>
 #include <string>

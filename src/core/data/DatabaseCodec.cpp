@@ -1,7 +1,7 @@
-#include "data/DatabaseCodec.h"
+#include "core/data/DatabaseCodec.h"
 
-#include "data/DateText.h"
-#include "data/FieldCodec.h"
+#include "core/data/DateText.h"
+#include "core/data/FieldCodec.h"
 
 #include <array>
 #include <optional>

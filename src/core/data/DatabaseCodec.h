@@ -2,15 +2,20 @@
 // The bytes of the database file: the header field (version tag, five option digits,
 // friend count) followed by nineteen fields per friend.
 
-#include "data/DisplayOptions.h"
-#include "data/FriendTable.h"
+#include "core/data/DisplayOptions.h"
+#include "core/data/FriendTable.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace zelmora {
 
 inline constexpr std::string_view CurrentVersionTag = "v3.0";
+
+// No database can be larger: 1000 friends at full capacity take about 1.1 MB. A larger
+// file is damaged and is not read at all.
+inline constexpr std::uintmax_t MaxDatabaseBytes = 4 * 1024 * 1024;
 
 // The whole file, in the current version.
 std::string encodeDatabase(const FriendTable& table, const DisplayOptions& options);

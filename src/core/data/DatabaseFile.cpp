@@ -1,8 +1,8 @@
-#include "data/DatabaseFile.h"
+#include "core/data/DatabaseFile.h"
 
-#include "data/Cp1252.h"
-#include "platform/Folders.h"
-#include "platform/MappedFile.h"
+#include "core/base/Cp1252.h"
+#include "core/platform/Folders.h"
+#include "core/platform/FileReader.h"
 
 namespace zelmora {
 
@@ -20,50 +20,54 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
     table.CurrentFriend = 1;
     m_header = {};
     m_damaged = false;
+    m_unreadable = false;
 
     LoadResult result;
-    const MappedFile contents(m_path);
-    if (contents.state() == FileContents::State::Missing) {
+    const FileContents contents = readWholeFile(m_path, MaxDatabaseBytes);
+    if (contents.state == FileContents::State::Missing) {
         if (whenMissing == WhenMissing::LeaveMissing) {
             result.status = LoadStatus::Missing;
             return result;
         }
-        std::optional<std::string> failure = ensureFolder(m_path.parent_path());
-        if (!failure) {
-            const FileStatus created = m_writer.replace(m_path, encodeDatabase(table, options));
-            if (!created.ok) {
-                failure = created.reason;
-            }
+        Status created = ensureFolder(m_path.parent_path());
+        if (created.ok) {
+            created = m_writer.replace(m_path, encodeDatabase(table, options));
         }
-        if (failure) {
+        if (!created.ok) {
             result.status = LoadStatus::CannotCreate;
-            result.message = std::string(LangText(lang::CannotCreateDatabase, language))
-                           + cp1252::forDisplay(m_path.parent_path().string()) + "\n" + cp1252::forDisplay(*failure);
+            result.message = LangTextWithReason(lang::CannotCreateDatabase, language,
+                                                cp1252::forDisplay(m_path.parent_path().string()) + "\n" + created.message);
             return result;
         }
         result.status = LoadStatus::Created;
         return result;
     }
 
-    const DecodeStatus decoded = contents.state() == FileContents::State::Read
-                                   ? decodeDatabase(contents.bytes(), table, options, m_header)
+    if (contents.state == FileContents::State::Failed) {
+        m_unreadable = true;
+        result.status = LoadStatus::Unreadable;
+        result.message = contents.message;
+        return result;
+    }
+    const DecodeStatus decoded = contents.state == FileContents::State::Read
+                                   ? decodeDatabase(contents.bytes, table, options, m_header)
                                    : DecodeStatus::Damaged;
     if (decoded == DecodeStatus::NewerVersion) {
         result.status = LoadStatus::NewerVersion;
-        result.message = std::string(LangText(70, language)) + m_header.fileVersion;
+        result.message = std::string(LangText(lang::DatabaseForNewerVersion, language)) + m_header.fileVersion;
     } else if (decoded == DecodeStatus::Damaged) {
-        if (contents.state() != FileContents::State::Read) {
+        if (contents.state != FileContents::State::Read) {
             options.Classement = options.Surveillance = options.RadioGroup1 = options.RadioGroup2 = 0;
         }
         m_damaged = true;
         result.status = LoadStatus::Damaged;
-        result.message = std::string(LangText(71, language));
+        result.message = std::string(LangText(lang::DatabaseDamaged, language));
     }
     table.SortFriends();
     return result;
 }
 
-FileStatus DatabaseFile::keepDamagedCopy(fs::path& copy) const
+Status DatabaseFile::keepDamagedCopy(fs::path& copy) const
 {
     std::error_code error;
     copy = m_path;
@@ -75,22 +79,33 @@ FileStatus DatabaseFile::keepDamagedCopy(fs::path& copy) const
     const FileContents damaged = readWholeFile(m_path);
     if (damaged.state == FileContents::State::Missing) {
         copy.clear();
-        return FileStatus::success(); // gone meanwhile: nothing left to keep
+        return Status::success(); // gone meanwhile: nothing left to keep
     }
-    if (damaged.state == FileContents::State::Failed) {
-        return FileStatus::failure(damaged.reason);
+    if (damaged.state != FileContents::State::Read) {
+        return Status::failure(damaged.message);
     }
     return m_writer.replace(copy, damaged.bytes);
 }
 
-FileStatus DatabaseFile::write(const FriendTable& table, const DisplayOptions& options, fs::path* keptCopy)
+std::optional<std::string> DatabaseFile::writeRefusal() const
 {
     if (isNewerVersion()) {
-        return FileStatus::failure(m_path.string() + " belongs to Zelmora " + m_header.fileVersion);
+        return fileMessage("cannot write", m_path, "it belongs to Zelmora " + m_header.fileVersion);
+    }
+    if (m_unreadable) {
+        return fileMessage("cannot write", m_path, "it could not be read, so its friends would be lost");
+    }
+    return std::nullopt;
+}
+
+Status DatabaseFile::write(const FriendTable& table, const DisplayOptions& options, fs::path* keptCopy)
+{
+    if (const auto refusal = writeRefusal()) {
+        return Status::failure(*refusal);
     }
     if (m_damaged) {
         fs::path copy;
-        if (const FileStatus kept = keepDamagedCopy(copy); !kept.ok) {
+        if (const Status kept = keepDamagedCopy(copy); !kept.ok) {
             return kept;
         }
         m_damaged = false;
@@ -98,7 +113,7 @@ FileStatus DatabaseFile::write(const FriendTable& table, const DisplayOptions& o
             *keptCopy = copy;
         }
     }
-    const FileStatus written = m_writer.replace(m_path, encodeDatabase(table, options));
+    const Status written = m_writer.replace(m_path, encodeDatabase(table, options));
     if (written.ok) {
         m_header.fileVersion = CurrentVersionTag;
         m_header.kept = options;
@@ -112,19 +127,19 @@ SaveOutcome DatabaseFile::SaveDatabase(FriendTable& table, const DisplayOptions&
     if (!(options == m_header.kept)) {
         table.DataChanged = true;
     }
-    if (!table.DataChanged || isNewerVersion()) {
+    if (!table.DataChanged || isNewerVersion()) { // a newer version is never written, nor asked about
         return SaveOutcome::NothingToSave;
     }
     fs::path keptCopy;
-    const FileStatus written = write(table, options, &keptCopy);
+    const Status written = write(table, options, &keptCopy);
     if (!keptCopy.empty()) {
-        asker.tell(std::string(LangText(lang::DamagedFileKept, language)) + cp1252::forDisplay(keptCopy.string()));
+        asker.tell(LangTextWithReason(lang::DamagedFileKept, language, cp1252::forDisplay(keptCopy.string())));
     }
     if (written.ok) {
         table.DataChanged = false;
         return SaveOutcome::Saved;
     }
-    if (asker.askOkCancel(std::string(LangText(72, language)) + "\n\n" + cp1252::forDisplay(written.reason))) {
+    if (asker.askOkCancel(LangTextWithReason(lang::DatabaseNotSavedQuitAnyway, language, written.message))) {
         table.DataChanged = false;
         return SaveOutcome::FailedQuitAnyway;
     }

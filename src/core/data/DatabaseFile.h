@@ -2,12 +2,14 @@
 // Zelmor.dta on disk: the load at start-up and the save at shutdown, with what the load
 // keeps (version tag, option digits, whether the file was damaged) for the save.
 
-#include "data/DatabaseCodec.h"
-#include "platform/FileWriter.h"
-#include "platform/MessageAsker.h"
-#include "settings/LangText.h"
+#include "core/data/DatabaseCodec.h"
+#include "core/base/LangText.h"
+#include "core/base/Status.h"
+#include "core/platform/FileWriter.h"
+#include "core/platform/MessageAsker.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace zelmora {
@@ -17,20 +19,14 @@ enum class LoadStatus {
     Created,      // there was no file; an empty one was created
     Missing,      // there was no file, and none was asked for
     NewerVersion, // written by a later version: nothing read, never overwritten
-    Damaged,      // unreadable: empty table; the file is kept aside before any save
+    Damaged,      // not a database: empty table; the file is kept aside before any save
+    Unreadable,   // could not be opened or read (permission, a folder in its place): never overwritten
     CannotCreate, // there was no file and the folder refused a new one
 };
 
 struct LoadResult {
     LoadStatus status = LoadStatus::Loaded;
     std::string message; // for the user, Windows-1252, empty when there is nothing to say
-};
-
-enum class SaveOutcome {
-    Saved,
-    NothingToSave,
-    FailedQuitAnyway, // the user answered OK to the quit-anyway question
-    FailedStayOpen,   // the user answered Cancel: the data is still unsaved
 };
 
 class DatabaseFile {
@@ -48,7 +44,7 @@ public:
 
     // Writes table and options as the current version. A damaged file is first copied aside
     // (the copy's name is left in `keptCopy`); a newer version is never written.
-    FileStatus write(const FriendTable& table, const DisplayOptions& options, std::filesystem::path* keptCopy = nullptr);
+    Status write(const FriendTable& table, const DisplayOptions& options, std::filesystem::path* keptCopy = nullptr);
 
     // The shutdown save: writes when anything changed, and asks whether to quit anyway
     // when the write fails.
@@ -56,12 +52,15 @@ public:
 
 private:
     bool isNewerVersion() const;
-    FileStatus keepDamagedCopy(std::filesystem::path& copy) const;
+    // Why the file must not be written over, if it must not.
+    std::optional<std::string> writeRefusal() const;
+    Status keepDamagedCopy(std::filesystem::path& copy) const;
 
     std::filesystem::path m_path;
     const FileWriter& m_writer;
     DecodedHeader m_header;
     bool m_damaged = false;
+    bool m_unreadable = false;
 };
 
 } // namespace zelmora

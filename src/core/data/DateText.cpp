@@ -1,4 +1,4 @@
-#include "data/DateText.h"
+#include "core/data/DateText.h"
 
 #include <array>
 #include <algorithm>

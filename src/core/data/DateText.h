@@ -3,8 +3,8 @@
 // never validated, and the small arithmetic the reminder builds on. Every rule works on
 // the characters as they stand.
 
-#include "data/ShortText.h"
-#include "platform/Clock.h"
+#include "core/base/ShortText.h"
+#include "core/platform/Clock.h"
 
 #include <cstdint>
 #include <optional>

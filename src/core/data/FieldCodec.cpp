@@ -1,4 +1,4 @@
-#include "data/FieldCodec.h"
+#include "core/data/FieldCodec.h"
 
 #include <array>
 #include <cstring>
@@ -97,7 +97,5 @@ bool FieldReader::ReadField(ShortTextRef target)
     target.assign({plain.data(), kept.size()});
     return true;
 }
-
-bool FieldReader::SkipField() { return nextScrambledValue().has_value(); }
 
 } // namespace zelmora

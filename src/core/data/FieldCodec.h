@@ -2,7 +2,7 @@
 // The field encoding shared by the database and settings files: five scrambled length
 // digits, then the scrambled value.
 
-#include "data/ShortText.h"
+#include "core/base/ShortText.h"
 
 #include <cstdint>
 #include <optional>
@@ -28,8 +28,6 @@ public:
     std::optional<std::string> ReadField();
     // The same, cut to the capacity of `target`, without building a longer text.
     bool ReadField(ShortTextRef target);
-    // Passes over one field.
-    bool SkipField();
 
 private:
     std::optional<std::string_view> nextScrambledValue();

@@ -1,4 +1,4 @@
-#include "data/Friend.h"
+#include "core/data/Friend.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // One friend: nineteen short texts in the order in which every part of the program,
 // the database file included, walks them.
 
-#include "data/ShortText.h"
+#include "core/base/ShortText.h"
 
 #include <array>
 #include <optional>

@@ -1,25 +1,27 @@
-#include "data/FriendTable.h"
+#include "core/data/FriendTable.h"
 
-#include "data/ExchangeSort.h"
+#include "core/data/ExchangeSort.h"
 
 #include <string>
 #include <utility>
 
 namespace zelmora {
 
-std::string_view trimControls(std::string_view text)
+FriendTable& FriendTable::operator=(const FriendTable& other)
 {
-    const auto isControl = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-    while (!text.empty() && isControl(text.front())) {
-        text.remove_prefix(1);
+    if (this != &other) {
+        *m_slots = *other.m_slots;
+        FriendCount = other.FriendCount;
+        CurrentFriend = other.CurrentFriend;
+        PreviousFriend = other.PreviousFriend;
+        EditPending = other.EditPending;
+        NewPending = other.NewPending;
+        DataChanged = other.DataChanged;
     }
-    while (!text.empty() && isControl(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return *this;
 }
 
-void FriendTable::ClearFriend(std::uint16_t slot) { m_slots[slot] = TFriend{}; }
+void FriendTable::ClearFriend(std::uint16_t slot) { (*m_slots)[slot] = TFriend{}; }
 
 bool FriendTable::AppendFriend()
 {
@@ -41,7 +43,7 @@ void FriendTable::DeleteFriend(std::uint16_t slot)
         return;
     }
     for (std::uint16_t s = slot; s < FriendCount; ++s) {
-        m_slots[s] = m_slots[s + 1];
+        (*m_slots)[s] = (*m_slots)[s + 1];
     }
     ClearFriend(FriendCount);
     --FriendCount;
@@ -53,7 +55,7 @@ void FriendTable::DeleteFriend(std::uint16_t slot)
 
 void FriendTable::StoreCard(std::uint16_t slot, const CardTexts& card)
 {
-    TFriend& record = m_slots[slot];
+    TFriend& record = (*m_slots)[slot];
     for (std::size_t i = 0; i < FriendFieldCount; ++i) {
         const auto field = static_cast<FriendField>(i);
         const bool trimmed = field == FriendField::Nom || field == FriendField::Prenom;
@@ -65,7 +67,7 @@ CardTexts FriendTable::ShowCard(std::uint16_t slot) const
 {
     CardTexts card;
     for (std::size_t i = 0; i < FriendFieldCount; ++i) {
-        card[i] = fieldText(m_slots[slot], static_cast<FriendField>(i));
+        card[i] = fieldText((*m_slots)[slot], static_cast<FriendField>(i));
     }
     return card;
 }
@@ -73,7 +75,7 @@ CardTexts FriendTable::ShowCard(std::uint16_t slot) const
 void FriendTable::SortFriends()
 {
     exchangeSort(
-        m_slots, FriendCount, [](const TFriend& f) { return keyPrefix(f.Nom.view(), f.Prenom.view()); },
+        *m_slots, FriendCount, [](const TFriend& f) { return keyPrefix(f.Nom.view(), f.Prenom.view()); },
         [](const TFriend& a, const TFriend& b) {
             return compareJoined(a.Nom.view(), a.Prenom.view(), b.Nom.view(), b.Prenom.view()) < 0;
         });
@@ -82,7 +84,7 @@ void FriendTable::SortFriends()
 std::uint16_t FriendTable::FindFriend(std::string_view text) const
 {
     for (std::uint16_t slot = 1; slot <= FriendCount; ++slot) {
-        if (listText(m_slots[slot]) == text) {
+        if (listText((*m_slots)[slot]) == text) {
             return slot;
         }
     }
@@ -92,7 +94,7 @@ std::uint16_t FriendTable::FindFriend(std::string_view text) const
 bool FriendTable::NameExists(std::string_view text) const
 {
     for (std::uint16_t slot = 1; slot <= FriendCount; ++slot) {
-        if (slot != CurrentFriend && listText(m_slots[slot]) == text) {
+        if (slot != CurrentFriend && listText((*m_slots)[slot]) == text) {
             return true;
         }
     }
@@ -114,7 +116,7 @@ bool FriendTable::ValidateCard(const CardTexts& card, const std::function<bool()
         return false;
     }
     StoreCard(CurrentFriend, card);
-    const std::string stored = listText(m_slots[CurrentFriend]);
+    const std::string stored = listText((*m_slots)[CurrentFriend]);
     SortFriends();
     CurrentFriend = FindFriend(stored);
     EditPending = false;

@@ -2,11 +2,12 @@
 // The in-memory friend table with its card markers and the table-level operations:
 // append, delete, clear, store and show the card, sort, find and the duplicate test.
 
-#include "data/Friend.h"
+#include "core/data/Friend.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 namespace zelmora {
@@ -15,9 +16,16 @@ class FriendTable {
 public:
     static constexpr std::uint16_t Capacity = 1000;
 
+    // The slots (about 1 MB) live on the heap, so a table is safe anywhere, on a stack too.
+    FriendTable() = default;
+    FriendTable(const FriendTable& other) : FriendTable() { *this = other; }
+    FriendTable& operator=(const FriendTable& other);
+    FriendTable(FriendTable&&) = delete;
+    FriendTable& operator=(FriendTable&&) = delete;
+
     // Slots 0 to 1000, 1-based; slot 0 is the empty record and never a friend.
-    TFriend& operator[](std::uint16_t slot) { return m_slots[slot]; }
-    const TFriend& operator[](std::uint16_t slot) const { return m_slots[slot]; }
+    TFriend& operator[](std::uint16_t slot) { return (*m_slots)[slot]; }
+    const TFriend& operator[](std::uint16_t slot) const { return (*m_slots)[slot]; }
 
     std::uint16_t FriendCount = 0;
     std::uint16_t CurrentFriend = 0;
@@ -52,10 +60,8 @@ public:
     void CancelCard();
 
 private:
-    std::array<TFriend, Capacity + 1> m_slots{};
+    using Slots = std::array<TFriend, Capacity + 1>;
+    std::unique_ptr<Slots> m_slots = std::make_unique<Slots>();
 };
-
-// Leading and trailing characters with codes up to 32 removed.
-std::string_view trimControls(std::string_view text);
 
 } // namespace zelmora

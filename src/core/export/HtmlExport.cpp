@@ -1,8 +1,8 @@
-#include "export/HtmlExport.h"
+#include "core/export/HtmlExport.h"
 
-#include "data/DatabaseCodec.h"
-#include "data/DateText.h"
-#include "export/ExportText.h"
+#include "core/data/DatabaseCodec.h"
+#include "core/data/DateText.h"
+#include "core/export/ExportText.h"
 
 namespace zelmora {
 
@@ -48,16 +48,16 @@ void appendHead(std::string& out, Language language)
 {
     const std::string title = std::string(ProductName) + " " + std::string(CurrentVersionTag);
     appendLine(out, {"<HTML>"});
-    appendLine(out, {"    <! ", LangText(84, language), " ", CurrentVersionTag, " ", LangText(85, language), " >"});
+    appendLine(out, {"    <! ", LangText(lang::PageMadeWith, language), " ", CurrentVersionTag, " ", LangText(lang::Freeware, language), " >"});
     appendLine(out, {"  <HEAD>"});
     appendLine(out, {"    <TITLE>", ProductName, "</TITLE>"});
     appendLine(out, {"  </HEAD>"});
     appendLine(out, {"  <BODY>"});
     appendLine(out, {"    <A NAME=\"Liste\">"});
-    appendLine(out, {"    <CENTER><H1>", LangText(77, language), "</H1></CENTER>"});
+    appendLine(out, {"    <CENTER><H1>", LangText(lang::FriendsList, language), "</H1></CENTER>"});
     appendLine(out, {"    <CENTER><H2>", title, "</H2></CENTER>"});
     appendLine(out, {Rule});
-    appendLine(out, {"    <CENTER><H3>", LangText(81, language), "</H3></CENTER>"});
+    appendLine(out, {"    <CENTER><H3>", LangText(lang::ListOfZelmora, language), "</H3></CENTER>"});
     appendLine(out, {Rule});
 }
 
@@ -94,25 +94,25 @@ void appendFriend(std::string& out, std::uint16_t n, const TFriend& f, Language 
 {
     const auto label = [language](std::uint16_t pair) { return LangText(pair, language); };
     appendLine(out, {"    <A NAME=\"Link", NumToText(n), "\">"});
-    appendLabelled(out, label(7), {f.Nom.view()});
-    appendLabelled(out, label(8), {f.Prenom.view()});
-    appendLabelled(out, label(9), {f.Adresse1.view()});
+    appendLabelled(out, label(lang::LastName), {f.Nom.view()});
+    appendLabelled(out, label(lang::FirstName), {f.Prenom.view()});
+    appendLabelled(out, label(lang::Address), {f.Adresse1.view()});
     PageLine(out).markup(P18).markup("<B>").value(f.Adresse2.view()).markup("</B><BR>").end();
     PageLine(out).markup(P18).markup("<B>").value(f.Ville.view()).markup(" - ").value(f.Etat.view()).markup(" ")
         .value(f.Code.view()).markup(" - ").value(f.Pays.view()).markup("</B><BR>").end();
-    appendLabelled(out, label(13), {f.Telephone.view()});
-    appendLabelled(out, label(76), {f.Portable.view()});
-    appendLabelled(out, label(14), {f.Anniversaire.view()});
-    appendLabelled(out, label(15), {f.Fete.view()});
-    appendLabelled(out, label(78), {f.Date1.view(), " - ", f.Raison1.view()});
-    appendLabelled(out, label(78), {f.Date2.view(), " - ", f.Raison2.view()});
-    PageLine(out).markup(P6).markup(label(86)).markup(" : <B><A HREF=\"").value(f.Www.view())
+    appendLabelled(out, label(lang::PhoneNumber), {f.Telephone.view()});
+    appendLabelled(out, label(lang::MobilePhone), {f.Portable.view()});
+    appendLabelled(out, label(lang::Birthday), {f.Anniversaire.view()});
+    appendLabelled(out, label(lang::SaintsDay), {f.Fete.view()});
+    appendLabelled(out, label(lang::OtherDate), {f.Date1.view(), " - ", f.Raison1.view()});
+    appendLabelled(out, label(lang::OtherDate), {f.Date2.view(), " - ", f.Raison2.view()});
+    PageLine(out).markup(P6).markup(label(lang::InternetSite)).markup(" : <B><A HREF=\"").value(f.Www.view())
         .markup("\" TARGET=_new>").value(f.Www.view()).markup("</A></B><BR>").end();
     PageLine(out).markup(P6).markup("e-mail : <B><A HREF=\"mailto:").value(f.Mail.view()).markup("\">")
         .value(f.Mail.view()).markup("</A></B><BR>").end();
     appendLine(out, {P6, "Notes : <BR>"});
     PageLine(out).markup(P6).markup("<B>").value(f.Notes.view()).markup("</B><BR>").end();
-    appendLine(out, {P6, "<CENTER><A HREF=\"#Liste\">", label(83), "</A></CENTER>"});
+    appendLine(out, {P6, "<CENTER><A HREF=\"#Liste\">", label(lang::BackToList), "</A></CENTER>"});
     appendLine(out, {Rule});
 }
 
@@ -144,7 +144,7 @@ std::string buildHtmlExport(const FriendTable& table, Language language)
     appendHead(out, language);
     appendIndex(out, table);
     appendLine(out, {Rule});
-    appendLine(out, {"    <CENTER><H3>", LangText(82, language), "</H3></CENTER>"});
+    appendLine(out, {"    <CENTER><H3>", LangText(lang::FileOfZelmora, language), "</H3></CENTER>"});
     appendLine(out, {Rule});
     for (std::uint16_t n = 1; n <= table.FriendCount; ++n) {
         appendFriend(out, n, table[n], language);

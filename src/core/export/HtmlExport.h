@@ -3,8 +3,8 @@
 // to one block per friend in table order, labelled in the chosen language; Windows-1252
 // with CR LF line ends. Field values are escaped, so they show exactly as typed.
 
-#include "data/FriendTable.h"
-#include "settings/LangText.h"
+#include "core/data/FriendTable.h"
+#include "core/base/LangText.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 // The plain text export: a four-line header, then fifteen lines per friend in table
 // order, labelled in the chosen language; Windows-1252 with CR LF line ends.
 
-#include "data/FriendTable.h"
-#include "settings/LangText.h"
+#include "core/data/FriendTable.h"
+#include "core/base/LangText.h"
 
 #include <string>
 

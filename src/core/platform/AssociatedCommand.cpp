@@ -1,4 +1,4 @@
-#include "platform/AssociatedCommand.h"
+#include "core/platform/AssociatedCommand.h"
 
 #include <algorithm>
 

@@ -1,17 +1,15 @@
-#include "platform/AutoStart.h"
-
-#include "data/Cp1252.h"
+#include "core/platform/AutoStart.h"
 
 namespace zelmora {
 
-std::optional<std::string> ApplyAutoStart(bool StartAuto, const std::filesystem::path& executable,
-                                          const AutoStart& autoStart, Language language)
+Status ApplyAutoStart(bool StartAuto, const std::filesystem::path& executable, const AutoStart& autoStart,
+                      Language language)
 {
-    const FileStatus status = autoStart.apply(StartAuto, executable);
-    if (status.ok) {
-        return std::nullopt;
+    const Status applied = autoStart.apply(StartAuto, executable);
+    if (applied.ok) {
+        return applied;
     }
-    return std::string(LangText(lang::AutoStartFailed, language)) + cp1252::forDisplay(status.reason);
+    return Status::failure(LangTextWithReason(lang::AutoStartFailed, language, applied.message));
 }
 
 } // namespace zelmora

@@ -2,7 +2,7 @@
 // Opens a file the program has just written with the program the desktop associates
 // with that kind of file.
 
-#include "platform/ProcessLauncher.h"
+#include "core/platform/ProcessLauncher.h"
 
 #include <filesystem>
 #include <memory>
@@ -15,7 +15,7 @@ public:
 
     virtual ~FileOpener() = default;
     // Starts the associated program on `file` and returns at once.
-    virtual LaunchStatus open(const std::filesystem::path& file, Kind kind) const = 0;
+    virtual Status open(const std::filesystem::path& file, Kind kind) const = 0;
 };
 
 // The opener of this system: xdg-open on Linux, the registered open command on Windows.

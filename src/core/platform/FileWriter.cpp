@@ -1,4 +1,6 @@
-#include "platform/FileWriter.h"
+#include "core/platform/FileWriter.h"
+
+#include "core/platform/FileReader.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -17,13 +19,11 @@ namespace zelmora {
 
 namespace fs = std::filesystem;
 
-std::string systemErrorText(int error) { return std::strerror(error); }
-
 namespace {
 
 std::string describe(const fs::path& file, std::string_view what, int error)
 {
-    return std::string(what) + " " + file.string() + ": " + systemErrorText(error);
+    return fileMessage(what, file, systemErrorText(error));
 }
 
 #ifdef _WIN32
@@ -98,7 +98,7 @@ bool isReadOnlyFile(const fs::path& file)
 #endif
 }
 
-FileStatus AtomicFileWriter::writeChunk(int fd, std::string_view bytes) const
+Status AtomicFileWriter::writeChunk(int fd, std::string_view bytes) const
 {
     while (!bytes.empty()) {
 #ifdef _WIN32
@@ -110,77 +110,49 @@ FileStatus AtomicFileWriter::writeChunk(int fd, std::string_view bytes) const
             if (errno == EINTR) {
                 continue;
             }
-            return FileStatus::failure(systemErrorText(errno));
+            return Status::failure(systemErrorText(errno));
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    return FileStatus::success();
+    return Status::success();
 }
 
-FileStatus AtomicFileWriter::replace(const fs::path& target, std::string_view bytes) const
+Status AtomicFileWriter::replace(const fs::path& target, std::string_view bytes) const
 {
     if (isReadOnlyFile(target)) {
-        return FileStatus::failure(target.string() + " is read-only");
+        return Status::failure(fileMessage("cannot write", target, "the file is read-only"));
     }
     fs::path temporary;
     const int fd = openTemporary(target, temporary);
     if (fd < 0) {
-        return FileStatus::failure(describe(target.parent_path(), "cannot create a file in", errno));
+        return Status::failure(describe(target.parent_path(), "cannot create a file in", errno));
     }
     copyPermissions(target, fd);
 
+    // Each step gives the system's reason; the message names the target once, at the end.
     constexpr std::size_t ChunkSize = 1 << 16;
-    FileStatus status;
-    for (std::size_t offset = 0; status.ok && offset < bytes.size(); offset += ChunkSize) {
-        status = writeChunk(fd, bytes.substr(offset, ChunkSize));
+    Status step;
+    for (std::size_t offset = 0; step.ok && offset < bytes.size(); offset += ChunkSize) {
+        step = writeChunk(fd, bytes.substr(offset, ChunkSize));
     }
-    if (status.ok && m_flush == Flush::ToDisk && syncFile(fd) != 0) {
-        status = FileStatus::failure(systemErrorText(errno));
+    if (step.ok && m_flush == Flush::ToDisk && syncFile(fd) != 0) {
+        step = Status::failure(systemErrorText(errno));
     }
-    if (closeFile(fd) != 0 && status.ok) {
-        status = FileStatus::failure(systemErrorText(errno));
+    if (closeFile(fd) != 0 && step.ok) {
+        step = Status::failure(systemErrorText(errno));
     }
-    if (status.ok && !moveOver(temporary, target)) {
-        status = FileStatus::failure(describe(target, "cannot replace", errno));
+    if (step.ok && !moveOver(temporary, target)) {
+        step = Status::failure(systemErrorText(errno));
     }
-    if (!status.ok) {
+    if (!step.ok) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        if (status.reason.find(target.string()) == std::string::npos) {
-            status.reason = "cannot write " + target.string() + ": " + status.reason;
-        }
-        return status;
+        return Status::failure(fileMessage("cannot write", target, step.message));
     }
     if (m_flush == Flush::ToDisk) {
         syncFolder(target.parent_path());
     }
-    return status;
-}
-
-FileContents readWholeFile(const fs::path& file)
-{
-    FileContents contents;
-    std::FILE* stream = std::fopen(file.string().c_str(), "rb");
-    if (stream == nullptr) {
-        contents.state = (errno == ENOENT || errno == ENOTDIR) ? FileContents::State::Missing : FileContents::State::Failed;
-        contents.reason = describe(file, "cannot open", errno);
-        return contents;
-    }
-    std::error_code sizeUnknown;
-    if (const auto size = fs::file_size(file, sizeUnknown); !sizeUnknown) {
-        contents.bytes.reserve(static_cast<std::size_t>(size));
-    }
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, stream)) > 0) {
-        contents.bytes.append(buffer, got);
-    }
-    if (std::ferror(stream)) {
-        contents.state = FileContents::State::Failed;
-        contents.reason = describe(file, "cannot read", errno);
-    }
-    std::fclose(stream);
-    return contents;
+    return step;
 }
 
 } // namespace zelmora

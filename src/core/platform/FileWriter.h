@@ -1,26 +1,19 @@
 #pragma once
-// Whole-file reading and writing. Every file the program writes goes through a
-// FileWriter, which replaces the old file in one step or leaves it exactly as it was.
+// Whole-file writing. Every file the program writes goes through a FileWriter, which
+// replaces the old file in one step or leaves it exactly as it was.
+
+#include "core/base/Status.h"
 
 #include <filesystem>
-#include <string>
 #include <string_view>
 
 namespace zelmora {
-
-struct FileStatus {
-    bool ok = true;
-    std::string reason; // what went wrong, for the user; empty when ok
-
-    static FileStatus success() { return {}; }
-    static FileStatus failure(std::string why) { return {false, std::move(why)}; }
-};
 
 class FileWriter {
 public:
     virtual ~FileWriter() = default;
     // Makes `target` hold exactly `bytes`. On failure the old file, if any, is unchanged.
-    virtual FileStatus replace(const std::filesystem::path& target, std::string_view bytes) const = 0;
+    virtual Status replace(const std::filesystem::path& target, std::string_view bytes) const = 0;
 };
 
 // Writes a temporary file beside the target, flushes it to disk and renames it over the
@@ -30,11 +23,12 @@ public:
     enum class Flush { ToDisk, No }; // No is for benchmarks, which measure the program, not the disk
     explicit AtomicFileWriter(Flush flush = Flush::ToDisk) : m_flush(flush) {}
 
-    FileStatus replace(const std::filesystem::path& target, std::string_view bytes) const override;
+    Status replace(const std::filesystem::path& target, std::string_view bytes) const override;
 
 protected:
-    // Writes one piece to the temporary file; a test can make it fail part way.
-    virtual FileStatus writeChunk(int fd, std::string_view bytes) const;
+    // Writes one piece to the temporary file (the system's reason on failure); a test can
+    // make it fail part way.
+    virtual Status writeChunk(int fd, std::string_view bytes) const;
 
 private:
     Flush m_flush;
@@ -43,17 +37,5 @@ private:
 // Whether the file exists and may not be written (no write permission, or no write bit
 // at all, which counts even for an administrator).
 bool isReadOnlyFile(const std::filesystem::path& file);
-
-struct FileContents {
-    enum class State { Read, Missing, Failed } state = State::Read;
-    std::string bytes;
-    std::string reason;
-};
-
-// Reads a whole file in one go.
-FileContents readWholeFile(const std::filesystem::path& file);
-
-// A system error as a sentence for the user, for instance "Permission denied".
-std::string systemErrorText(int error);
 
 } // namespace zelmora

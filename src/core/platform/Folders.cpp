@@ -1,6 +1,6 @@
-#include "platform/Folders.h"
+#include "core/platform/Folders.h"
 
-#include "platform/FileWriter.h"
+#include "core/platform/FileReader.h"
 
 #include <cstdlib>
 #include <system_error>
@@ -60,18 +60,18 @@ fs::path DataFolder(const fs::path& programFolder, const EnvironmentLookup& envi
 #endif
 }
 
-std::optional<std::string> ensureFolder(const fs::path& folder)
+Status ensureFolder(const fs::path& folder)
 {
     std::error_code error;
     if (fs::is_directory(folder, error)) {
-        return std::nullopt;
+        return Status::success();
     }
     fs::create_directories(folder, error);
     if (error) {
-        return "cannot create the folder " + folder.string() + ": " + error.message();
+        return Status::failure(fileMessage("cannot create the folder", folder, error.message()));
     }
     fs::permissions(folder, fs::perms::owner_all, error); // the address book is private
-    return std::nullopt;
+    return Status::success();
 }
 
 } // namespace zelmora

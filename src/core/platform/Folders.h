@@ -1,6 +1,8 @@
 #pragma once
 // Where the program and its two files live.
 
+#include "core/base/Status.h"
+
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -24,7 +26,7 @@ std::string systemEnvironment(const char* name);
 std::filesystem::path DataFolder(const std::filesystem::path& programFolder,
                                  const EnvironmentLookup& environment = systemEnvironment);
 
-// Creates the folder (private to the user) when it does not exist yet; the reason on failure.
-std::optional<std::string> ensureFolder(const std::filesystem::path& folder);
+// Creates the folder (private to the user) when it does not exist yet.
+Status ensureFolder(const std::filesystem::path& folder);
 
 } // namespace zelmora

@@ -1,6 +1,9 @@
 #ifndef _WIN32
 
-#include "platform/ProcessLauncher.h"
+#include "core/platform/ProcessLauncher.h"
+
+#include "core/base/Cp1252.h"
+#include "core/platform/FileReader.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -39,10 +42,10 @@ namespace {
 
 } // namespace
 
-LaunchStatus startDetached(const std::vector<std::string>& arguments)
+Status startDetached(const std::vector<std::string>& arguments)
 {
     if (arguments.empty() || arguments.front().empty()) {
-        return LaunchStatus::failure("no program to start");
+        return Status::failure("no program to start");
     }
     std::vector<char*> argv;
     argv.reserve(arguments.size() + 1);
@@ -54,7 +57,7 @@ LaunchStatus startDetached(const std::vector<std::string>& arguments)
     // The write end closes on a successful exec, so the parent reads either nothing or errno.
     int report[2];
     if (pipe2(report, O_CLOEXEC) != 0) {
-        return LaunchStatus::failure(systemErrorText(errno));
+        return Status::failure(systemErrorText(errno));
     }
     const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
     const pid_t child = fork();
@@ -69,7 +72,7 @@ LaunchStatus startDetached(const std::vector<std::string>& arguments)
     }
     if (child < 0) {
         close(report[0]);
-        return LaunchStatus::failure(systemErrorText(forkError));
+        return Status::failure(systemErrorText(forkError));
     }
     int childStatus = 0;
     while (waitpid(child, &childStatus, 0) < 0 && errno == EINTR) {
@@ -80,9 +83,9 @@ LaunchStatus startDetached(const std::vector<std::string>& arguments)
     }
     close(report[0]);
     if (got == static_cast<ssize_t>(sizeof error)) {
-        return LaunchStatus::failure("cannot start " + arguments.front() + ": " + systemErrorText(error));
+        return Status::failure(cp1252::forDisplay("cannot start " + arguments.front() + ": " + systemErrorText(error)));
     }
-    return LaunchStatus::success();
+    return Status::success();
 }
 
 } // namespace zelmora

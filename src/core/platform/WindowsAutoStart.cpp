@@ -1,6 +1,6 @@
 #ifdef _WIN32
 
-#include "platform/WindowsAutoStart.h"
+#include "core/platform/WindowsAutoStart.h"
 
 #include <system_error>
 #include <windows.h>
@@ -12,15 +12,15 @@ namespace {
 constexpr const char* RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const char* ValueName = "Zelmora";
 
-FileStatus registryFailure(const char* what, LSTATUS code)
+Status registryFailure(const char* what, LSTATUS code)
 {
-    return FileStatus::failure(std::string(what) + " HKEY_LOCAL_MACHINE\\" + RunKey + ": "
+    return Status::failure(std::string(what) + " HKEY_LOCAL_MACHINE\\" + RunKey + ": "
                                + std::system_category().message(static_cast<int>(code)));
 }
 
 } // namespace
 
-FileStatus WindowsAutoStart::apply(bool on, const std::filesystem::path& executable) const
+Status WindowsAutoStart::apply(bool on, const std::filesystem::path& executable) const
 {
     HKEY key = nullptr;
     const LSTATUS opened = RegCreateKeyExA(HKEY_LOCAL_MACHINE, RunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
@@ -41,7 +41,7 @@ FileStatus WindowsAutoStart::apply(bool on, const std::filesystem::path& executa
         }
     }
     RegCloseKey(key);
-    return result == ERROR_SUCCESS ? FileStatus::success() : registryFailure("cannot change", result);
+    return result == ERROR_SUCCESS ? Status::success() : registryFailure("cannot change", result);
 }
 
 std::unique_ptr<AutoStart> makeSystemAutoStart() { return std::make_unique<WindowsAutoStart>(); }

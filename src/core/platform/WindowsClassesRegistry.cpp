@@ -1,6 +1,6 @@
 #ifdef _WIN32
 
-#include "platform/WindowsClassesRegistry.h"
+#include "core/platform/WindowsClassesRegistry.h"
 
 #include <vector>
 #include <windows.h>

@@ -1,7 +1,7 @@
 #pragma once
 // HKEY_CLASSES_ROOT of the running Windows.
 
-#include "platform/ClassesRegistry.h"
+#include "core/platform/ClassesRegistry.h"
 
 namespace zelmora {
 

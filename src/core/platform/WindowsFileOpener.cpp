@@ -1,25 +1,25 @@
 #ifdef _WIN32
 
-#include "platform/WindowsFileOpener.h"
+#include "core/platform/WindowsFileOpener.h"
 
-#include "platform/AssociatedCommand.h"
-#include "platform/WindowsClassesRegistry.h"
+#include "core/platform/AssociatedCommand.h"
+#include "core/platform/WindowsClassesRegistry.h"
 
 #include <windows.h>
 
 namespace zelmora {
 
-LaunchStatus WindowsFileOpener::open(const std::filesystem::path& file, Kind kind) const
+Status WindowsFileOpener::open(const std::filesystem::path& file, Kind kind) const
 {
     const char* key = kind == Kind::Text ? "txtfile\\shell\\open\\command" : "HTTP\\shell\\open\\command";
     const std::string command = associatedCommandLine(m_registry.defaultValue(key).value_or(""), file.string());
     if (command.empty()) {
-        return LaunchStatus::failure(std::string("no program is registered under ") + key);
+        return Status::failure(std::string("no program is registered under ") + key);
     }
     if (WinExec(command.c_str(), SW_SHOWNORMAL) <= 31) {
-        return LaunchStatus::failure("cannot start " + command);
+        return Status::failure("cannot start " + command);
     }
-    return LaunchStatus::success();
+    return Status::success();
 }
 
 std::unique_ptr<FileOpener> makeSystemFileOpener()

@@ -2,8 +2,8 @@
 // Opens files with the open command that the Windows registry holds for text files
 // ("txtfile") or web pages ("HTTP").
 
-#include "platform/ClassesRegistry.h"
-#include "platform/FileOpener.h"
+#include "core/platform/ClassesRegistry.h"
+#include "core/platform/FileOpener.h"
 
 namespace zelmora {
 
@@ -11,7 +11,7 @@ class WindowsFileOpener final : public FileOpener {
 public:
     explicit WindowsFileOpener(const ClassesRegistry& registry) : m_registry(registry) {}
 
-    LaunchStatus open(const std::filesystem::path& file, Kind kind) const override;
+    Status open(const std::filesystem::path& file, Kind kind) const override;
 
 private:
     const ClassesRegistry& m_registry;

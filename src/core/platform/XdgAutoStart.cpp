@@ -1,6 +1,8 @@
 #ifndef _WIN32
 
-#include "platform/XdgAutoStart.h"
+#include "core/platform/XdgAutoStart.h"
+
+#include "core/platform/FileReader.h"
 
 #include <system_error>
 
@@ -78,11 +80,11 @@ fs::path XdgAutoStart::entryPath() const
     return fs::path(home) / ".config" / "autostart" / "zelmora.desktop";
 }
 
-FileStatus XdgAutoStart::apply(bool on, const fs::path& executable) const
+Status XdgAutoStart::apply(bool on, const fs::path& executable) const
 {
     const fs::path entry = entryPath();
     if (entry.empty()) {
-        return FileStatus::failure("neither XDG_CONFIG_HOME nor HOME names the configuration folder");
+        return Status::failure("neither XDG_CONFIG_HOME nor HOME names the configuration folder");
     }
     if (on) {
         return write(entry, executable);
@@ -91,17 +93,17 @@ FileStatus XdgAutoStart::apply(bool on, const fs::path& executable) const
     fs::remove(entry, error);
     // Nothing to remove is no error, also when a file stands where a folder of the path should.
     if (error && error != std::errc::not_a_directory) {
-        return FileStatus::failure("cannot remove " + entry.string() + ": " + error.message());
+        return Status::failure(fileMessage("cannot remove", entry, error.message()));
     }
-    return FileStatus::success();
+    return Status::success();
 }
 
-FileStatus XdgAutoStart::write(const fs::path& entry, const fs::path& executable) const
+Status XdgAutoStart::write(const fs::path& entry, const fs::path& executable) const
 {
     std::error_code error;
     fs::create_directories(entry.parent_path(), error);
     if (error) {
-        return FileStatus::failure("cannot create the folder " + entry.parent_path().string() + ": " + error.message());
+        return Status::failure(fileMessage("cannot create the folder", entry.parent_path(), error.message()));
     }
     return m_writer.replace(entry, autoStartEntry(executable));
 }

@@ -2,8 +2,9 @@
 // The automatic start of freedesktop.org sessions: a desktop entry in the user's
 // autostart folder, $XDG_CONFIG_HOME/autostart (by default ~/.config/autostart).
 
-#include "platform/AutoStart.h"
-#include "platform/Folders.h"
+#include "core/platform/AutoStart.h"
+#include "core/platform/FileWriter.h"
+#include "core/platform/Folders.h"
 
 #include <string>
 
@@ -14,13 +15,13 @@ public:
     explicit XdgAutoStart(const FileWriter& writer, EnvironmentLookup environment = systemEnvironment)
         : m_writer(writer), m_environment(std::move(environment)) {}
 
-    FileStatus apply(bool on, const std::filesystem::path& executable) const override;
+    Status apply(bool on, const std::filesystem::path& executable) const override;
 
     // Where the entry goes; empty when neither XDG_CONFIG_HOME nor HOME says.
     std::filesystem::path entryPath() const;
 
 private:
-    FileStatus write(const std::filesystem::path& entry, const std::filesystem::path& executable) const;
+    Status write(const std::filesystem::path& entry, const std::filesystem::path& executable) const;
 
     const FileWriter& m_writer;
     EnvironmentLookup m_environment;

@@ -1,10 +1,10 @@
 #ifndef _WIN32
 
-#include "platform/XdgFileOpener.h"
+#include "core/platform/XdgFileOpener.h"
 
 namespace zelmora {
 
-LaunchStatus XdgFileOpener::open(const std::filesystem::path& file, Kind) const
+Status XdgFileOpener::open(const std::filesystem::path& file, Kind) const
 {
     // An absolute name can never be mistaken for an option of the opener.
     std::error_code error;

@@ -1,7 +1,7 @@
 #pragma once
 // Opens files through xdg-open, which picks the program from the file's type.
 
-#include "platform/FileOpener.h"
+#include "core/platform/FileOpener.h"
 
 #include <string>
 
@@ -12,7 +12,7 @@ public:
     // `command` is the opener to run; tests put a harmless program in place of xdg-open.
     explicit XdgFileOpener(std::string command = "xdg-open") : m_command(std::move(command)) {}
 
-    LaunchStatus open(const std::filesystem::path& file, Kind kind) const override;
+    Status open(const std::filesystem::path& file, Kind kind) const override;
 
 private:
     std::string m_command;

@@ -1,6 +1,6 @@
-#include "reminder/DatesList.h"
+#include "core/reminder/DatesList.h"
 
-#include "data/ExchangeSort.h"
+#include "core/data/ExchangeSort.h"
 
 namespace zelmora {
 
@@ -11,10 +11,10 @@ struct Occasion {
     std::uint16_t label; // language pair
 };
 
-constexpr std::array<Occasion, 4> Occasions = {{{FriendField::Anniversaire, 175},
-                                                {FriendField::Fete, 176},
-                                                {FriendField::Date1, 16},
-                                                {FriendField::Date2, 18}}};
+constexpr std::array<Occasion, 4> Occasions = {{{FriendField::Anniversaire, lang::BirthdayOccasion},
+                                                {FriendField::Fete, lang::SaintsDayOccasion},
+                                                {FriendField::Date1, lang::Date1},
+                                                {FriendField::Date2, lang::Date2}}};
 
 int daysInMonth(int month, int year)
 {
@@ -66,7 +66,7 @@ void DatesList::collect(const FriendTable& table, Language language, bool highli
             if (compareBytes(TodayKey.view(), next.view()) > 0 || compareBytes(next.view(), WindowEndKey.view()) > 0) {
                 continue;
             }
-            TDateEntry& entry = m_entries[++DateEntryCount];
+            TDateEntry& entry = (*m_entries)[++DateEntryCount];
             entry.Nom = person.Nom;
             entry.Prenom = person.Prenom;
             entry.Date = KeyToDate(next.view());
@@ -100,7 +100,7 @@ void DatesList::BuildDatesList(const FriendTable& table, const DisplayOptions& o
 void DatesList::SortDatesByPerson(std::uint8_t optionalInformation, Language language, DatesListBox& box)
 {
     exchangeSort(
-        m_entries, DateEntryCount, [](const TDateEntry& e) { return keyPrefix(e.Nom.view(), e.Prenom.view()); },
+        *m_entries, DateEntryCount, [](const TDateEntry& e) { return keyPrefix(e.Nom.view(), e.Prenom.view()); },
         [](const TDateEntry& a, const TDateEntry& b) {
             return compareJoined(a.Nom.view(), a.Prenom.view(), b.Nom.view(), b.Prenom.view()) < 0;
         });
@@ -110,7 +110,7 @@ void DatesList::SortDatesByPerson(std::uint8_t optionalInformation, Language lan
 void DatesList::SortDatesByDate(std::uint8_t optionalInformation, Language language, DatesListBox& box)
 {
     exchangeSort(
-        m_entries, DateEntryCount, [](const TDateEntry& e) { return keyPrefix(DateToKey(e.Date.view()).view()); },
+        *m_entries, DateEntryCount, [](const TDateEntry& e) { return keyPrefix(DateToKey(e.Date.view()).view()); },
         [](const TDateEntry& a, const TDateEntry& b) {
             return compareBytes(DateToKey(a.Date.view()).view(), DateToKey(b.Date.view()).view()) < 0;
         });
@@ -122,7 +122,7 @@ void DatesList::FillDatesListBox(LineOrder order, std::uint8_t optionalInformati
 {
     box.clear();
     for (std::uint16_t entry = 1; entry <= DateEntryCount; ++entry) {
-        box.addLine(FormatDateLine(m_entries[entry], order, optionalInformation, language));
+        box.addLine(FormatDateLine((*m_entries)[entry], order, optionalInformation, language));
     }
 }
 
@@ -148,9 +148,9 @@ std::string FormatDateLine(const TDateEntry& entry, DatesList::LineOrder order, 
 
     // A date typed without a year has no age to show.
     if (optionalInformation == 0 && entry.YearKnown) {
-        line.append("(").append(NumToText(entry.Age)).append(LangText(75, language));
+        line.append("(").append(NumToText(entry.Age)).append(LangText(lang::YearsSuffix, language));
     } else if (optionalInformation == 1) {
-        line.append("(").append(NumToText(entry.Days)).append(LangText(177, language));
+        line.append("(").append(NumToText(entry.Days)).append(LangText(lang::DaysSuffix, language));
     }
     return line.substr(0, 200);
 }

@@ -3,14 +3,15 @@
 // falls between today and the end of the watch window, sorted by date or by person and
 // written as fixed-width lines.
 
-#include "data/DateText.h"
-#include "data/DisplayOptions.h"
-#include "data/FriendTable.h"
-#include "platform/Clock.h"
-#include "settings/LangText.h"
+#include "core/data/DateText.h"
+#include "core/data/DisplayOptions.h"
+#include "core/data/FriendTable.h"
+#include "core/platform/Clock.h"
+#include "core/base/LangText.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -43,10 +44,15 @@ public:
     // Every friend's four dates can qualify.
     static constexpr std::uint16_t Capacity = 4 * FriendTable::Capacity;
 
+    // The entries (about 0.5 MB) live on the heap, so a list is safe anywhere.
+    DatesList() = default;
+    DatesList(const DatesList&) = delete;
+    DatesList& operator=(const DatesList&) = delete;
+
     enum class LineOrder { DateFirst, PersonFirst };
 
     // Entries 1 to DateEntryCount; line k - 1 of the list box shows entry k.
-    const TDateEntry& operator[](std::uint16_t entry) const { return m_entries[entry]; }
+    const TDateEntry& operator[](std::uint16_t entry) const { return (*m_entries)[entry]; }
     std::uint16_t DateEntryCount = 0;
     DateKey TodayKey;
     DateKey WindowEndKey;
@@ -64,7 +70,8 @@ public:
 private:
     void collect(const FriendTable& table, Language language, bool highlightToday);
 
-    std::array<TDateEntry, Capacity + 1> m_entries{};
+    using Entries = std::array<TDateEntry, Capacity + 1>;
+    std::unique_ptr<Entries> m_entries = std::make_unique<Entries>();
 };
 
 // One line of the list (49 characters, then the optional "(n years)" or "(n days)").

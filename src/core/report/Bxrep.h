@@ -2,11 +2,11 @@
 // The banded report engine in one include: forms, bands, report controls, detail links,
 // the report and its printer object.
 
-#include "report/DrawMeta.h"
-#include "report/ReportControls.h"
-#include "report/ReportForm.h"
-#include "report/ReportGraphics.h"
-#include "report/TBxDetailLink.h"
-#include "report/TBxPrinter.h"
-#include "report/TBxReport.h"
-#include "report/tBxBand.h"
+#include "core/report/DrawMeta.h"
+#include "core/report/ReportControls.h"
+#include "core/report/ReportForm.h"
+#include "core/report/ReportGraphics.h"
+#include "core/report/TBxDetailLink.h"
+#include "core/report/TBxPrinter.h"
+#include "core/report/TBxReport.h"
+#include "core/report/tBxBand.h"

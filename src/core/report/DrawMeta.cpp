@@ -1,4 +1,4 @@
-#include "report/DrawMeta.h"
+#include "core/report/DrawMeta.h"
 
 namespace zelmora::report {
 

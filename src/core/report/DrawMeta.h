@@ -1,7 +1,7 @@
 #pragma once
 // TDrawMetaFile: one page of preview mode, recorded on a canvas of its own.
 
-#include "report/ReportDevice.h"
+#include "core/report/ReportDevice.h"
 
 #include <memory>
 #include <vector>

@@ -2,7 +2,7 @@
 // The surface a report draws on: a printer page or a recorded page. The current brush,
 // pen and font are state of the canvas, as the drawing calls read them.
 
-#include "report/ReportTypes.h"
+#include "core/report/ReportTypes.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
-#include "report/ReportControls.h"
+#include "core/report/ReportControls.h"
 
-#include "report/TBxPrinter.h"
-#include "report/tBxBand.h"
+#include "core/report/TBxPrinter.h"
+#include "core/report/tBxBand.h"
 
 namespace zelmora::report {
 

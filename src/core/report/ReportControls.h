@@ -2,7 +2,7 @@
 // Report controls that print text: the base of every report control, fixed labels,
 // data fields whose values the program appends, and system fields (time, date, page).
 
-#include "report/ReportForm.h"
+#include "core/report/ReportForm.h"
 
 #include <cstdint>
 #include <string>

@@ -3,8 +3,8 @@
 // and metrics, recorded pages for preview mode, the screen's resolution, and the
 // clock and date formats that system fields print.
 
-#include "platform/Clock.h"
-#include "report/ReportCanvas.h"
+#include "core/platform/Clock.h"
+#include "core/report/ReportCanvas.h"
 
 #include <memory>
 #include <string>

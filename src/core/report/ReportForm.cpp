@@ -1,4 +1,4 @@
-#include "report/ReportForm.h"
+#include "core/report/ReportForm.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // The form a report is laid out on: an owner of named components kept in creation
 // order, and the parent/child tree of its controls (form -> bands -> report controls).
 
-#include "report/ReportTypes.h"
+#include "core/report/ReportTypes.h"
 
 #include <memory>
 #include <string>
@@ -98,9 +98,6 @@ public:
     std::vector<TComponent*> Components() const;
     // The component of that name, letters compared without case; none for an empty name.
     TComponent* FindComponent(std::string_view name) const;
-
-    int HorzScrollPosition = 0;
-    int VertScrollPosition = 0;
 
 private:
     void checkNewName(std::string_view name) const;

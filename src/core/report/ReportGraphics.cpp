@@ -1,6 +1,6 @@
-#include "report/ReportGraphics.h"
+#include "core/report/ReportGraphics.h"
 
-#include "report/TBxPrinter.h"
+#include "core/report/TBxPrinter.h"
 
 #include <algorithm>
 
@@ -14,17 +14,9 @@ TBxShape::TBxShape(TForm* owner, std::string name) : tBxControl(owner, std::move
     Height = 65;
 }
 
-void TBxShape::SetBrush(const TBrush& brush)
-{
-    m_brush = brush;
-    StyleChanged();
-}
+void TBxShape::SetBrush(const TBrush& brush) { m_brush = brush; }
 
-void TBxShape::SetPen(const TPen& pen)
-{
-    m_pen = pen;
-    StyleChanged();
-}
+void TBxShape::SetPen(const TPen& pen) { m_pen = pen; }
 
 void TBxShape::SetShape(TShapeType shape) { m_shape = shape; }
 

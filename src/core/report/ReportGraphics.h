@@ -2,7 +2,7 @@
 // Report controls that print figures: shapes (rectangles, rounded rectangles, ellipses)
 // and pictures.
 
-#include "report/ReportControls.h"
+#include "core/report/ReportControls.h"
 
 namespace zelmora::report {
 
@@ -20,8 +20,6 @@ public:
     void SetBrush(const TBrush& brush);
     void SetPen(const TPen& pen);
     void SetShape(TShapeType shape);
-    // Pen or brush changed: a shown shape would repaint; a printed one reads them at print.
-    void StyleChanged() {}
 
 private:
     TBrush m_brush{clWhite, TBrushStyle::bsSolid};

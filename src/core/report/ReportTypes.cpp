@@ -1,4 +1,4 @@
-#include "report/ReportTypes.h"
+#include "core/report/ReportTypes.h"
 
 #include <algorithm>
 #include <type_traits>

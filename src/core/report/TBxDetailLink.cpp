@@ -1,4 +1,4 @@
-#include "report/TBxDetailLink.h"
+#include "core/report/TBxDetailLink.h"
 
 namespace zelmora::report {
 

@@ -2,8 +2,8 @@
 // TBxDetailLink: ties a group header and a group footer to one detail band; the group
 // changes whenever the watched data field's text changes from one row to the next.
 
-#include "report/ReportControls.h"
-#include "report/tBxBand.h"
+#include "core/report/ReportControls.h"
+#include "core/report/tBxBand.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "report/TBxPrinter.h"
+#include "core/report/TBxPrinter.h"
 
 #include <cmath>
 #include <memory>

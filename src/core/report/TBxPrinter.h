@@ -3,8 +3,8 @@
 // mode) or recorded pages (preview mode), with the device metrics the layout needs.
 // There is one per process, BxPrinter(), over the platform installed for it.
 
-#include "report/DrawMeta.h"
-#include "report/ReportDevice.h"
+#include "core/report/DrawMeta.h"
+#include "core/report/ReportDevice.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "report/TBxReport.h"
+#include "core/report/TBxReport.h"
 
-#include "report/ReportControls.h"
-#include "report/TBxDetailLink.h"
+#include "core/report/ReportControls.h"
+#include "core/report/TBxDetailLink.h"
 
 #include <cstdint>
 #include <typeinfo>
@@ -27,8 +27,6 @@ TBxReport::TBxReport(TForm* owner, std::string name) : TComponent(owner, std::mo
     if (owner == nullptr) {
         throw EReportError("This component must be placed on a tForm.");
     }
-    owner->HorzScrollPosition = 0;
-    owner->VertScrollPosition = 0;
 }
 
 void TBxReport::SetOrientation(TPrinterOrientation value)

@@ -3,8 +3,8 @@
 // out on the pages of BxPrinter: titles once, page headers and footers on every page,
 // detail bands once per data row, with page breaks where a band no longer fits.
 
-#include "report/TBxPrinter.h"
-#include "report/tBxBand.h"
+#include "core/report/TBxPrinter.h"
+#include "core/report/tBxBand.h"
 
 #include <string>
 #include <string_view>

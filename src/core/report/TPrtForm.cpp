@@ -1,4 +1,4 @@
-#include "report/TPrtForm.h"
+#include "core/report/TPrtForm.h"
 
 #include <string>
 
@@ -53,7 +53,8 @@ constexpr TextControl CardControls[] = {
 
 // Which language pair each label shows; 0 keeps the caption.
 constexpr std::array<std::uint16_t, TPrtForm::LabelCount + 1> LabelPairs = {
-    0, 178, 0, 7, 8, 9, 13, 76, 14, 15, 78, 78, 86, 0, 20};
+    0, lang::FriendsCard, 0, lang::LastName, lang::FirstName, lang::Address, lang::PhoneNumber, lang::MobilePhone,
+    lang::Birthday, lang::SaintsDay, lang::OtherDate, lang::OtherDate, lang::InternetSite, 0, lang::Notes};
 
 constexpr const char* ProductLine = "Zelmora v3.0";
 

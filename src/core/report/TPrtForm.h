@@ -3,11 +3,11 @@
 // band that prints a card per friend filled in, and a page footer with the product line
 // and the date and time of printing.
 
-#include "data/FriendTable.h"
-#include "report/ReportControls.h"
-#include "report/ReportGraphics.h"
-#include "report/TBxReport.h"
-#include "settings/LangText.h"
+#include "core/data/FriendTable.h"
+#include "core/report/ReportControls.h"
+#include "core/report/ReportGraphics.h"
+#include "core/report/TBxReport.h"
+#include "core/base/LangText.h"
 
 #include <array>
 #include <cstdint>

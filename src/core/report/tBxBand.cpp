@@ -1,4 +1,4 @@
-#include "report/tBxBand.h"
+#include "core/report/tBxBand.h"
 
 #include <algorithm>
 

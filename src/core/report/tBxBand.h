@@ -2,10 +2,8 @@
 // A band: one horizontal strip of a report form, of a kind that decides when the run
 // prints it, carrying report controls as its children.
 
-#include "report/ReportForm.h"
+#include "core/report/ReportForm.h"
 
-#include <array>
-#include <string_view>
 #include <vector>
 
 namespace zelmora::report {
@@ -25,15 +23,8 @@ enum class tBxBandType {
     bxr_GroupFooter,
 };
 
-inline constexpr std::array<std::string_view, 10> BandTypeNames = {
-    "Title", "PageHeader", "DetailHeader", "Detail", "DetailFooter",
-    "PageFooter", "ReportFooter", "New Page", "GroupHeader", "GroupFooter"};
-
 // How a band treats controls that reach past its edges.
 enum class tClipMode { cm_Clip, cm_Expand, cm_Overwrite };
-// The centimetre rulers a band shows in a form designer.
-enum class tBxRulerType { bxr_none, bxr_cmH, bxr_cmHV, bxr_cmV };
-enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 class tBxBand : public TWinControl {
 public:
@@ -45,12 +36,9 @@ public:
     // The link whose GroupBand this band is, if any.
     TBxDetailLink* DetailLink() const { return m_detailLink; }
 
-    TAlign Align = TAlign::alTop;
     TColor Color = clWhite;
-    bool Enabled = true;
     tBxBandType BandType = tBxBandType::bxr_Title;
     bool AltColor = false;
-    tBxRulerType Ruler = tBxRulerType::bxr_cmHV;
     tClipMode ClipMode = tClipMode::cm_Clip;
 
 private:

@@ -1,7 +1,7 @@
-#include "settings/CommandLine.h"
+#include "core/settings/CommandLine.h"
 
-#include "platform/Folders.h"
-#include "settings/SettingsFile.h"
+#include "core/platform/Folders.h"
+#include "core/settings/SettingsFile.h"
 
 namespace zelmora {
 

@@ -2,7 +2,7 @@
 // What the command lines of zelmora and zelmora-cli share: "--name value" options, the
 // language codes, and which language a run speaks.
 
-#include "settings/LangText.h"
+#include "core/base/LangText.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "settings/SettingsFile.h"
+#include "core/settings/SettingsFile.h"
 
-#include "data/Cp1252.h"
-#include "data/FieldCodec.h"
-#include "platform/Folders.h"
+#include "core/data/FieldCodec.h"
+#include "core/platform/FileReader.h"
+#include "core/platform/Folders.h"
 
 namespace zelmora {
 
@@ -35,7 +35,9 @@ std::optional<ProgramOptions> decodeSettingsValue(std::string_view value)
 
 std::optional<ProgramOptions> SettingsFile::peek() const
 {
-    const FileContents contents = readWholeFile(m_path);
+    // Far more than five digits: anything larger is no settings file.
+    constexpr std::uintmax_t MaxSettingsBytes = 4096;
+    const FileContents contents = readWholeFile(m_path, MaxSettingsBytes);
     if (contents.state != FileContents::State::Read) {
         return std::nullopt;
     }
@@ -50,8 +52,8 @@ SettingsLoad SettingsFile::LoadSettings(ProgramOptions& options) const
     if (!std::filesystem::exists(m_path, error) && !error) {
         options = ProgramOptions{};
         // A failure here shows at the next save, which asks about it.
-        if (!ensureFolder(m_path.parent_path())) {
-            write(options);
+        if (ensureFolder(m_path.parent_path()).ok) {
+            [[maybe_unused]] const Status ignored = write(options);
         }
         return SettingsLoad::Created;
     }
@@ -66,20 +68,22 @@ SettingsLoad SettingsFile::LoadSettings(ProgramOptions& options) const
     return SettingsLoad::Damaged;
 }
 
-FileStatus SettingsFile::write(const ProgramOptions& options) const
+Status SettingsFile::write(const ProgramOptions& options) const
 {
     std::string bytes;
     WriteField(bytes, encodeSettingsValue(options));
     return m_writer.replace(m_path, bytes);
 }
 
-bool SettingsFile::SaveSettings(const ProgramOptions& options, MessageAsker& asker) const
+SaveOutcome SettingsFile::SaveSettings(const ProgramOptions& options, MessageAsker& asker) const
 {
-    const FileStatus written = write(options);
+    const Status written = write(options);
     if (written.ok) {
-        return false;
+        return SaveOutcome::Saved;
     }
-    return !asker.askOkCancel(std::string(LangText(68, options.Langue)) + "\n\n" + cp1252::forDisplay(written.reason));
+    return asker.askOkCancel(LangTextWithReason(lang::SettingsNotSaved, options.Langue, written.message))
+             ? SaveOutcome::FailedQuitAnyway
+             : SaveOutcome::FailedStayOpen;
 }
 
 } // namespace zelmora

@@ -2,9 +2,10 @@
 // Zelmor.reg: the five program options (language, automatic start, tray icon, button
 // design, background) as one five-character field.
 
-#include "platform/FileWriter.h"
-#include "platform/MessageAsker.h"
-#include "settings/LangText.h"
+#include "core/base/LangText.h"
+#include "core/base/Status.h"
+#include "core/platform/FileWriter.h"
+#include "core/platform/MessageAsker.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -46,10 +47,9 @@ public:
     // The options as stored, without creating anything; nothing when unreadable.
     std::optional<ProgramOptions> peek() const;
 
-    FileStatus write(const ProgramOptions& options) const;
-    // Writes the options; when that fails, asks whether to quit anyway. True when the
-    // user chose to stay (Cancel).
-    bool SaveSettings(const ProgramOptions& options, MessageAsker& asker) const;
+    Status write(const ProgramOptions& options) const;
+    // Writes the options; when that fails, asks whether to quit anyway.
+    SaveOutcome SaveSettings(const ProgramOptions& options, MessageAsker& asker) const;
 
 private:
     std::filesystem::path m_path;

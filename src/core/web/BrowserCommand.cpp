@@ -1,6 +1,6 @@
-#include "web/BrowserCommand.h"
+#include "core/web/BrowserCommand.h"
 
-#include "data/FriendTable.h"
+#include "core/base/ShortText.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // Finding the user's browser the Windows way: the open command registered for HTML files,
 // split into the program and the parameters it wants before the address.
 
-#include "platform/ClassesRegistry.h"
+#include "core/platform/ClassesRegistry.h"
 
 #include <array>
 #include <string>

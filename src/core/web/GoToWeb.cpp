@@ -1,6 +1,6 @@
-#include "web/GoToWeb.h"
+#include "core/web/GoToWeb.h"
 
-#include "web/MailtoAddress.h"
+#include "core/web/MailtoAddress.h"
 
 namespace zelmora {
 

@@ -2,7 +2,7 @@
 // Opens a web address in the user's browser and starts a new e-mail with recipient,
 // subject and body. Callers set the fields they need, then call OpenUrl or SendMail.
 
-#include "web/WebLauncher.h"
+#include "core/web/WebLauncher.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "web/MailtoAddress.h"
+#include "core/web/MailtoAddress.h"
 
-#include "data/Cp1252.h"
+#include "core/base/Cp1252.h"
 
 namespace zelmora {
 

@@ -1,6 +1,6 @@
-#include "web/RegistryWebLauncher.h"
+#include "core/web/RegistryWebLauncher.h"
 
-#include "web/BrowserCommand.h"
+#include "core/web/BrowserCommand.h"
 
 namespace zelmora {
 

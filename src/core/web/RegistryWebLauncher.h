@@ -2,8 +2,8 @@
 // The Windows way of opening an address: the browser found in the registry is started
 // itself, with its extra parameters, one blank and the address as its parameter line.
 
-#include "platform/ClassesRegistry.h"
-#include "web/WebLauncher.h"
+#include "core/platform/ClassesRegistry.h"
+#include "core/web/WebLauncher.h"
 
 #include <functional>
 #include <string>

@@ -1,8 +1,8 @@
 #ifdef _WIN32
 // The system launcher of Windows: the registry route with ShellExecute.
 
-#include "platform/WindowsClassesRegistry.h"
-#include "web/RegistryWebLauncher.h"
+#include "core/platform/WindowsClassesRegistry.h"
+#include "core/web/RegistryWebLauncher.h"
 
 #include <windows.h>
 #include <shellapi.h>

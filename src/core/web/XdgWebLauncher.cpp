@@ -1,9 +1,9 @@
 #ifndef _WIN32
 
-#include "web/XdgWebLauncher.h"
+#include "core/web/XdgWebLauncher.h"
 
-#include "data/Cp1252.h"
-#include "platform/ProcessLauncher.h"
+#include "core/base/Cp1252.h"
+#include "core/platform/ProcessLauncher.h"
 
 namespace zelmora {
 

@@ -2,7 +2,7 @@
 // Opens addresses through xdg-open, which hands them to the user's preferred browser or
 // mail program.
 
-#include "web/WebLauncher.h"
+#include "core/web/WebLauncher.h"
 
 #include <string>
 

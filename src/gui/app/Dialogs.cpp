@@ -1,6 +1,6 @@
-#include "app/Dialogs.h"
+#include "gui/app/Dialogs.h"
 
-#include "report/QtReportCanvas.h"
+#include "gui/report/QtReportCanvas.h"
 
 #include <QDir>
 #include <QFileDialog>

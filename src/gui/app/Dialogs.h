@@ -2,7 +2,7 @@
 // How the window program talks with its user: message boxes captioned "Zelmora" and the
 // print dialog. Handlers call these, never the widgets, so tests can answer instead.
 
-#include "platform/MessageAsker.h"
+#include "core/platform/MessageAsker.h"
 
 class QPrinter;
 class QWidget;

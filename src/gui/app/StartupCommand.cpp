@@ -1,12 +1,12 @@
-#include "app/StartupCommand.h"
+#include "gui/app/StartupCommand.h"
 
-#include "data/Cp1252.h"
-#include "data/DatabaseFile.h"
-#include "platform/Folders.h"
-#include "report/CardPrinting.h"
-#include "report/QtPrintPlatform.h"
-#include "report/TBxPrinter.h"
-#include "settings/CommandLine.h"
+#include "core/base/Cp1252.h"
+#include "core/data/DatabaseFile.h"
+#include "core/platform/Folders.h"
+#include "gui/report/CardPrinting.h"
+#include "gui/report/QtPrintPlatform.h"
+#include "core/report/TBxPrinter.h"
+#include "core/settings/CommandLine.h"
 
 #include <memory>
 #include <numeric>

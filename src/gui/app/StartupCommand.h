@@ -2,8 +2,8 @@
 // What the window program does with its command line. For now: print friend cards
 // straight to a PDF file (--print-pdf), without showing any window.
 
-#include "platform/Clock.h"
-#include "settings/LangText.h"
+#include "core/platform/Clock.h"
+#include "core/base/LangText.h"
 
 #include <filesystem>
 #include <optional>

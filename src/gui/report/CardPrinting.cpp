@@ -1,4 +1,4 @@
-#include "report/CardPrinting.h"
+#include "gui/report/CardPrinting.h"
 
 #include <exception>
 #include <numeric>

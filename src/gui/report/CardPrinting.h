@@ -2,9 +2,9 @@
 // The three print commands of the main window (the selected friend, the selected date,
 // all friends) and the printing of friend cards they share.
 
-#include "app/Dialogs.h"
-#include "data/FriendTable.h"
-#include "report/TPrtForm.h"
+#include "gui/app/Dialogs.h"
+#include "core/data/FriendTable.h"
+#include "core/report/TPrtForm.h"
 
 #include <cstdint>
 #include <optional>

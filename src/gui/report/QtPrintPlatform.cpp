@@ -1,6 +1,6 @@
-#include "report/QtPrintPlatform.h"
+#include "gui/report/QtPrintPlatform.h"
 
-#include "data/Cp1252.h"
+#include "core/base/Cp1252.h"
 
 #include <QDate>
 #include <QLocale>

@@ -2,10 +2,10 @@
 // Everything the report engine needs of Qt: the printer, QPicture pages for preview
 // mode, the design resolution, and the clock and date formats of the system.
 
-#include "platform/Clock.h"
-#include "report/QtReportCanvas.h"
-#include "report/QtReportPrinter.h"
-#include "report/ReportDevice.h"
+#include "core/platform/Clock.h"
+#include "gui/report/QtReportCanvas.h"
+#include "gui/report/QtReportPrinter.h"
+#include "core/report/ReportDevice.h"
 
 #include <QPainter>
 #include <QPicture>

@@ -1,6 +1,6 @@
-#include "report/QtReportCanvas.h"
+#include "gui/report/QtReportCanvas.h"
 
-#include "data/Cp1252.h"
+#include "core/base/Cp1252.h"
 
 #include <QColor>
 #include <QFontDatabase>

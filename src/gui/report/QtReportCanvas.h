@@ -2,7 +2,7 @@
 // The report engine's canvas over a QPainter: a printer page, a PDF page or a QPicture.
 // Texts arrive in Windows-1252 and fonts keep their point size on the device.
 
-#include "report/ReportCanvas.h"
+#include "core/report/ReportCanvas.h"
 
 #include <QFont>
 #include <QPoint>

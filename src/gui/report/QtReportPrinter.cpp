@@ -1,6 +1,6 @@
-#include "report/QtReportPrinter.h"
+#include "gui/report/QtReportPrinter.h"
 
-#include "data/Cp1252.h"
+#include "core/base/Cp1252.h"
 
 #include <QFile>
 #include <QMarginsF>

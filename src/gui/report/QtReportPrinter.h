@@ -3,8 +3,8 @@
 // or a PDF file. Failures of the print system become EPrinterError with a message for
 // the user.
 
-#include "report/QtReportCanvas.h"
-#include "report/ReportDevice.h"
+#include "gui/report/QtReportCanvas.h"
+#include "core/report/ReportDevice.h"
 
 #include <QPainter>
 #include <QPrinter>

@@ -1,6 +1,6 @@
 // The database file format, byte for byte, against files assembled here by hand.
-#include "data/DatabaseCodec.h"
-#include "data/FieldCodec.h"
+#include "core/data/DatabaseCodec.h"
+#include "core/data/FieldCodec.h"
 
 #include "support/Friends.h"
 

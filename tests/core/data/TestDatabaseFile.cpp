@@ -1,8 +1,9 @@
 // Loading and saving Zelmor.dta on a real disk.
-#include "data/DatabaseFile.h"
-#include "data/FieldCodec.h"
+#include "core/platform/FileReader.h"
+#include "core/data/DatabaseFile.h"
+#include "core/data/FieldCodec.h"
 
-#include "platform/FileWriter.h"
+#include "core/platform/FileWriter.h"
 #include "support/FailingWriter.h"
 #include "support/Friends.h"
 #include "support/ScriptedAsker.h"

@@ -1,4 +1,4 @@
-#include "data/FriendTable.h"
+#include "core/data/FriendTable.h"
 
 #include "support/Friends.h"
 

@@ -2,8 +2,8 @@
 // Compares an export with a hand-written expected file line by line. Expected files are
 // kept in UTF-8 with LF; the export must be Windows-1252 with CR LF.
 
-#include "data/Cp1252.h"
-#include "data/FriendTable.h"
+#include "core/base/Cp1252.h"
+#include "core/data/FriendTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
-#include "export/ExportFile.h"
-#include "export/HtmlExport.h"
-#include "export/TextExport.h"
+#include "core/platform/FileReader.h"
+#include "core/export/ExportFile.h"
+#include "core/export/HtmlExport.h"
+#include "core/export/TextExport.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +20,10 @@ public:
     DiskFullWriter() : AtomicFileWriter(Flush::No) {}
 
 protected:
-    FileStatus writeChunk(int fd, std::string_view bytes) const override
+    Status writeChunk(int fd, std::string_view bytes) const override
     {
         AtomicFileWriter::writeChunk(fd, bytes.substr(0, 10));
-        return FileStatus::failure("No space left on device");
+        return Status::failure("No space left on device");
     }
 };
 
@@ -53,8 +54,8 @@ TEST_F(ExportFileTest, WritesExactlyTheExport)
     const fs::path html = m_folder / "Friends.HTM";
     std::ofstream(text) << "an older and much longer export that must disappear entirely";
 
-    EXPECT_EQ(WriteTextExport(*m_table, Language::French, text, writer), std::nullopt);
-    EXPECT_EQ(WriteHtmlExport(*m_table, Language::English, html, writer), std::nullopt);
+    EXPECT_TRUE(WriteTextExport(*m_table, Language::French, text, writer).ok);
+    EXPECT_TRUE(WriteHtmlExport(*m_table, Language::English, html, writer).ok);
     EXPECT_EQ(readWholeFile(text).bytes, buildTextExport(*m_table, Language::French));
     EXPECT_EQ(readWholeFile(html).bytes, buildHtmlExport(*m_table, Language::English));
 }
@@ -67,13 +68,15 @@ TEST_F(ExportFileTest, AFailedExportLeavesTheOldFileUntouched)
     std::ofstream(text) << "old text";
     std::ofstream(html) << "old page";
 
-    const std::optional<std::string> textMessage = WriteTextExport(*m_table, Language::English, text, failing);
-    const std::optional<std::string> htmlMessage = WriteHtmlExport(*m_table, Language::French, html, failing);
+    const Status textWritten = WriteTextExport(*m_table, Language::English, text, failing);
+    const Status htmlWritten = WriteHtmlExport(*m_table, Language::French, html, failing);
 
-    ASSERT_TRUE(textMessage && htmlMessage);
-    EXPECT_EQ(textMessage->rfind("Impossible to save file FRIENDS.TXT\n\n", 0), 0) << *textMessage;
-    EXPECT_NE(textMessage->find("No space left on device"), std::string::npos) << *textMessage;
-    EXPECT_EQ(htmlMessage->rfind("Impossible de sauvegarder le fichier FRIENDS.TXT\n\n", 0), 0) << *htmlMessage;
+    ASSERT_FALSE(textWritten.ok || htmlWritten.ok);
+    const std::string& textMessage = textWritten.message;
+    EXPECT_EQ(textMessage.rfind("Impossible to save file FRIENDS.TXT\n\n", 0), 0) << textMessage;
+    EXPECT_NE(textMessage.find("No space left on device"), std::string::npos) << textMessage;
+    EXPECT_EQ(htmlWritten.message.rfind("Impossible de sauvegarder le fichier FRIENDS.TXT\n\n", 0), 0)
+        << htmlWritten.message;
     EXPECT_EQ(readWholeFile(text).bytes, "old text");
     EXPECT_EQ(readWholeFile(html).bytes, "old page");
     EXPECT_EQ(folderContents().size(), 2u); // no half-written temporary file left behind
@@ -82,10 +85,10 @@ TEST_F(ExportFileTest, AFailedExportLeavesTheOldFileUntouched)
 TEST_F(ExportFileTest, AMissingFolderIsReported)
 {
     const AtomicFileWriter writer(AtomicFileWriter::Flush::No);
-    const std::optional<std::string> message
+    const Status written
         = WriteTextExport(*m_table, Language::English, m_folder / "no-such-folder" / "Friends.TXT", writer);
-    ASSERT_TRUE(message);
-    EXPECT_NE(message->find("no-such-folder"), std::string::npos) << *message;
+    ASSERT_FALSE(written.ok);
+    EXPECT_NE(written.message.find("no-such-folder"), std::string::npos) << written.message;
     EXPECT_TRUE(folderContents().empty());
 }
 

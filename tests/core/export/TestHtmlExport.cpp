@@ -1,5 +1,5 @@
 #include "core/export/ExportLines.h"
-#include "export/HtmlExport.h"
+#include "core/export/HtmlExport.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,5 +1,5 @@
 #include "core/export/ExportLines.h"
-#include "export/TextExport.h"
+#include "core/export/TextExport.h"
 
 #include <memory>
 

@@ -1,5 +1,5 @@
-#include "platform/FileWriter.h"
-#include "platform/MappedFile.h"
+#include "core/platform/FileReader.h"
+#include "core/platform/FileWriter.h"
 
 #include "support/AsOrdinaryUser.h"
 #include "support/FailingWriter.h"
@@ -38,9 +38,9 @@ TEST(FileWriter, FailureHalfWayKeepsTheOldFileAndLeavesNoTemporary)
     test::TempFolder folder;
     ASSERT_TRUE(AtomicFileWriter().replace(folder / "file", "old content").ok);
     const test::FailingWriter writer(3);
-    const FileStatus status = writer.replace(folder / "file", std::string(200000, 'x'));
+    const Status status = writer.replace(folder / "file", std::string(200000, 'x'));
     EXPECT_FALSE(status.ok);
-    EXPECT_NE(status.reason.find("No space left on device"), std::string::npos);
+    EXPECT_NE(status.message.find("No space left on device"), std::string::npos);
     EXPECT_EQ(readWholeFile(folder / "file").bytes, "old content");
     EXPECT_EQ(entriesIn(folder.path()), 1u);
 }
@@ -52,9 +52,9 @@ TEST(FileWriter, ReadOnlyFileIsNeverReplaced)
     ASSERT_TRUE(writer.replace(folder / "file", "keep me").ok);
     fs::permissions(folder / "file", fs::perms::owner_read);
     EXPECT_TRUE(isReadOnlyFile(folder / "file"));
-    const FileStatus status = writer.replace(folder / "file", "lost");
+    const Status status = writer.replace(folder / "file", "lost");
     EXPECT_FALSE(status.ok);
-    EXPECT_NE(status.reason.find("read-only"), std::string::npos);
+    EXPECT_NE(status.message.find("read-only"), std::string::npos);
     EXPECT_EQ(readWholeFile(folder / "file").bytes, "keep me");
 }
 
@@ -69,37 +69,10 @@ TEST(FileWriter, ReadOnlyFolderRefusesWithTheSystemsReason)
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
                                 | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
     const int refused = test::asOrdinaryUser([&] {
-        const FileStatus status = AtomicFileWriter().replace(locked / "file", "lost");
-        return !status.ok && status.reason.find("Permission denied") != std::string::npos ? 0 : 1;
+        const Status status = AtomicFileWriter().replace(locked / "file", "lost");
+        return !status.ok && status.message.find("Permission denied") != std::string::npos ? 0 : 1;
     });
     EXPECT_EQ(refused, 0);
     EXPECT_EQ(readWholeFile(locked / "file").bytes, "keep me");
     EXPECT_EQ(entriesIn(locked), 1u);
-}
-
-TEST(FileWriter, ReadingTellsMissingFromFailed)
-{
-    test::TempFolder folder;
-    EXPECT_EQ(readWholeFile(folder / "absent").state, FileContents::State::Missing);
-    EXPECT_EQ(readWholeFile(folder.path()).state, FileContents::State::Failed);
-    std::string big(3'000'000, 'z');
-    ASSERT_TRUE(AtomicFileWriter(AtomicFileWriter::Flush::No).replace(folder / "big", big).ok);
-    EXPECT_EQ(readWholeFile(folder / "big").bytes, big);
-}
-
-TEST(MappedFile, GivesTheFilesBytesOrSaysWhyNot)
-{
-    test::TempFolder folder;
-    const AtomicFileWriter writer(AtomicFileWriter::Flush::No);
-    std::string bytes(100000, '\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        bytes[i] = static_cast<char>(i * 7);
-    }
-    ASSERT_TRUE(writer.replace(folder / "full", bytes).ok);
-    ASSERT_TRUE(writer.replace(folder / "empty", "").ok);
-    EXPECT_EQ(MappedFile(folder / "full").bytes(), bytes);
-    EXPECT_EQ(MappedFile(folder / "empty").state(), FileContents::State::Read);
-    EXPECT_EQ(MappedFile(folder / "empty").bytes(), "");
-    EXPECT_EQ(MappedFile(folder / "absent").state(), FileContents::State::Missing);
-    EXPECT_EQ(MappedFile(folder.path()).state(), FileContents::State::Failed);
 }

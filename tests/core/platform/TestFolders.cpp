@@ -1,6 +1,6 @@
-#include "platform/Folders.h"
+#include "core/platform/Folders.h"
 
-#include "platform/FileWriter.h"
+#include "core/platform/FileWriter.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -44,10 +44,10 @@ TEST(Folders, ProgramFolderIsTheExecutablesFolder)
 TEST(Folders, EnsureFolderCreatesAPrivateFolderOrSaysWhy)
 {
     test::TempFolder folder;
-    EXPECT_FALSE(ensureFolder(folder / "a" / "b"));
+    EXPECT_TRUE(ensureFolder(folder / "a" / "b").ok);
     EXPECT_EQ(fs::status(folder / "a" / "b").permissions() & fs::perms::all, fs::perms::owner_all);
     ASSERT_TRUE(AtomicFileWriter().replace(folder / "file", "").ok);
-    const auto failure = ensureFolder(folder / "file" / "sub");
-    ASSERT_TRUE(failure);
-    EXPECT_NE(failure->find("file/sub"), std::string::npos);
+    const Status failure = ensureFolder(folder / "file" / "sub");
+    ASSERT_FALSE(failure.ok);
+    EXPECT_NE(failure.message.find("file/sub"), std::string::npos);
 }

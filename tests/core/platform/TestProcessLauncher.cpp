@@ -1,7 +1,7 @@
 #include "core/platform/RecordingProgram.h"
-#include "platform/FileOpener.h"
-#include "platform/ProcessLauncher.h"
-#include "platform/XdgFileOpener.h"
+#include "core/platform/FileOpener.h"
+#include "core/platform/ProcessLauncher.h"
+#include "core/platform/XdgFileOpener.h"
 
 #include <gtest/gtest.h>
 
@@ -42,10 +42,10 @@ TEST(ProcessLauncher, ReturnsAtOnceAndLeavesNoChildToWaitFor)
 
 TEST(ProcessLauncher, ReportsAProgramThatCannotBeStarted)
 {
-    const LaunchStatus missing = startDetached({"/nonexistent/zelmora-no-such-program", "file"});
+    const Status missing = startDetached({"/nonexistent/zelmora-no-such-program", "file"});
     EXPECT_FALSE(missing.ok);
-    EXPECT_NE(missing.reason.find("/nonexistent/zelmora-no-such-program"), std::string::npos) << missing.reason;
-    EXPECT_NE(missing.reason.find("No such file"), std::string::npos) << missing.reason;
+    EXPECT_NE(missing.message.find("/nonexistent/zelmora-no-such-program"), std::string::npos) << missing.message;
+    EXPECT_NE(missing.message.find("No such file"), std::string::npos) << missing.message;
 
     EXPECT_FALSE(startDetached({"zelmora-no-such-program-in-path"}).ok);
     EXPECT_FALSE(startDetached({}).ok);

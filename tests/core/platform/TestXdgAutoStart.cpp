@@ -1,6 +1,7 @@
-#include "platform/AutoStart.h"
-#include "platform/FileWriter.h"
-#include "platform/XdgAutoStart.h"
+#include "core/platform/FileReader.h"
+#include "core/platform/AutoStart.h"
+#include "core/platform/FileWriter.h"
+#include "core/platform/XdgAutoStart.h"
 
 #include <gtest/gtest.h>
 
@@ -85,15 +86,16 @@ TEST_F(XdgAutoStartTest, ReportsAConfigurationFolderThatCannotBeCreated)
     std::ofstream(m_folder / "config") << "a file, not a folder";
     const XdgAutoStart blocked = autoStart();
 
-    const FileStatus status = blocked.apply(true, Executable);
+    const Status status = blocked.apply(true, Executable);
     EXPECT_FALSE(status.ok);
-    const std::optional<std::string> message = ApplyAutoStart(true, Executable, blocked, Language::English);
-    ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->rfind("Impossible to set the automatic launch: cannot create the folder ", 0), 0) << *message;
+    const Status applied = ApplyAutoStart(true, Executable, blocked, Language::English);
+    ASSERT_FALSE(applied.ok);
+    EXPECT_EQ(applied.message.rfind("Impossible to set the automatic launch: cannot create the folder ", 0), 0)
+        << applied.message;
     EXPECT_EQ(ApplyAutoStart(true, Executable, blocked, Language::French)
-                  ->rfind("Impossible de r\xE9gler le lancement automatique : ", 0),
+                  .message.rfind("Impossible de r\xE9gler le lancement automatique : ", 0),
               0);
-    EXPECT_EQ(ApplyAutoStart(false, Executable, blocked, Language::English), std::nullopt);
+    EXPECT_TRUE(ApplyAutoStart(false, Executable, blocked, Language::English).ok);
 }
 
 // A read-only folder stops everyone but the administrator, so as root the attempt is
@@ -107,8 +109,8 @@ TEST_F(XdgAutoStartTest, ReportsAReadOnlyAutostartFolder)
                                                | fs::perms::others_exec);
     const XdgAutoStart readOnly = autoStart();
     const auto attempt = [&] {
-        const FileStatus status = readOnly.apply(true, Executable);
-        return !status.ok && status.reason.find("Permission denied") != std::string::npos && !fs::exists(entry());
+        const Status status = readOnly.apply(true, Executable);
+        return !status.ok && status.message.find("Permission denied") != std::string::npos && !fs::exists(entry());
     };
     if (geteuid() != 0) {
         EXPECT_TRUE(attempt());

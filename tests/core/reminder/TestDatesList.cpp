@@ -1,4 +1,4 @@
-#include "reminder/DatesList.h"
+#include "core/reminder/DatesList.h"
 
 #include "support/Friends.h"
 

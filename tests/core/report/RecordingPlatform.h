@@ -3,8 +3,8 @@
 // call, text metrics fixed at 10 pixels a character and 20 pixels a line, settable
 // resolutions and page sizes, and a clock that stands still.
 
-#include "report/ReportDevice.h"
-#include "report/TBxPrinter.h"
+#include "core/report/ReportDevice.h"
+#include "core/report/TBxPrinter.h"
 
 #include <algorithm>
 #include <sstream>

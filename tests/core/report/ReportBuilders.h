@@ -1,7 +1,7 @@
 #pragma once
 // Small builders of report forms for the engine tests.
 
-#include "report/Bxrep.h"
+#include "core/report/Bxrep.h"
 
 #include <string>
 

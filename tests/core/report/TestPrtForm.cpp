@@ -3,7 +3,7 @@
 #include "RecordingPlatform.h"
 #include "support/Friends.h"
 
-#include "report/TPrtForm.h"
+#include "core/report/TPrtForm.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "settings/LangText.h"
+#include "core/base/LangText.h"
 
 #include <gtest/gtest.h>
 

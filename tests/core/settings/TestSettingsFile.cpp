@@ -1,6 +1,7 @@
-#include "settings/SettingsFile.h"
+#include "core/platform/FileReader.h"
+#include "core/settings/SettingsFile.h"
 
-#include "data/FieldCodec.h"
+#include "core/data/FieldCodec.h"
 #include "support/FailingWriter.h"
 #include "support/ScriptedAsker.h"
 #include "support/TempFolder.h"
@@ -70,7 +71,7 @@ TEST_F(SettingsFileTest, ReadOnlyFileIsReadNotDamaged)
     EXPECT_EQ(options.Langue, Language::French);
     test::ScriptedAsker asker;
     asker.answerNext(false);
-    EXPECT_TRUE(file.SaveSettings(options, asker)); // Cancel: stay open
+    EXPECT_EQ(file.SaveSettings(options, asker), SaveOutcome::FailedStayOpen);
     EXPECT_TRUE(asker.asked.at(0).starts_with(
         "Impossible de sauvegarder le fichier de configuration... Quitter quand-m\xEAme ?"));
     EXPECT_EQ(stored(), field("10011"));
@@ -83,7 +84,8 @@ TEST_F(SettingsFileTest, FailedWriteAsksAndOkLetsTheShutdownGoOn)
     const SettingsFile failing(folder / "Zelmor.reg", full);
     test::ScriptedAsker asker;
     asker.answerNext(true);
-    EXPECT_FALSE(failing.SaveSettings(ProgramOptions{Language::English, true, false, 1, 3}, asker));
+    EXPECT_EQ(failing.SaveSettings(ProgramOptions{Language::English, true, false, 1, 3}, asker),
+              SaveOutcome::FailedQuitAnyway);
     EXPECT_TRUE(asker.asked.at(0).starts_with("Impossible to save the configuration file... Quit anyway ?"));
     EXPECT_EQ(stored(), field("00010"));
 }
@@ -91,7 +93,7 @@ TEST_F(SettingsFileTest, FailedWriteAsksAndOkLetsTheShutdownGoOn)
 TEST_F(SettingsFileTest, SaveWritesTheCurrentOptions)
 {
     test::ScriptedAsker asker;
-    EXPECT_FALSE(file.SaveSettings(ProgramOptions{Language::French, false, true, 0, 5}, asker));
+    EXPECT_EQ(file.SaveSettings(ProgramOptions{Language::French, false, true, 0, 5}, asker), SaveOutcome::Saved);
     EXPECT_EQ(stored(), field("10105"));
     EXPECT_TRUE(asker.asked.empty());
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A registry of classes held in a map, which remembers every key it was asked for.
 
-#include "platform/ClassesRegistry.h"
+#include "core/platform/ClassesRegistry.h"
 
 #include <map>
 #include <string>

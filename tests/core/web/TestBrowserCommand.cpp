@@ -1,5 +1,5 @@
 #include "core/web/FakeClassesRegistry.h"
-#include "web/BrowserCommand.h"
+#include "core/web/BrowserCommand.h"
 
 #include <gtest/gtest.h>
 

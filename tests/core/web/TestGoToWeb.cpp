@@ -1,9 +1,9 @@
 #include "core/platform/RecordingProgram.h"
 #include "core/web/FakeClassesRegistry.h"
-#include "web/GoToWeb.h"
-#include "web/MailtoAddress.h"
-#include "web/RegistryWebLauncher.h"
-#include "web/XdgWebLauncher.h"
+#include "core/web/GoToWeb.h"
+#include "core/web/MailtoAddress.h"
+#include "core/web/RegistryWebLauncher.h"
+#include "core/web/XdgWebLauncher.h"
 
 #include <gtest/gtest.h>
 

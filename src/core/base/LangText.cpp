@@ -1,6 +1,6 @@
-#include "settings/LangText.h"
+#include "core/base/LangText.h"
 
-#include "data/Cp1252.h"
+#include "core/base/Cp1252.h"
 
 #include <array>
 #include <cstddef>
@@ -203,6 +203,15 @@ std::string_view LangText(std::uint16_t pair, Language language)
     }
     const LangPair& entry = Pairs[pairIndex(pair)];
     return language == Language::French ? entry.french.view() : entry.english.view();
+}
+
+std::string LangTextWithReason(std::uint16_t pair, Language language, std::string_view reason)
+{
+    std::string message(LangText(pair, language));
+    if (!message.empty() && message.back() != ' ') {
+        message += "\n\n";
+    }
+    return message.append(reason);
 }
 
 } // namespace zelmora

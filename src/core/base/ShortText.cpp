@@ -1,4 +1,4 @@
-#include "data/ShortText.h"
+#include "core/base/ShortText.h"
 
 namespace zelmora {
 
@@ -27,6 +27,18 @@ int compareJoined(std::string_view a1, std::string_view a2, std::string_view b1,
         a.remove_prefix(n);
         b.remove_prefix(n);
     }
+}
+
+std::string_view trimControls(std::string_view text)
+{
+    const auto isControl = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    while (!text.empty() && isControl(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isControl(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 } // namespace zelmora

@@ -1,4 +1,4 @@
-#include "data/Cp1252.h"
+#include "core/base/Cp1252.h"
 
 #include <cstdio>
 

@@ -77,6 +77,9 @@ inline int compareBytes(std::string_view a, std::string_view b)
 
 inline bool lessBytes(std::string_view a, std::string_view b) { return compareBytes(a, b) < 0; }
 
+// Leading and trailing characters with codes up to 32 (blanks and controls) removed.
+std::string_view trimControls(std::string_view text);
+
 // Compares the concatenations a1+a2 and b1+b2 without building them.
 int compareJoined(std::string_view a1, std::string_view a2, std::string_view b1, std::string_view b2);
 

@@ -1,0 +1,121 @@
+#pragma once
+// The bilingual text table: every text that changes with the language is one numbered
+// English/French pair, fetched in the current language.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zelmora {
+
+enum class Language : std::uint8_t { English = 0, French = 1 };
+
+// The text of pair `pair` in `language`, as Windows-1252 bytes; empty for an unknown pair.
+std::string_view LangText(std::uint16_t pair, Language language);
+
+// Language text `pair`, then the system's `reason` (Windows-1252): directly after a text
+// that ends with a blank, which introduces it, otherwise after a blank line.
+std::string LangTextWithReason(std::uint16_t pair, Language language, std::string_view reason);
+
+// The pairs by name, with their English wording where the name does not say it.
+namespace lang {
+inline constexpr std::uint16_t DatesToCelebrate = 0;
+inline constexpr std::uint16_t FriendsData = 1;
+inline constexpr std::uint16_t OptionsHelp = 2;
+inline constexpr std::uint16_t SortByName = 3;
+inline constexpr std::uint16_t SortByDay = 4;
+inline constexpr std::uint16_t NewName = 5;
+inline constexpr std::uint16_t DeleteName = 6;
+inline constexpr std::uint16_t LastName = 7;
+inline constexpr std::uint16_t FirstName = 8;
+inline constexpr std::uint16_t Address = 9;
+inline constexpr std::uint16_t ZipCode = 10;
+inline constexpr std::uint16_t City = 11;
+inline constexpr std::uint16_t Country = 12;
+inline constexpr std::uint16_t PhoneNumber = 13;
+inline constexpr std::uint16_t Birthday = 14;
+inline constexpr std::uint16_t SaintsDay = 15;
+inline constexpr std::uint16_t Date1 = 16;
+inline constexpr std::uint16_t Reason1 = 17;
+inline constexpr std::uint16_t Date2 = 18;
+inline constexpr std::uint16_t Reason2 = 19;
+inline constexpr std::uint16_t Notes = 20;
+inline constexpr std::uint16_t Ok = 21;
+inline constexpr std::uint16_t Cancel = 22;
+inline constexpr std::uint16_t SortDatesCaption = 23;
+inline constexpr std::uint16_t ByDate = 24;
+inline constexpr std::uint16_t ByPerson = 25;
+inline constexpr std::uint16_t WatchCaption = 26; // "Check for Dates to celebrate"
+inline constexpr std::uint16_t WithinOneMonth = 27;
+inline constexpr std::uint16_t WithinTwoWeeks = 28;
+inline constexpr std::uint16_t WithinOneWeek = 29;
+inline constexpr std::uint16_t SaveToTextFile = 30;
+inline constexpr std::uint16_t ProgramOptionsCaption = 31;
+inline constexpr std::uint16_t AutomaticLaunch = 32;
+inline constexpr std::uint16_t AddInTrayIcon = 33;
+inline constexpr std::uint16_t Help = 34;
+inline constexpr std::uint16_t About = 35;
+inline constexpr std::uint16_t Warning = 36;
+inline constexpr std::uint16_t FirstNoticeLine = 37; // the About box notice: 37 to 49
+inline constexpr std::uint16_t LastNoticeLine = 49;
+inline constexpr std::uint16_t AboutZelmora = 50;
+inline constexpr std::uint16_t ZelmoraOptions = 51;
+inline constexpr std::uint16_t Quit = 52;
+inline constexpr std::uint16_t ButtonsDesign = 53;
+inline constexpr std::uint16_t RoundedButtons = 54;
+inline constexpr std::uint16_t RightAngleButtons = 55;
+inline constexpr std::uint16_t GraphicalBackground = 56;
+inline constexpr std::uint16_t FirstBackground = 57; // the seven backgrounds: 57 to 63
+inline constexpr std::uint16_t LastBackground = 63;
+inline constexpr std::uint16_t DateFormatHint = 64; // "(Dates : dd/mm/yyyy)"
+inline constexpr std::uint16_t OrVisitMySite = 65;
+inline constexpr std::uint16_t DeleteQuestionStart = 66; // "Do you really want to delete "
+inline constexpr std::uint16_t DeleteQuestionEnd = 67;   // " from your database ?"
+inline constexpr std::uint16_t SettingsNotSaved = 68;    // "... Quit anyway ?"
+inline constexpr std::uint16_t SettingsDamaged = 69;
+inline constexpr std::uint16_t DatabaseForNewerVersion = 70; // followed by the version tag
+inline constexpr std::uint16_t DatabaseDamaged = 71;
+inline constexpr std::uint16_t DatabaseNotSavedQuitAnyway = 72;
+inline constexpr std::uint16_t PendingEditQuestion = 73;
+inline constexpr std::uint16_t ExportNotSaved = 74;
+inline constexpr std::uint16_t YearsSuffix = 75; // " years)"
+inline constexpr std::uint16_t MobilePhone = 76;
+inline constexpr std::uint16_t FriendsList = 77;
+inline constexpr std::uint16_t OtherDate = 78;
+inline constexpr std::uint16_t SaveToHtmlFile = 79;
+inline constexpr std::uint16_t TodayColourCaption = 80; // "If Date to celebrate today..."
+inline constexpr std::uint16_t ListOfZelmora = 81;
+inline constexpr std::uint16_t FileOfZelmora = 82;
+inline constexpr std::uint16_t BackToList = 83;
+inline constexpr std::uint16_t PageMadeWith = 84;
+inline constexpr std::uint16_t Freeware = 85;
+inline constexpr std::uint16_t InternetSite = 86;
+inline constexpr std::uint16_t State = 87;
+inline constexpr std::uint16_t ExportData = 88;
+inline constexpr std::uint16_t SaveCaption = 89;
+inline constexpr std::uint16_t SaveOnly = 90;
+inline constexpr std::uint16_t SaveAndOpen = 91;
+inline constexpr std::uint16_t HighlightInRed = 92;
+inline constexpr std::uint16_t LeaveInBlack = 93;
+inline constexpr std::uint16_t DuplicateNameQuestion = 170;
+inline constexpr std::uint16_t OptionalInformation = 171;
+inline constexpr std::uint16_t ShowAge = 172;
+inline constexpr std::uint16_t ShowCountdown = 173;
+inline constexpr std::uint16_t ShowNothing = 174;
+inline constexpr std::uint16_t BirthdayOccasion = 175;
+inline constexpr std::uint16_t SaintsDayOccasion = 176;
+inline constexpr std::uint16_t DaysSuffix = 177; // " days)"
+inline constexpr std::uint16_t FriendsCard = 178;
+inline constexpr std::uint16_t PrintAllCards = 179;
+// Pairs added for messages of this program's own (numbered from 180 on).
+inline constexpr std::uint16_t CannotCreateDatabase = 180;
+inline constexpr std::uint16_t DamagedFileKept = 181;
+inline constexpr std::uint16_t TableFull = 182;
+inline constexpr std::uint16_t CharacterNotStorable = 183;
+inline constexpr std::uint16_t NoSuchFriend = 184;
+inline constexpr std::uint16_t DatabaseNotSaved = 185;
+inline constexpr std::uint16_t AutoStartFailed = 186;
+inline constexpr std::uint16_t NothingToPrint = 187;
+} // namespace lang
+
+} // namespace zelmora
