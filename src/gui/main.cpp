@@ -1,7 +1,7 @@
-// The window program. For now it prints friend cards from the command line; the main
-// window comes later.
+// The window program; with --print-pdf it prints friend cards without any window.
 
 #include "gui/app/StartupCommand.h"
+#include "gui/app/WindowStart.h"
 #include "core/platform/Folders.h"
 
 #include <QApplication>
@@ -12,6 +12,10 @@
 int main(int argc, char** argv)
 {
     std::vector<std::string> arguments(argv + 1, argv + argc);
+    const bool help = arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h");
+    if (!help && !zelmora::gui::runsWithoutWindow(arguments)) {
+        return zelmora::gui::runWindow(argc, argv, arguments);
+    }
     std::optional<QApplication> application;
     if (zelmora::gui::runsWithoutWindow(arguments)) {
         // Work without a window must also run where there is no display, e.g. in a script.

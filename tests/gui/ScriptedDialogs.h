@@ -1,12 +1,15 @@
 #pragma once
-// Dialogs answered by the test: the print dialog picks a PDF file or is cancelled, and
-// every message is recorded.
+// Dialogs answered by the test: the print dialog picks a PDF file or is cancelled, file
+// dialogs give the names the test set (or Cancel), questions take the scripted answers
+// (OK when none is left), and every message and question is recorded.
 
 #include "gui/app/Dialogs.h"
 
 #include <QPrinter>
 
+#include <deque>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,18 +30,47 @@ public:
         printer.setOutputFileName(QString::fromStdString(m_next.string()));
         return true;
     }
+    // The next file dialog gives this file; an empty name cancels it.
+    void chooseFileNext(QString file) { m_files.push_back(std::move(file)); }
+    void answerNext(bool ok) { m_answers.push_back(ok); }
+
+    std::optional<QString> chooseFileToSave(const gui::FileChoice& choice) override { return nextFile(choice); }
+    std::optional<QString> chooseFileToOpen(const gui::FileChoice& choice) override { return nextFile(choice); }
     void tell(std::string_view message) override { told.emplace_back(message); }
     bool askOkCancel(std::string_view question) override
     {
-        told.emplace_back(question);
-        return true;
+        asked.emplace_back(question);
+        if (m_answers.empty()) {
+            return true;
+        }
+        const bool answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
     }
 
     int printDialogs = 0;
     std::vector<std::string> told;
+    std::vector<std::string> asked;
+    std::vector<gui::FileChoice> fileChoices; // what the file dialogs proposed
 
 private:
+    std::optional<QString> nextFile(const gui::FileChoice& choice)
+    {
+        fileChoices.push_back(choice);
+        if (m_files.empty() || m_files.front().isEmpty()) {
+            if (!m_files.empty()) {
+                m_files.pop_front();
+            }
+            return std::nullopt;
+        }
+        QString file = m_files.front();
+        m_files.pop_front();
+        return file;
+    }
+
     std::filesystem::path m_next;
+    std::deque<QString> m_files;
+    std::deque<bool> m_answers;
 };
 
 } // namespace zelmora::test

@@ -8,6 +8,12 @@ namespace zelmora {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+std::size_t contentsHash(std::string_view bytes) { return std::hash<std::string_view>{}(bytes); }
+
+} // namespace
+
 bool DatabaseFile::isNewerVersion() const { return lessBytes(CurrentVersionTag, m_header.fileVersion); }
 
 LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& options, Language language,
@@ -21,6 +27,7 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
     m_header = {};
     m_damaged = false;
     m_unreadable = false;
+    m_knownContents.reset();
 
     LoadResult result;
     const FileContents contents = readWholeFile(m_path, MaxDatabaseBytes);
@@ -30,8 +37,9 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
             return result;
         }
         Status created = ensureFolder(m_path.parent_path());
+        const std::string bytes = encodeDatabase(table, options);
         if (created.ok) {
-            created = m_writer.replace(m_path, encodeDatabase(table, options));
+            created = m_writer.replace(m_path, bytes);
         }
         if (!created.ok) {
             result.status = LoadStatus::CannotCreate;
@@ -39,6 +47,7 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
                                                 cp1252::forDisplay(m_path.parent_path().string()) + "\n" + created.message);
             return result;
         }
+        m_knownContents = contentsHash(bytes);
         result.status = LoadStatus::Created;
         return result;
     }
@@ -48,6 +57,9 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
         result.status = LoadStatus::Unreadable;
         result.message = contents.message;
         return result;
+    }
+    if (contents.state == FileContents::State::Read) {
+        m_knownContents = contentsHash(contents.bytes);
     }
     const DecodeStatus decoded = contents.state == FileContents::State::Read
                                    ? decodeDatabase(contents.bytes, table, options, m_header)
@@ -113,12 +125,23 @@ Status DatabaseFile::write(const FriendTable& table, const DisplayOptions& optio
             *keptCopy = copy;
         }
     }
-    const Status written = m_writer.replace(m_path, encodeDatabase(table, options));
+    const std::string bytes = encodeDatabase(table, options);
+    const Status written = m_writer.replace(m_path, bytes);
     if (written.ok) {
         m_header.fileVersion = CurrentVersionTag;
         m_header.kept = options;
+        m_knownContents = contentsHash(bytes);
     }
     return written;
+}
+
+bool DatabaseFile::changedOnDisk() const
+{
+    const FileContents contents = readWholeFile(m_path, MaxDatabaseBytes);
+    if (contents.state != FileContents::State::Read) {
+        return m_knownContents.has_value() || contents.state != FileContents::State::Missing;
+    }
+    return m_knownContents != contentsHash(contents.bytes);
 }
 
 SaveOutcome DatabaseFile::SaveDatabase(FriendTable& table, const DisplayOptions& options, MessageAsker& asker,

@@ -46,6 +46,10 @@ public:
     // (the copy's name is left in `keptCopy`); a newer version is never written.
     Status write(const FriendTable& table, const DisplayOptions& options, std::filesystem::path* keptCopy = nullptr);
 
+    // Whether the file now differs from what this object last read or wrote: another
+    // program changed it (or removed it, or it cannot be read any more).
+    bool changedOnDisk() const;
+
     // The shutdown save: writes when anything changed, and asks whether to quit anyway
     // when the write fails.
     SaveOutcome SaveDatabase(FriendTable& table, const DisplayOptions& options, MessageAsker& asker, Language language);
@@ -61,6 +65,7 @@ private:
     DecodedHeader m_header;
     bool m_damaged = false;
     bool m_unreadable = false;
+    std::optional<std::size_t> m_knownContents; // a hash of the bytes last read or written
 };
 
 } // namespace zelmora

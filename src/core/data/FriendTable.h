@@ -17,11 +17,10 @@ public:
     static constexpr std::uint16_t Capacity = 1000;
 
     // The slots (about 1 MB) live on the heap, so a table is safe anywhere, on a stack too.
+    // A copy is a whole copy; there is no moving, which would leave a table without slots.
     FriendTable() = default;
     FriendTable(const FriendTable& other) : FriendTable() { *this = other; }
     FriendTable& operator=(const FriendTable& other);
-    FriendTable(FriendTable&&) = delete;
-    FriendTable& operator=(FriendTable&&) = delete;
 
     // Slots 0 to 1000, 1-based; slot 0 is the empty record and never a friend.
     TFriend& operator[](std::uint16_t slot) { return (*m_slots)[slot]; }

@@ -1,6 +1,6 @@
 #include "gui/app/Dialogs.h"
 
-#include "gui/report/QtReportCanvas.h"
+#include "gui/widgets/QtText.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -45,6 +45,26 @@ bool WidgetDialogs::choosePrinter(QPrinter& printer)
     QPrintDialog dialog(&printer, m_parent);
     dialog.setWindowTitle(Caption);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> WidgetDialogs::chooseFileToSave(const FileChoice& choice)
+{
+    QFileDialog dialog(m_parent, QString(), choice.proposed, choice.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(choice.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().front();
+}
+
+std::optional<QString> WidgetDialogs::chooseFileToOpen(const FileChoice& choice)
+{
+    const QString file = QFileDialog::getOpenFileName(m_parent, QString(), choice.proposed, choice.filter);
+    if (file.isEmpty()) {
+        return std::nullopt;
+    }
+    return file;
 }
 
 } // namespace zelmora::gui

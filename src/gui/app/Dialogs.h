@@ -1,18 +1,34 @@
 #pragma once
-// How the window program talks with its user: message boxes captioned "Zelmora" and the
-// print dialog. Handlers call these, never the widgets, so tests can answer instead.
+// How the window program talks with its user: message boxes captioned "Zelmora", the
+// print dialog and the file dialogs. Handlers call these, never the widgets, so tests
+// can answer instead.
 
 #include "core/platform/MessageAsker.h"
+
+#include <QString>
+
+#include <optional>
 
 class QPrinter;
 class QWidget;
 
 namespace zelmora::gui {
 
+// What a file dialog proposes: the file (name or full path), the filter of the kind of
+// file ("Text files (*.TXT)") and the extension given to a name typed without one.
+struct FileChoice {
+    QString proposed;
+    QString filter;
+    QString defaultSuffix;
+};
+
 class Dialogs : public MessageAsker {
 public:
     // Lets the user choose a printer, or a PDF file, for `printer`; false for Cancel.
     virtual bool choosePrinter(QPrinter& printer) = 0;
+    // The file to write or to read, chosen by the user; nothing for Cancel.
+    virtual std::optional<QString> chooseFileToSave(const FileChoice& choice) = 0;
+    virtual std::optional<QString> chooseFileToOpen(const FileChoice& choice) = 0;
 };
 
 class WidgetDialogs : public Dialogs {
@@ -23,6 +39,8 @@ public:
     bool askOkCancel(std::string_view question) override;
     // The platform's print dialog; with no printer installed, a save dialog for a PDF file.
     bool choosePrinter(QPrinter& printer) override;
+    std::optional<QString> chooseFileToSave(const FileChoice& choice) override;
+    std::optional<QString> chooseFileToOpen(const FileChoice& choice) override;
 
 private:
     QWidget* m_parent;

@@ -24,10 +24,6 @@ constexpr std::string_view UsageText =
     "  --data-dir DIR    the folder holding Zelmor.dta and Zelmor.reg\n"
     "  --lang en|fr      the language of the cards (default: the program's setting)\n";
 
-constexpr std::string_view NoWindowYet =
-    "Zelmora v3.0: the main window comes in a later version.\n"
-    "Meanwhile: zelmora --print-pdf FILE prints your friends' cards to a PDF file (see --help).\n";
-
 void say(std::ostream& err, std::string_view cp1252Text)
 {
     err << "zelmora: " << cp1252::toUtf8(cp1252Text) << '\n';
@@ -128,10 +124,6 @@ std::optional<PrintPdfRequest> parsePrintPdf(const std::vector<std::string>& arg
 int runStartupCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                       const std::filesystem::path& programFolder, const Clock& clock)
 {
-    if (arguments.empty()) {
-        out << NoWindowYet;
-        return ExitSuccess;
-    }
     if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
         out << UsageText;
         return ExitSuccess;

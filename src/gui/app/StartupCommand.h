@@ -1,6 +1,5 @@
 #pragma once
-// What the window program does with its command line. For now: print friend cards
-// straight to a PDF file (--print-pdf), without showing any window.
+// Printing friend cards straight to a PDF file (--print-pdf), without any window.
 
 #include "core/platform/Clock.h"
 #include "core/base/LangText.h"

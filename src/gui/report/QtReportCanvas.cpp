@@ -54,7 +54,6 @@ QString familyFor(const std::string& name)
 
 } // namespace
 
-QString fromCp1252(std::string_view text) { return QString::fromStdString(cp1252::toUtf8(text)); }
 
 QFont toQFont(const TFont& font)
 {

@@ -3,6 +3,7 @@
 // Texts arrive in Windows-1252 and fonts keep their point size on the device.
 
 #include "core/report/ReportCanvas.h"
+#include "gui/widgets/QtText.h"
 
 #include <QFont>
 #include <QPoint>
@@ -35,7 +36,5 @@ private:
 
 // The Qt font for a report font; a family the system lacks becomes its default sans-serif.
 QFont toQFont(const report::TFont& font);
-// Windows-1252 text as a QString.
-QString fromCp1252(std::string_view text);
 
 } // namespace zelmora::gui

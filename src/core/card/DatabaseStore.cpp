@@ -1,0 +1,71 @@
+#include "core/card/DatabaseStore.h"
+
+#include "core/base/Cp1252.h"
+
+namespace zelmora {
+
+namespace {
+
+// A new card is not a friend until it is validated: its empty slot is never written.
+FriendTable withoutNewCard(const FriendTable& table)
+{
+    FriendTable written = table;
+    if (written.NewPending && written.FriendCount > 0) {
+        --written.FriendCount;
+    }
+    return written;
+}
+
+} // namespace
+
+LoadResult DatabaseStore::load() { return m_file.LoadDatabase(m_table, m_options, m_language); }
+
+bool DatabaseStore::reload()
+{
+    FriendTable fresh;
+    DisplayOptions unused = m_options; // the option groups on screen stay the live choice
+    const LoadResult read = m_file.LoadDatabase(fresh, unused, m_language, DatabaseFile::WhenMissing::LeaveMissing);
+    if (read.status != LoadStatus::Loaded) {
+        // Removed or spoiled by someone else: the friends in memory are the ones to keep,
+        // and the next save writes them (a damaged file is first kept aside).
+        m_table.DataChanged = true;
+        return false;
+    }
+    fresh.EditPending = m_table.EditPending;
+    fresh.NewPending = m_table.NewPending;
+    fresh.DataChanged = m_table.DataChanged;
+    fresh.CurrentFriend = m_table.CurrentFriend;
+    fresh.PreviousFriend = m_table.PreviousFriend;
+    m_table = fresh;
+    return true;
+}
+
+void DatabaseStore::readAgainIfChanged(const std::function<void()>& reloaded)
+{
+    if (m_file.changedOnDisk() && reload()) {
+        reloaded();
+    }
+}
+
+Status DatabaseStore::update(const std::function<void()>& reloaded, const std::function<void()>& change)
+{
+    readAgainIfChanged(reloaded);
+    change();
+    std::filesystem::path keptCopy;
+    const Status written = m_file.write(withoutNewCard(m_table), m_options, &keptCopy);
+    if (!keptCopy.empty()) {
+        m_asker.tell(LangTextWithReason(lang::DamagedFileKept, m_language, cp1252::forDisplay(keptCopy.string())));
+    }
+    if (written.ok) {
+        m_table.DataChanged = false;
+    }
+    return written;
+}
+
+SaveOutcome DatabaseStore::SaveDatabase(const std::function<void()>& reloaded)
+{
+    readAgainIfChanged(reloaded);
+    return m_file.SaveDatabase(m_table, m_options, m_asker, m_language);
+}
+
+} // namespace zelmora

@@ -1,0 +1,95 @@
+#include "gui/app/Captions.h"
+
+#include "gui/widgets/QtText.h"
+#include "gui/widgets/RadioGroup.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
+
+namespace zelmora::gui {
+
+namespace {
+
+QObject* findNamed(const QObject& window, const char* name)
+{
+    if (window.objectName() == QLatin1String(name)) {
+        return const_cast<QObject*>(&window);
+    }
+    return window.findChild<QObject*>(QLatin1String(name));
+}
+
+// A tab page's caption belongs to the tab widget holding it (pages sit in its stack).
+QTabWidget* tabWidgetOf(QWidget& page)
+{
+    QWidget* stack = page.parentWidget();
+    return stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+}
+
+void setCaption(QObject& target, bool isWindow, const QString& text)
+{
+    if (auto* label = qobject_cast<QLabel*>(&target)) {
+        label->setText(text);
+        label->adjustSize(); // labels size themselves to their text, as their captions change
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&target)) {
+        button->setText(text);
+    } else if (auto* group = qobject_cast<QGroupBox*>(&target)) {
+        group->setTitle(text);
+    } else if (auto* action = qobject_cast<QAction*>(&target)) {
+        action->setText(text);
+    } else if (auto* widget = qobject_cast<QWidget*>(&target)) {
+        if (isWindow) {
+            widget->setWindowTitle(text);
+        } else if (QTabWidget* tabs = tabWidgetOf(*widget)) {
+            tabs->setTabText(tabs->indexOf(widget), text);
+        }
+    }
+}
+
+} // namespace
+
+void applyCaptions(QObject& window, std::span<const Caption> captions, Language language)
+{
+    for (const Caption& caption : captions) {
+        if (QObject* target = findNamed(window, caption.objectName)) {
+            setCaption(*target, target == &window, fromCp1252(LangText(caption.pair, language)));
+        }
+    }
+}
+
+void applyCaptions(QObject& window, std::span<const ItemsCaption> groups, Language language)
+{
+    for (const ItemsCaption& group : groups) {
+        auto* radioGroup = qobject_cast<RadioGroup*>(findNamed(window, group.objectName));
+        if (!radioGroup) {
+            continue;
+        }
+        radioGroup->setTitle(fromCp1252(LangText(group.pair, language)));
+        QStringList items;
+        for (const std::uint16_t item : group.items) {
+            items << fromCp1252(LangText(item, language));
+        }
+        radioGroup->setItems(items);
+    }
+}
+
+QStringList missingCaptionObjects(const QObject& window, std::span<const Caption> captions,
+                                  std::span<const ItemsCaption> groups)
+{
+    QStringList missing;
+    for (const Caption& caption : captions) {
+        if (!findNamed(window, caption.objectName)) {
+            missing << QLatin1String(caption.objectName);
+        }
+    }
+    for (const ItemsCaption& group : groups) {
+        if (!qobject_cast<RadioGroup*>(findNamed(window, group.objectName))) {
+            missing << QLatin1String(group.objectName);
+        }
+    }
+    return missing;
+}
+
+} // namespace zelmora::gui

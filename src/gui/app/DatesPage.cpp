@@ -1,0 +1,168 @@
+#include "gui/app/DatesPage.h"
+
+#include "gui/app/CardFields.h"
+#include "gui/widgets/Fonts.h"
+#include "gui/widgets/LinesListBox.h"
+#include "gui/widgets/QtText.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace zelmora::gui {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* created = new QPushButton(parent);
+    created->setObjectName(QLatin1String(name));
+    created->setGeometry(left, top, width, height);
+    return created;
+}
+
+// The read-only fields: grey as an inactive window border, black text, out of the Tab
+// order (a click still reaches them, so their text can be selected and copied).
+void makeReadOnly(QWidget* field)
+{
+    QPalette grey = field->palette();
+    grey.setColor(QPalette::Base, QColor(0xD4, 0xD0, 0xC8));
+    grey.setColor(QPalette::Text, Qt::black);
+    field->setPalette(grey);
+    field->setFont(sansFont(13));
+    field->setFocusPolicy(Qt::ClickFocus);
+}
+
+} // namespace
+
+DatesPage::DatesPage(DatesList& dates, const FriendTable& table, const DisplayOptions& options,
+                     const Language& language, QWidget* parent)
+    : QWidget(parent), m_dates(dates), m_table(table), m_options(options), m_language(language)
+{
+    setObjectName(QStringLiteral("Dates"));
+    ListBox2 = new LinesListBox(14, this);
+    ListBox2->setObjectName(QStringLiteral("ListBox2"));
+    ListBox2->setGeometry(0, 0, 433, 89);
+    ListBox2->setFont(monoFont(11));
+    connect(ListBox2, &QListWidget::currentRowChanged, this, &DatesPage::ListBox2Click);
+
+    Button1 = button(this, "Button1", 440, 8, 57, 33);
+    Button2 = button(this, "Button2", 440, 48, 57, 33);
+    connect(Button1, &QPushButton::clicked, this, [this] {
+        m_dates.SortDatesByPerson(m_options.RadioGroup3, m_language, *ListBox2);
+    });
+    connect(Button2, &QPushButton::clicked, this, [this] {
+        m_dates.SortDatesByDate(m_options.RadioGroup3, m_language, *ListBox2);
+    });
+    createReadOnlyCard();
+
+    Button5 = button(this, "Button5", 8, 296, 81, 25);
+    Button6 = button(this, "Button6", 232, 296, 49, 25);
+    Button6->setText(QStringLiteral("e-mail"));
+    BitBtn11 = button(this, "BitBtn11", 384, 328, 33, 33);
+    BitBtn7 = button(this, "BitBtn7", 424, 304, 73, 57);
+    connect(Button5, &QPushButton::clicked, this, [this] { emit webSiteWanted(readOnlyStored(FriendField::Www)); });
+    connect(Button6, &QPushButton::clicked, this, [this] { emit mailWanted(readOnlyStored(FriendField::Mail)); });
+    connect(BitBtn11, &QPushButton::clicked, this, [this] {
+        emit printWanted(m_dates.DateEntryCount, ListBox2->currentRow(), selectedFriend());
+    });
+    connect(BitBtn7, &QPushButton::clicked, this, &DatesPage::quitWanted);
+}
+
+void DatesPage::createReadOnlyCard()
+{
+    for (const CardFieldPlace& place : CardFieldPlaces) {
+        QWidget* field = nullptr;
+        if (place.field == FriendField::Notes) {
+            auto* notes = new QPlainTextEdit(this);
+            notes->setReadOnly(true);
+            notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            field = notes;
+        } else {
+            auto* edit = new QLineEdit(this);
+            edit->setReadOnly(true);
+            field = edit;
+        }
+        field->setObjectName(QLatin1String("E") + QLatin1String(place.name));
+        field->setGeometry(place.left, place.top, place.width, place.height);
+        makeReadOnly(field);
+        m_fields[fieldIndex(place.field)] = field;
+        if (place.datesLabel) {
+            auto* label = new QLabel(this);
+            label->setObjectName(QLatin1String(place.datesLabel));
+            label->move(place.labelLeft, place.labelTop + 4);
+            label->setBuddy(field);
+        }
+    }
+    auto* hint = new QLabel(this);
+    hint->setObjectName(QStringLiteral("Label29"));
+    hint->move(DateHintLeft, DateHintTop + 4);
+}
+
+void DatesPage::BuildDatesList(const Clock& clock)
+{
+    m_dates.BuildDatesList(m_table, m_options, clock, m_language, *ListBox2);
+    showListColour();
+}
+
+void DatesPage::showListColour()
+{
+    ListBox2->setLinesColour(m_dates.ShownInRed ? QColor(255, 0, 0) : QColor(0, 0, 0));
+}
+
+std::uint16_t DatesPage::selectedFriend() const
+{
+    const int line = ListBox2->currentRow();
+    if (m_dates.DateEntryCount == 0 || line < 0 || line >= m_dates.DateEntryCount) {
+        return 0;
+    }
+    return m_dates[static_cast<std::uint16_t>(line + 1)].FriendIndex;
+}
+
+void DatesPage::ListBox2Click(int)
+{
+    if (const std::uint16_t slot = selectedFriend()) {
+        ShowReadOnlyCard(slot);
+    }
+}
+
+void DatesPage::ShowReadOnlyCard(std::uint16_t slot)
+{
+    const CardTexts card = m_table.ShowCard(slot);
+    for (std::size_t i = 0; i < FriendFieldCount; ++i) {
+        const QString text = fromCp1252(card[i]);
+        if (auto* notes = qobject_cast<QPlainTextEdit*>(m_fields[i])) {
+            notes->setPlainText(text);
+        } else {
+            static_cast<QLineEdit*>(m_fields[i])->setText(text);
+        }
+    }
+}
+
+void DatesPage::ClearReadOnlyCard()
+{
+    for (QWidget* field : m_fields) {
+        if (auto* notes = qobject_cast<QPlainTextEdit*>(field)) {
+            notes->clear();
+        } else {
+            static_cast<QLineEdit*>(field)->clear();
+        }
+    }
+}
+
+QString DatesPage::readOnlyText(FriendField field) const
+{
+    QWidget* widget = m_fields[fieldIndex(field)];
+    if (auto* notes = qobject_cast<QPlainTextEdit*>(widget)) {
+        return notes->toPlainText();
+    }
+    return static_cast<QLineEdit*>(widget)->text();
+}
+
+std::string DatesPage::readOnlyStored(FriendField field) const
+{
+    return toCp1252(readOnlyText(field)).value_or(std::string());
+}
+
+} // namespace zelmora::gui

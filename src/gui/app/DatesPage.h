@@ -1,0 +1,64 @@
+#pragma once
+// The "Dates to celebrate" tab: the dates list at the top, re-sorted by name or by day,
+// and below it a read-only copy of the card of the friend whose line is selected.
+
+#include "core/base/LangText.h"
+#include "core/data/DisplayOptions.h"
+#include "core/reminder/DatesList.h"
+
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace zelmora::gui {
+
+class LinesListBox;
+
+class DatesPage : public QWidget {
+    Q_OBJECT
+
+public:
+    DatesPage(DatesList& dates, const FriendTable& table, const DisplayOptions& options, const Language& language,
+              QWidget* parent = nullptr);
+
+    // Rebuilds the list from the friends and the options as they stand today.
+    void BuildDatesList(const Clock& clock);
+    void ClearReadOnlyCard();
+    // The friend of the selected line, 0 for none.
+    std::uint16_t selectedFriend() const;
+    QString readOnlyText(FriendField field) const;
+
+    LinesListBox* ListBox2;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button5;
+    QPushButton* Button6;
+    QPushButton* BitBtn11;
+    QPushButton* BitBtn7;
+
+signals:
+    void webSiteWanted(const std::string& address);
+    void mailWanted(const std::string& address);
+    void printWanted(std::uint16_t dateEntryCount, int line, std::uint16_t friendSlot);
+    void quitWanted();
+
+private:
+    void createReadOnlyCard();
+    void showListColour();
+    void ListBox2Click(int line);
+    void ShowReadOnlyCard(std::uint16_t slot);
+    std::string readOnlyStored(FriendField field) const;
+
+    DatesList& m_dates;
+    const FriendTable& m_table;
+    const DisplayOptions& m_options;
+    const Language& m_language;
+    std::array<QWidget*, FriendFieldCount> m_fields{};
+};
+
+} // namespace zelmora::gui

@@ -1,0 +1,242 @@
+#include "gui/app/FriendCardPage.h"
+
+#include "gui/app/CardFields.h"
+#include "gui/widgets/Cp1252Validator.h"
+#include "gui/widgets/DateEdit.h"
+#include "gui/widgets/NotesEdit.h"
+#include "gui/widgets/QtText.h"
+
+#include <QLabel>
+#include "gui/widgets/LinesListBox.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace zelmora::gui {
+
+namespace {
+
+template <class Widget>
+Widget* place(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+QLineEdit* createLineEdit(QWidget* parent, FriendField field)
+{
+    auto* edit = new QLineEdit(parent);
+    const bool capitals = field == FriendField::Nom;
+    edit->setValidator(new Cp1252Validator(
+        capitals ? Cp1252Validator::Letters::Capitals : Cp1252Validator::Letters::AsTyped, edit));
+    // The state field takes any length and is cut when stored.
+    if (field != FriendField::Etat) {
+        TFriend sizes;
+        edit->setMaxLength(static_cast<int>(fieldRef(sizes, field).capacity()));
+    }
+    return edit;
+}
+
+} // namespace
+
+FriendCardPage::FriendCardPage(CardEditor& editor, const FriendTable& table, QWidget* parent)
+    : QWidget(parent), m_editor(editor), m_table(table)
+{
+    setObjectName(QStringLiteral("Fiches"));
+    ListBox1 = new LinesListBox(16, this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setGeometry(0, 0, 377, 89);
+    connect(ListBox1, &QListWidget::currentRowChanged, this, &FriendCardPage::ListBox1Click);
+    createFields();
+    createButtons();
+    setTabOrder();
+    refresh();
+}
+
+void FriendCardPage::createFields()
+{
+    for (const CardFieldPlace& place : CardFieldPlaces) {
+        QWidget* widget = nullptr;
+        if (place.field == FriendField::Notes) {
+            auto* notes = new NotesEdit(this);
+            connect(notes, &QPlainTextEdit::textChanged, this, [this] { fieldChanged(FriendField::Notes); });
+            widget = notes;
+        } else if (isDateField(place.field)) {
+            auto* date = new DateEdit(this);
+            connect(date, &QLineEdit::textEdited, this, [this, f = place.field] { fieldChanged(f); });
+            widget = date;
+        } else {
+            QLineEdit* edit = createLineEdit(this, place.field);
+            connect(edit, &QLineEdit::textEdited, this, [this, f = place.field] { fieldChanged(f); });
+            widget = edit;
+        }
+        widget->setObjectName(QLatin1String(place.name));
+        widget->setGeometry(place.left, place.top, place.width, place.height);
+        m_fields[fieldIndex(place.field)] = widget;
+        if (place.label) {
+            auto* label = new QLabel(this);
+            label->setObjectName(QLatin1String(place.label));
+            label->move(place.labelLeft, place.labelTop + 4);
+            label->setBuddy(widget); // names the field for screen readers and Alt+letter
+        }
+    }
+    auto* hint = new QLabel(this);
+    hint->setObjectName(QStringLiteral("Label30"));
+    hint->move(DateHintLeft, DateHintTop + 4);
+}
+
+void FriendCardPage::createButtons()
+{
+    NewName = place<QPushButton>(this, "NewName", 384, 8, 113, 33);
+    DeleteName = place<QPushButton>(this, "DeleteName", 384, 48, 113, 33);
+    Button3 = place<QPushButton>(this, "Button3", 8, 296, 81, 25);
+    Button4 = place<QPushButton>(this, "Button4", 232, 296, 49, 25);
+    Button4->setText(QStringLiteral("e-mail"));
+    BitBtn10 = place<QPushButton>(this, "BitBtn10", 384, 328, 33, 33);
+    BitBtn1 = place<QPushButton>(this, "BitBtn1", 424, 304, 73, 25);
+    BitBtn2 = place<QPushButton>(this, "BitBtn2", 424, 336, 73, 25);
+
+    connect(NewName, &QPushButton::clicked, this, &FriendCardPage::NewNameClick);
+    connect(DeleteName, &QPushButton::clicked, this, [this] {
+        m_editor.DeleteNameClick();
+        refresh();
+    });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] {
+        m_editor.BitBtn1Click();
+        refresh();
+    });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] {
+        m_editor.BitBtn2Click();
+        refresh();
+    });
+    connect(Button3, &QPushButton::clicked, this, [this] { emit webSiteWanted(fieldText(FriendField::Www)); });
+    connect(Button4, &QPushButton::clicked, this, [this] { emit mailWanted(fieldText(FriendField::Mail)); });
+    connect(BitBtn10, &QPushButton::clicked, this, [this] { emit printWanted(ListBox1->currentRow()); });
+
+    // The OK and Cancel buttons of the card answer Enter and Escape anywhere on it.
+    for (const QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* validate = new QShortcut(key, this, BitBtn1, &QPushButton::click);
+        validate->setContext(Qt::WidgetWithChildrenShortcut);
+    }
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this, BitBtn2, &QPushButton::click);
+    cancel->setContext(Qt::WidgetWithChildrenShortcut);
+}
+
+void FriendCardPage::setTabOrder()
+{
+    QList<QWidget*> order = {ListBox1, NewName, DeleteName};
+    for (const FriendField f : {FriendField::Nom, FriendField::Prenom, FriendField::Adresse1, FriendField::Adresse2,
+                                FriendField::Ville, FriendField::Code, FriendField::Etat, FriendField::Pays,
+                                FriendField::Telephone, FriendField::Portable, FriendField::Anniversaire,
+                                FriendField::Fete, FriendField::Date1, FriendField::Raison1, FriendField::Date2,
+                                FriendField::Raison2}) {
+        order << field(f);
+    }
+    order << Button3 << field(FriendField::Www) << Button4 << field(FriendField::Mail) << field(FriendField::Notes)
+          << BitBtn10 << BitBtn1 << BitBtn2;
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+std::string FriendCardPage::fieldText(FriendField f) const
+{
+    QWidget* widget = field(f);
+    if (auto* date = qobject_cast<DateEdit*>(widget)) {
+        return date->storedText();
+    }
+    if (auto* notes = qobject_cast<NotesEdit*>(widget)) {
+        return notes->storedText();
+    }
+    return toCp1252(static_cast<QLineEdit*>(widget)->text()).value_or(std::string());
+}
+
+void FriendCardPage::setFieldText(FriendField f, const std::string& text)
+{
+    if (fieldText(f) == text) {
+        return; // leaves the cursor where the user is typing
+    }
+    QWidget* widget = field(f);
+    if (auto* date = qobject_cast<DateEdit*>(widget)) {
+        date->setStoredText(text);
+    } else if (auto* notes = qobject_cast<NotesEdit*>(widget)) {
+        notes->setStoredText(text);
+    } else {
+        static_cast<QLineEdit*>(widget)->setText(fromCp1252(text));
+    }
+}
+
+void FriendCardPage::showColour(FriendField f)
+{
+    QWidget* widget = field(f);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, m_editor.isRed(f) ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    widget->setPalette(palette);
+}
+
+void FriendCardPage::fieldChanged(FriendField f)
+{
+    if (m_refreshing) {
+        return;
+    }
+    m_editor.fieldEdited(f, fieldText(f));
+    showColour(f);
+}
+
+void FriendCardPage::refillList()
+{
+    ListBox1->clear();
+    QStringList names;
+    names.reserve(m_table.FriendCount);
+    for (std::uint16_t slot = 1; slot <= m_table.FriendCount; ++slot) {
+        names << fromCp1252(listText(m_table[slot]));
+    }
+    ListBox1->addItems(names);
+    m_listRevision = m_editor.listRevision();
+}
+
+void FriendCardPage::refresh()
+{
+    m_refreshing = true;
+    {
+        const QSignalBlocker quiet(ListBox1);
+        if (m_listRevision != m_editor.listRevision()) {
+            refillList();
+        }
+        ListBox1->setCurrentRow(m_editor.selectedLine());
+    }
+    for (std::size_t i = 0; i < FriendFieldCount; ++i) {
+        const auto f = static_cast<FriendField>(i);
+        setFieldText(f, m_editor.card()[i]);
+        showColour(f);
+        if (auto* edit = qobject_cast<QLineEdit*>(field(f))) {
+            edit->setReadOnly(!m_editor.isEditable());
+        } else {
+            static_cast<NotesEdit*>(field(f))->setReadOnly(!m_editor.isEditable());
+        }
+    }
+    m_refreshing = false;
+}
+
+void FriendCardPage::ListBox1Click(int line)
+{
+    if (m_refreshing) {
+        return;
+    }
+    m_editor.ListBox1Click(line);
+    refresh();
+}
+
+void FriendCardPage::NewNameClick()
+{
+    m_editor.NewNameClick();
+    refresh();
+    if (m_editor.isEditable() && m_table.NewPending) {
+        field(FriendField::Nom)->setFocus(); // ready for the new friend's name
+    }
+}
+
+} // namespace zelmora::gui

@@ -1,0 +1,68 @@
+#include "gui/app/OptionPages.h"
+
+#include "gui/widgets/RadioGroup.h"
+
+#include <QPushButton>
+
+namespace zelmora::gui {
+
+namespace {
+
+template <class Widget>
+Widget* place(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+} // namespace
+
+void DisplayOptionGroups::bind(RadioGroup* group, std::uint8_t DisplayOptions::*option)
+{
+    m_bound.emplace_back(group, option);
+    connect(group, &RadioGroup::itemIndexChanged, this, [this, option](int index) {
+        if (index >= 0 && m_options.*option != index) {
+            m_options.*option = static_cast<std::uint8_t>(index);
+            emit changedByUser();
+        }
+    });
+}
+
+void DisplayOptionGroups::showOptions()
+{
+    for (const auto& [group, option] : m_bound) {
+        const QSignalBlocker quiet(group);
+        group->setItemIndex(m_options.*option);
+    }
+}
+
+ExportPage::ExportPage(DisplayOptionGroups& groups, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Exporto"));
+    BitBtn12 = place<QPushButton>(this, "BitBtn12", 72, 48, 337, 41);
+    RadioGroup1 = place<RadioGroup>(this, "RadioGroup1", 88, 152, 305, 81);
+    BitBtn3 = place<QPushButton>(this, "BitBtn3", 72, 248, 337, 41);
+    BitBtn8 = place<QPushButton>(this, "BitBtn8", 72, 304, 337, 41);
+    groups.bind(RadioGroup1, &DisplayOptions::RadioGroup1);
+}
+
+OptionsPage::OptionsPage(DisplayOptionGroups& groups, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Options"));
+    Surveillance = place<RadioGroup>(this, "Surveillance", 16, 8, 225, 105);
+    RadioGroup3 = place<RadioGroup>(this, "RadioGroup3", 248, 8, 241, 105);
+    Classement = place<RadioGroup>(this, "Classement", 16, 120, 329, 73);
+    RadioGroup2 = place<RadioGroup>(this, "RadioGroup2", 16, 200, 329, 81);
+    BitBtn5 = place<QPushButton>(this, "BitBtn5", 368, 128, 121, 41);
+    BitBtn6 = place<QPushButton>(this, "BitBtn6", 368, 184, 121, 41);
+    BitBtn4 = place<QPushButton>(this, "BitBtn4", 368, 240, 121, 41);
+    BitBtn4->setText(QStringLiteral("&Options")); // the same in both languages
+    groups.bind(Surveillance, &DisplayOptions::Surveillance);
+    groups.bind(RadioGroup3, &DisplayOptions::RadioGroup3);
+    groups.bind(Classement, &DisplayOptions::Classement);
+    groups.bind(RadioGroup2, &DisplayOptions::RadioGroup2);
+}
+
+} // namespace zelmora::gui

@@ -1,0 +1,92 @@
+#include "gui/app/WindowStart.h"
+
+#include "core/platform/Folders.h"
+#include "core/settings/CommandLine.h"
+#include "core/web/WebLauncher.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/SingleInstance.h"
+#include "gui/app/ZelmoraApp.h"
+#include "gui/widgets/QtText.h"
+
+#include <QApplication>
+
+#include <iostream>
+
+namespace zelmora::gui {
+
+namespace {
+
+constexpr std::string_view UsageText =
+    "Usage: zelmora [--data-dir DIR] [--lang en|fr] [--today YYYY-MM-DD]\n"
+    "       zelmora --print-pdf FILE [--friend \"LAST-NAME FIRST-NAME\"] [--data-dir DIR] [--lang en|fr]\n"
+    "\n"
+    "  --data-dir DIR   the folder holding Zelmor.dta and Zelmor.reg\n"
+    "  --lang en|fr     the language of this run\n"
+    "  --today DATE     the date taken as today for this run\n";
+
+} // namespace
+
+std::optional<WindowRequest> parseWindowRequest(const std::vector<std::string>& arguments, std::string& problem)
+{
+    WindowRequest request;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const CommandOption option = readOption(arguments, i);
+        if (option.name != "--data-dir" && option.name != "--lang" && option.name != "--today") {
+            problem = "unknown argument '" + option.name + "'";
+            return std::nullopt;
+        }
+        if (!option.value || option.value->empty()) {
+            problem = option.name + " needs a value";
+            return std::nullopt;
+        }
+        if (option.name == "--data-dir") {
+            request.dataFolder = *option.value;
+        } else if (option.name == "--lang") {
+            request.language = languageFromCode(*option.value);
+            if (!request.language) {
+                problem = "--lang takes en or fr, not '" + *option.value + "'";
+                return std::nullopt;
+            }
+        } else {
+            request.today = parseIsoDate(*option.value);
+            if (!request.today) {
+                problem = "--today takes a date written YYYY-MM-DD, not '" + *option.value + "'";
+                return std::nullopt;
+            }
+        }
+    }
+    return request;
+}
+
+int runWindow(int& argc, char** argv, const std::vector<std::string>& arguments)
+{
+    std::string problem;
+    const std::optional<WindowRequest> request = parseWindowRequest(arguments, problem);
+    if (!request) {
+        std::cerr << "zelmora: " << problem << "\n\n" << UsageText;
+        return 2;
+    }
+    QApplication application(argc, argv);
+    application.setQuitOnLastWindowClosed(false); // the program decides when it ends
+    const std::filesystem::path dataFolder = request->dataFolder.value_or(DataFolder(ProgramFolder()));
+
+    SingleInstance instance(dataFolder);
+    if (instance.askRunningWindowToShow()) {
+        return 0;
+    }
+    instance.listen();
+
+    const SystemClock systemClock;
+    const FixedClock fixedClock(request->today.value_or(LocalDate{}));
+    WidgetDialogs dialogs;
+    const std::unique_ptr<WebLauncher> launcher = makeSystemWebLauncher();
+    const WindowEnvironment environment{dataFolder,
+                                        request->today ? static_cast<const Clock&>(fixedClock) : systemClock,
+                                        dialogs, *launcher, request->language};
+    ZelmoraApp zelmora(environment);
+    QObject::connect(&instance, &SingleInstance::showRequested, &zelmora, &ZelmoraApp::showMainWindow);
+    zelmora.start();
+    return application.exec();
+}
+
+} // namespace zelmora::gui

@@ -1,0 +1,62 @@
+#include "gui/widgets/NotesEdit.h"
+
+#include "gui/widgets/Cp1252Validator.h"
+#include "gui/widgets/QtText.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+
+namespace zelmora::gui {
+
+namespace {
+
+// Line feeds come with notes read from the file or pasted; tabs only with pasted text.
+constexpr QStringView NotesControls = u"\n\t";
+
+} // namespace
+
+NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
+
+void NotesEdit::setStoredText(const std::string& stored) { setPlainText(fromCp1252(stored)); }
+
+std::string NotesEdit::storedText() const { return toCp1252(toPlainText()).value_or(std::string()); }
+
+bool NotesEdit::accepts(const QString& text) const
+{
+    const qsizetype selected = textCursor().selectedText().size();
+    return acceptableFieldText(text, NotesControls) && toPlainText().size() - selected + text.size() <= MaxLength;
+}
+
+void NotesEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->ignore(); // left to the window
+        return;
+    }
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.front().isPrint() && !accepts(typed)) {
+        return; // refused, as a full or picky field refuses a key
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+bool NotesEdit::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source->hasText() && QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void NotesEdit::insertFromMimeData(const QMimeData* source)
+{
+    QString text = source->text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (accepts(text)) {
+        insertPlainText(text);
+    }
+}
+
+} // namespace zelmora::gui

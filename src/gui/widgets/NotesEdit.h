@@ -1,0 +1,33 @@
+#pragma once
+// The card's notes: plain text of at most 200 characters in which Enter adds no line
+// (it reaches the window, where it validates the card) and Tab moves on to the next
+// field. What the database cannot hold is refused as it is typed or pasted.
+
+#include <QPlainTextEdit>
+
+#include <string>
+
+namespace zelmora::gui {
+
+class NotesEdit : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    static constexpr int MaxLength = 200;
+
+    explicit NotesEdit(QWidget* parent = nullptr);
+
+    void setStoredText(const std::string& stored);
+    std::string storedText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    // Whether `text` may replace the selection: code page, controls and length.
+    bool accepts(const QString& text) const;
+};
+
+} // namespace zelmora::gui

@@ -1,0 +1,34 @@
+#include "gui/widgets/QtText.h"
+
+#include "core/base/Cp1252.h"
+
+namespace zelmora::gui {
+
+QString fromCp1252(std::string_view text)
+{
+    QString result;
+    result.reserve(static_cast<qsizetype>(text.size()));
+    for (const char c : text) {
+        result += QChar(static_cast<char16_t>(cp1252::toCodePoint(static_cast<unsigned char>(c))));
+    }
+    return result;
+}
+
+std::optional<std::string> toCp1252(const QString& text)
+{
+    std::string result;
+    result.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text) {
+        // Every character of the code page lies in the basic plane, so a surrogate never fits.
+        const int byte = c.isSurrogate() ? -1 : cp1252::toByte(c.unicode());
+        if (byte < 0) {
+            return std::nullopt;
+        }
+        result += static_cast<char>(byte);
+    }
+    return result;
+}
+
+bool fitsCp1252(const QString& text) { return toCp1252(text).has_value(); }
+
+} // namespace zelmora::gui

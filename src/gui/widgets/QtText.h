@@ -1,0 +1,17 @@
+#pragma once
+// The window's side of the texts: the core keeps Windows-1252 bytes, Qt keeps Unicode.
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zelmora::gui {
+
+QString fromCp1252(std::string_view text);
+// Nothing when a character has no place in Windows-1252.
+std::optional<std::string> toCp1252(const QString& text);
+bool fitsCp1252(const QString& text);
+
+} // namespace zelmora::gui
