@@ -28,6 +28,22 @@ QTabWidget* tabWidgetOf(QWidget& page)
     return stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
 }
 
+// A caption wider than its button gets a smaller face rather than being cut: the free
+// faces are a little wider than those the layout was drawn with.
+void fitCaption(QAbstractButton& button)
+{
+    constexpr int SmallestPixelSize = 9;
+    constexpr int Margins = 12; // frame and margins of a push button on both sides
+    QFont font = button.parentWidget() ? button.parentWidget()->font() : button.font();
+    QString shown = button.text();
+    shown.remove(QLatin1Char('&'));
+    const int room = button.width() - Margins - (button.icon().isNull() ? 0 : button.iconSize().width() + 4);
+    while (font.pixelSize() > SmallestPixelSize && QFontMetrics(font).horizontalAdvance(shown) > room) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    button.setFont(font);
+}
+
 void setCaption(QObject& target, bool isWindow, const QString& text)
 {
     if (auto* label = qobject_cast<QLabel*>(&target)) {
@@ -35,6 +51,7 @@ void setCaption(QObject& target, bool isWindow, const QString& text)
         label->adjustSize(); // labels size themselves to their text, as their captions change
     } else if (auto* button = qobject_cast<QAbstractButton*>(&target)) {
         button->setText(text);
+        fitCaption(*button);
     } else if (auto* group = qobject_cast<QGroupBox*>(&target)) {
         group->setTitle(text);
     } else if (auto* action = qobject_cast<QAction*>(&target)) {

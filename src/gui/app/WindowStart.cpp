@@ -6,7 +6,9 @@
 #include "gui/app/Dialogs.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/ZelmoraApp.h"
-#include "gui/widgets/QtText.h"
+#include "gui/widgets/CompactStyle.h"
+
+#include <QStyle>
 
 #include <QApplication>
 
@@ -68,6 +70,7 @@ int runWindow(int& argc, char** argv, const std::vector<std::string>& arguments)
     }
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false); // the program decides when it ends
+    application.setStyle(new CompactStyle(application.style()->name()));
     const std::filesystem::path dataFolder = request->dataFolder.value_or(DataFolder(ProgramFolder()));
 
     SingleInstance instance(dataFolder);

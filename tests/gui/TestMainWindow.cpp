@@ -1,0 +1,140 @@
+#include "WindowFixture.h"
+
+#include "gui/app/DatesPage.h"
+#include "gui/app/FriendCardPage.h"
+#include "gui/widgets/DateEdit.h"
+#include "gui/widgets/LinesListBox.h"
+#include "gui/widgets/RadioGroup.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace zelmora::test {
+namespace {
+
+// Types text as a keyboard would, accented letters included (QTest::keyClicks knows ASCII only).
+void type(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+// A friend as the card stores one: dates not given are untouched masks.
+TFriend person(std::string_view nom, std::string_view prenom,
+               std::initializer_list<std::pair<FriendField, std::string_view>> others = {})
+{
+    TFriend f = makeFriend(nom, prenom, others);
+    for (const FriendField date : {FriendField::Anniversaire, FriendField::Fete, FriendField::Date1, FriendField::Date2}) {
+        if (fieldText(f, date).empty()) {
+            fieldRef(f, date).assign("  /  /    ");
+        }
+    }
+    return f;
+}
+
+class MainWindow : public WindowFixture {
+protected:
+    void goTo(const char* page) { window().ListeChoix->setCurrentWidget(child<QWidget>(page)); }
+    QString line(int row) { return window().datesPage->ListBox2->item(row)->text(); }
+};
+
+TEST_F(MainWindow, EveryCaptionFindsItsWidgetInBothLanguages)
+{
+    start({}, Language::French);
+    EXPECT_TRUE(gui::missingCaptionObjects(window(), gui::ZelmoraForm::captions(), gui::ZelmoraForm::itemCaptions())
+                    .isEmpty());
+    EXPECT_EQ(window().ListeChoix->tabText(1), QStringLiteral("Fiches Amis"));
+    EXPECT_EQ(child<QPushButton>("BitBtn4")->text(), QStringLiteral("&Options"));
+    window().ApplyLanguage(Language::English);
+    EXPECT_EQ(window().ListeChoix->tabText(1), QStringLiteral("Friends Data"));
+    EXPECT_EQ(window().ListeChoix->currentIndex(), 0); // the dates come first
+}
+
+TEST_F(MainWindow, APartialDateIsStoredAsShownAndTheNameInCapitals)
+{
+    start({makeFriend("MARTIN", "Paul")});
+    goTo("Fiches");
+    QTest::mouseClick(child<QPushButton>("NewName"), Qt::LeftButton);
+    type(child<QLineEdit>("NOM"), QStringLiteral("lefèvre"));
+    auto* birthday = child<gui::DateEdit>("ANNIVERSAIRE");
+    birthday->setFocus();
+    birthday->setCursorPosition(0);
+    QTest::keyClicks(birthday, QStringLiteral("5/12"));
+    QTest::keyClick(child<QLineEdit>("RAISON1"), Qt::Key_Return); // Enter validates the card
+
+    const std::unique_ptr<FriendTable> file = stored(); // written at once
+    ASSERT_EQ(file->FriendCount, 2);
+    EXPECT_EQ((*file)[1].Nom, "LEF\xC8VRE");
+    EXPECT_EQ((*file)[1].Anniversaire, " 5/12/    ");
+    EXPECT_EQ((*file)[1].Fete, "  /  /    ");
+}
+
+TEST_F(MainWindow, TheSelectedDateShowsItsFriendAfterSortingByName)
+{
+    start({person("ZOLA", "Emile", {{FriendField::Anniversaire, "09/12/1980"}}),
+           person("ARNAUD", "Anne", {{FriendField::Anniversaire, "20/12/1980"}, {FriendField::Ville, "Lyon"}}),
+           person("MARTIN", "Paul", {{FriendField::Fete, "10/12/    "}})});
+    gui::DatesPage& dates = *window().datesPage;
+    ASSERT_EQ(dates.ListBox2->count(), 3);
+    EXPECT_TRUE(line(0).startsWith(QStringLiteral("09/12/26 ZOLA Emile"))) << line(0).toStdString();
+    QTest::mouseClick(dates.Button1, Qt::LeftButton); // Sort/Name
+    dates.ListBox2->setCurrentRow(0);
+    EXPECT_EQ(dates.readOnlyText(FriendField::Nom), QStringLiteral("ARNAUD"));
+    EXPECT_EQ(dates.readOnlyText(FriendField::Ville), QStringLiteral("Lyon"));
+    dates.ListBox2->setCurrentRow(2);
+    EXPECT_EQ(dates.readOnlyText(FriendField::Nom), QStringLiteral("ZOLA"));
+
+    for (const char* page : {"Fiches", "Dates"}) {
+        goTo(page);
+        EXPECT_TRUE(dates.readOnlyText(FriendField::Nom).isEmpty()) << page;
+    }
+    EXPECT_TRUE(line(0).startsWith(QStringLiteral("09/12/26 ZOLA"))); // by date again, as the option says
+}
+
+TEST_F(MainWindow, TheListIsRedOnlyWhenADateFallsToday)
+{
+    for (const auto& [birthday, red] : {std::pair{"08/12/1990", true}, std::pair{"09/12/1990", false}}) {
+        start({person("DUPONT", "Jean", {{FriendField::Anniversaire, birthday}})});
+        const QColor colour = window().datesPage->ListBox2->palette().color(QPalette::Text);
+        EXPECT_EQ(colour, red ? QColor(255, 0, 0) : QColor(0, 0, 0)) << birthday;
+    }
+}
+
+TEST_F(MainWindow, LeavingTheCardWithEditsAsksFirst)
+{
+    start({makeFriend("MARTIN", "Paul")});
+    goTo("Fiches");
+    QTest::keyClicks(child<QLineEdit>("VILLE"), QStringLiteral("Lyon"));
+    EXPECT_EQ(child<QLineEdit>("VILLE")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    dialogs.answerNext(true);
+    goTo("Exporto");
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(stored()->operator[](1).Ville, "Lyon");
+}
+
+TEST_F(MainWindow, ANewCardIsNeverWrittenBeforeItIsValidated)
+{
+    start({makeFriend("MARTIN", "Paul")});
+    goTo("Fiches");
+    QTest::mouseClick(child<QPushButton>("NewName"), Qt::LeftButton);
+    EXPECT_TRUE(child<QLineEdit>("NOM")->hasFocus());
+    child<gui::RadioGroup>("Surveillance")->setItemIndex(2); // an option saved at once
+    EXPECT_EQ(stored()->FriendCount, 1);
+    QTest::keyClick(child<QLineEdit>("NOM"), Qt::Key_Escape); // Escape cancels the card
+    EXPECT_EQ(app->table().FriendCount, 1);
+    DisplayOptions options;
+    FriendTable table;
+    DatabaseFile(folder / "Zelmor.dta", AtomicFileWriter()).LoadDatabase(table, options, Language::English);
+    EXPECT_EQ(options.Surveillance, 2);
+}
+
+} // namespace
+} // namespace zelmora::test
