@@ -4,6 +4,7 @@
 
 #include "core/data/DatabaseFile.h"
 #include "core/data/FieldCodec.h"
+#include "core/platform/FileOpener.h"
 #include "core/platform/FileWriter.h"
 #include "core/web/WebLauncher.h"
 #include "gui/app/ZelmoraApp.h"
@@ -32,6 +33,16 @@ public:
     mutable std::vector<std::string> launched;
 };
 
+class RecordingOpener : public FileOpener {
+public:
+    Status open(const std::filesystem::path& file, Kind) const override
+    {
+        opened.push_back(file);
+        return Status::success();
+    }
+    mutable std::vector<std::filesystem::path> opened;
+};
+
 class WindowFixture : public ::testing::Test {
 protected:
     // Writes the friends as the database file, then starts the program on it.
@@ -42,7 +53,7 @@ protected:
         ASSERT_TRUE(writer.replace(folder / "Zelmor.reg", settingsValue()).ok);
         ASSERT_TRUE(writer.replace(folder / "Zelmor.dta", encodeDatabase(*table, {})).ok);
         environment = std::make_unique<gui::WindowEnvironment>(
-            gui::WindowEnvironment{folder.path(), clock, dialogs, launcher, language});
+            gui::WindowEnvironment{folder.path(), clock, dialogs, launcher, opener, language});
         app = std::make_unique<gui::ZelmoraApp>(*environment);
         app->start();
         app->mainWindow().activateWindow(); // keyboard shortcuts need an active window
@@ -69,6 +80,7 @@ protected:
     FixedClock clock{LocalDate{2026, 12, 8}};
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
+    RecordingOpener opener;
     std::unique_ptr<gui::WindowEnvironment> environment;
     std::unique_ptr<gui::ZelmoraApp> app;
 

@@ -173,6 +173,12 @@ constexpr LangPair Pairs[] = {
     {lang::AutoStartFailed, "Impossible to set the automatic launch: ",
      "Impossible de régler le lancement automatique : "},
     {lang::NothingToPrint, "There is no friend to print in ", "Il n'y a aucune fiche à imprimer dans "},
+    {lang::PrintThisCard, "Print this friend's card", "Imprimer la fiche de cet ami"},
+    {lang::PrintDateCard, "Print the card of the friend of the selected date",
+     "Imprimer la fiche de l'ami de la date choisie"},
+    {lang::TextFiles, "Text files", "Fichiers texte"},
+    {lang::HtmlFiles, "HTML files", "Fichiers HTML"},
+    {lang::AddressSecondLine, "Address, second line", "Adresse, deuxième ligne"},
 };
 
 constexpr std::size_t FirstGap = 94;      // pairs 94 to 169 do not exist

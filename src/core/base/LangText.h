@@ -116,6 +116,12 @@ inline constexpr std::uint16_t NoSuchFriend = 184;
 inline constexpr std::uint16_t DatabaseNotSaved = 185;
 inline constexpr std::uint16_t AutoStartFailed = 186;
 inline constexpr std::uint16_t NothingToPrint = 187;
+// The window's own texts: tooltips, file kinds, names read out for fields without a label.
+inline constexpr std::uint16_t PrintThisCard = 188;
+inline constexpr std::uint16_t PrintDateCard = 189;
+inline constexpr std::uint16_t TextFiles = 190;
+inline constexpr std::uint16_t HtmlFiles = 191;
+inline constexpr std::uint16_t AddressSecondLine = 192;
 } // namespace lang
 
 } // namespace zelmora

@@ -1,5 +1,6 @@
 #include "gui/app/WindowStart.h"
 
+#include "core/platform/FileOpener.h"
 #include "core/platform/Folders.h"
 #include "core/settings/CommandLine.h"
 #include "core/web/WebLauncher.h"
@@ -83,9 +84,10 @@ int runWindow(int& argc, char** argv, const std::vector<std::string>& arguments)
     const FixedClock fixedClock(request->today.value_or(LocalDate{}));
     WidgetDialogs dialogs;
     const std::unique_ptr<WebLauncher> launcher = makeSystemWebLauncher();
+    const std::unique_ptr<FileOpener> opener = makeSystemFileOpener();
     const WindowEnvironment environment{dataFolder,
                                         request->today ? static_cast<const Clock&>(fixedClock) : systemClock,
-                                        dialogs, *launcher, request->language};
+                                        dialogs, *launcher, *opener, request->language};
     ZelmoraApp zelmora(environment);
     QObject::connect(&instance, &SingleInstance::showRequested, &zelmora, &ZelmoraApp::showMainWindow);
     zelmora.start();

@@ -20,7 +20,9 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
       m_printPlatform(environment.clock),
       m_printInstallation(m_printPlatform),
       m_prtForm(m_options.Langue),
-      m_cardPrinter(m_prtForm, m_table, m_printPlatform.qtPrinter().qprinter(), environment.dialogs)
+      m_cardPrinter(m_prtForm, m_table, m_printPlatform.qtPrinter().qprinter(), environment.dialogs),
+      m_exporter(m_table, m_display, m_options.Langue, environment.dialogs, m_writer, environment.fileOpener,
+                 environment.dataFolder)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Zelmora vx.y"));
     m_goToWeb2.BrowserState = TBrowserState::gwNormal;
@@ -59,6 +61,9 @@ void ZelmoraApp::connectMainWindow()
             [this](int line) { m_cardPrinter.printFriendCard(line); });
     connect(&form, &ZelmoraForm::printDateWanted, this,
             [this](std::uint16_t count, int line, std::uint16_t slot) { m_cardPrinter.printDateEntry(count, line, slot); });
+    connect(&form, &ZelmoraForm::printAllWanted, this, [this] { m_cardPrinter.printAllFriends(); });
+    connect(&form, &ZelmoraForm::textExportWanted, this, [this] { m_exporter.BitBtn3Click(); });
+    connect(&form, &ZelmoraForm::htmlExportWanted, this, [this] { m_exporter.BitBtn8Click(); });
     connect(&form, &ZelmoraForm::displayOptionsChanged, this, &ZelmoraApp::saveDisplayOptions);
 }
 

@@ -14,6 +14,7 @@
 #include "core/settings/SettingsFile.h"
 #include "core/web/GoToWeb.h"
 #include "gui/app/Dialogs.h"
+#include "gui/app/Exporter.h"
 #include "gui/report/CardPrinting.h"
 #include "gui/report/QtPrintPlatform.h"
 
@@ -35,6 +36,7 @@ struct WindowEnvironment {
     const Clock& clock;
     Dialogs& dialogs;
     const WebLauncher& webLauncher;
+    const FileOpener& fileOpener;
     std::optional<Language> language; // chosen on the command line, for this run only
 };
 
@@ -85,6 +87,7 @@ private:
     report::BxPlatformInstallation m_printInstallation;
     report::TPrtForm m_prtForm;
     CardPrinter m_cardPrinter;
+    Exporter m_exporter;
     std::unique_ptr<ZelmoraForm> m_form;
     QFileSystemWatcher m_watcher;
     QTimer m_watchDelay; // a save is a burst of changes in the folder: look once it is over

@@ -86,6 +86,12 @@ ZelmoraForm::ZelmoraForm(CardEditor& editor, FriendTable& table, DatesList& date
     connect(cardPage, &FriendCardPage::mailWanted, this, &ZelmoraForm::mailWanted);
     connect(cardPage, &FriendCardPage::printWanted, this, &ZelmoraForm::printCardWanted);
     connect(&m_optionGroups, &DisplayOptionGroups::changedByUser, this, &ZelmoraForm::displayOptionsChanged);
+    connect(exportPage->BitBtn12, &QPushButton::clicked, this, &ZelmoraForm::printAllWanted);
+    connect(exportPage->BitBtn3, &QPushButton::clicked, this, &ZelmoraForm::textExportWanted);
+    connect(exportPage->BitBtn8, &QPushButton::clicked, this, &ZelmoraForm::htmlExportWanted);
+    connect(optionsPage->BitBtn5, &QPushButton::clicked, this, &ZelmoraForm::helpWanted);
+    connect(optionsPage->BitBtn6, &QPushButton::clicked, this, &ZelmoraForm::aboutWanted);
+    connect(optionsPage->BitBtn4, &QPushButton::clicked, this, &ZelmoraForm::optionsWanted);
     ApplyLanguage(language);
 }
 

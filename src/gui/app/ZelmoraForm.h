@@ -53,6 +53,12 @@ signals:
     void mailWanted(const std::string& address);
     void printCardWanted(int line);
     void printDateWanted(std::uint16_t dateEntryCount, int line, std::uint16_t friendSlot);
+    void printAllWanted();
+    void textExportWanted();
+    void htmlExportWanted();
+    void helpWanted();
+    void aboutWanted();
+    void optionsWanted();
     void displayOptionsChanged();
 
 protected:
