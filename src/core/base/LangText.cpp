@@ -173,6 +173,20 @@ constexpr LangPair Pairs[] = {
     {lang::AutoStartFailed, "Impossible to set the automatic launch: ",
      "Impossible de régler le lancement automatique : "},
     {lang::NothingToPrint, "There is no friend to print in ", "Il n'y a aucune fiche à imprimer dans "},
+    {lang::MoreThanCounted, "The database file holds more than its count of friends: those counted were read, and a copy is kept.",
+     "Le fichier de données contient plus d'amis que son compte : ceux comptés ont été lus, et une copie est gardée."},
+    {lang::DataFolderBusy, "Another Zelmora is changing the data in this folder; nothing was changed. Try again: ",
+     "Un autre Zelmora modifie les données de ce dossier ; rien n'a été modifié. Réessayez : "},
+    {lang::DataFolderMissing, "This data folder does not exist: ", "Ce dossier de données n'existe pas : "},
+    {lang::DataFolderNotAFolder, "This data folder is not a folder: ", "Ce dossier de données n'est pas un dossier : "},
+    {lang::NoDataFolder, "No folder for the data: neither HOME nor XDG_DATA_HOME is set.",
+     "Aucun dossier pour les données : ni HOME ni XDG_DATA_HOME n'est défini."},
+    {lang::ExportOntoData, "An export never replaces the database or the settings file: ",
+     "Un export ne remplace jamais le fichier de données ni celui des réglages : "},
+    {lang::NotAWebAddress, "Only web addresses (http or https) are opened, not: ",
+     "Seules les adresses web (http ou https) sont ouvertes, pas : "},
+    {lang::WebLaunchFailed, "The browser or e-mail program could not be started: ",
+     "Le navigateur ou le logiciel de messagerie n'a pas pu être lancé : "},
 };
 
 constexpr std::size_t FirstGap = 94;      // pairs 94 to 169 do not exist

@@ -116,6 +116,14 @@ inline constexpr std::uint16_t NoSuchFriend = 184;
 inline constexpr std::uint16_t DatabaseNotSaved = 185;
 inline constexpr std::uint16_t AutoStartFailed = 186;
 inline constexpr std::uint16_t NothingToPrint = 187;
+inline constexpr std::uint16_t MoreThanCounted = 188;
+inline constexpr std::uint16_t DataFolderBusy = 189;
+inline constexpr std::uint16_t DataFolderMissing = 190;
+inline constexpr std::uint16_t DataFolderNotAFolder = 191;
+inline constexpr std::uint16_t NoDataFolder = 192;
+inline constexpr std::uint16_t ExportOntoData = 193;
+inline constexpr std::uint16_t NotAWebAddress = 194;
+inline constexpr std::uint16_t WebLaunchFailed = 195;
 } // namespace lang
 
 } // namespace zelmora

@@ -55,6 +55,10 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
     if (decoded == DecodeStatus::NewerVersion) {
         result.status = LoadStatus::NewerVersion;
         result.message = std::string(LangText(lang::DatabaseForNewerVersion, language)) + m_header.fileVersion;
+    } else if (decoded == DecodeStatus::MoreThanCounted) {
+        m_damaged = true;
+        result.status = LoadStatus::MoreThanCounted;
+        result.message = std::string(LangText(lang::MoreThanCounted, language));
     } else if (decoded == DecodeStatus::Damaged) {
         if (contents.state != FileContents::State::Read) {
             options.Classement = options.Surveillance = options.RadioGroup1 = options.RadioGroup2 = 0;

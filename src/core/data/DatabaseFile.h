@@ -16,6 +16,8 @@ namespace zelmora {
 
 enum class LoadStatus {
     Loaded,       // the friends were read
+    MoreThanCounted, // the friends its count says were read, but the file holds more: it is
+                     // kept aside before any save
     Created,      // there was no file; an empty one was created
     Missing,      // there was no file, and none was asked for
     NewerVersion, // written by a later version: nothing read, never overwritten
