@@ -155,7 +155,7 @@ TEST_F(PrintPdf, FailsClearlyWhenTheDataOrTheFriendOrTheFileWillNotDo)
 
     run = zelmora({"--print-pdf", QString::fromStdString((output / "missing" / "cards.pdf").string())});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("Cannot write"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("cannot create a file in"), std::string::npos) << run.err;
 
     std::ofstream(data / DatabaseFileName, std::ios::trunc) << "not a database";
     run = zelmora({"--print-pdf", outputArg()});
