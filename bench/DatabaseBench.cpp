@@ -23,7 +23,10 @@ void LoadDatabase(benchmark::State& state)
 {
     const AtomicFileWriter writer(AtomicFileWriter::Flush::No);
     const auto path = benchFolder() / "Zelmor.dta";
-    writer.replace(path, encodeDatabase(*bench::fullTable(), {}));
+    if (!writer.replace(path, encodeDatabase(*bench::fullTable(), {})).ok) {
+        state.SkipWithError("cannot write the database");
+        return;
+    }
     auto table = std::make_unique<FriendTable>();
     DisplayOptions options;
     for (auto _ : state) {

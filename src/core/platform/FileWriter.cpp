@@ -2,31 +2,9 @@
 
 #include "core/platform/FileReader.h"
 
-#include <sys/stat.h>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace zelmora {
 
 namespace fs = std::filesystem;
-
-bool isReadOnlyFile(const fs::path& file)
-{
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesW(file.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-#else
-    struct stat info{};
-    if (stat(file.c_str(), &info) != 0) {
-        return false;
-    }
-    return (info.st_mode & 0222) == 0 || access(file.c_str(), W_OK) != 0;
-#endif
-}
 
 Status AtomicFileWriter::writeChunk(int fd, std::string_view bytes) const { return writeAll(fd, bytes); }
 
@@ -36,9 +14,6 @@ Status AtomicFileWriter::replace(const fs::path& target, std::string_view bytes)
     std::string reason;
     if (targetKind(file, reason) == TargetKind::Special) {
         return writeInPlace(file, bytes, [this](int fd, std::string_view chunk) { return writeChunk(fd, chunk); });
-    }
-    if (isReadOnlyFile(file)) {
-        return Status::failure(fileMessage("cannot write", file, "the file is read-only"));
     }
     PendingFile pending;
     if (Status opened = pending.open(file); !opened.ok) {

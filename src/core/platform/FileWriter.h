@@ -18,8 +18,8 @@ public:
 };
 
 // Writes a temporary file beside the target, flushes it to disk and renames it over the
-// target (see PendingFile: links are written through, owner and permissions kept). A
-// read-only target is never replaced. New files are private to the user. A target that is
+// target (see PendingFile: links are written through, owner and permissions kept, a
+// read-only target never replaced). New files are private to the user. A target that is
 // not a regular file (a device, a FIFO) is written in place, its write errors reported.
 class AtomicFileWriter : public FileWriter {
 public:
@@ -35,9 +35,5 @@ protected:
 private:
     Flush m_flush;
 };
-
-// Whether the file exists and may not be written (no write permission, or no write bit
-// at all, which counts even for an administrator).
-bool isReadOnlyFile(const std::filesystem::path& file);
 
 } // namespace zelmora

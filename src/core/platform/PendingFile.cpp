@@ -131,6 +131,20 @@ fs::path finalTarget(const fs::path& target)
     return file;
 }
 
+bool isReadOnlyFile(const fs::path& file)
+{
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+#else
+    struct stat info{};
+    if (stat(file.c_str(), &info) != 0) {
+        return false;
+    }
+    return (info.st_mode & 0222) == 0 || access(file.c_str(), W_OK) != 0;
+#endif
+}
+
 TargetKind targetKind(const fs::path& file, std::string& reason)
 {
     std::error_code error;
@@ -174,6 +188,9 @@ Status PendingFile::open(const fs::path& target)
         return Status::failure(fileMessage("cannot write", m_target, reason));
     }
     m_special = kind == TargetKind::Special;
+    if (!m_special && isReadOnlyFile(m_target)) {
+        return Status::failure(fileMessage("cannot write", m_target, "the file is read-only"));
+    }
     const fs::path folder = m_special ? fs::temp_directory_path() : m_target.parent_path();
     m_fd = openTemporary(folder, m_target, m_temporary);
     if (m_fd < 0) {

@@ -21,7 +21,7 @@ public:
     PendingFile(const PendingFile&) = delete;
     PendingFile& operator=(const PendingFile&) = delete;
 
-    // Creates the temporary for `target`. A link is written through: the temporary goes
+    // Creates the temporary for `target`; a read-only target is refused. A link is written through: the temporary goes
     // beside the file it points to, and the link stays. The old file's permissions, group
     // and owner are kept where the system allows; a save that would lock the old owner out
     // of the file is refused. A target that exists and is not a regular file (a device, a
@@ -49,6 +49,10 @@ private:
     int m_fd = -1;
     bool m_special = false;
 };
+
+// Whether the file exists and may not be written (no write permission, or no write bit
+// at all, which counts even for an administrator).
+bool isReadOnlyFile(const std::filesystem::path& file);
 
 // `target` with its symbolic links followed: the file a write must change.
 std::filesystem::path finalTarget(const std::filesystem::path& target);
