@@ -10,15 +10,15 @@ Status AtomicFileWriter::writeChunk(int fd, std::string_view bytes) const { retu
 
 Status AtomicFileWriter::replace(const fs::path& target, std::string_view bytes) const
 {
-    const fs::path file = finalTarget(target);
     std::string reason;
-    if (targetKind(file, reason) == TargetKind::Special) {
-        return writeInPlace(file, bytes, [this](int fd, std::string_view chunk) { return writeChunk(fd, chunk); });
+    if (targetKind(target, reason) == TargetKind::Special) {
+        return writeInPlace(target, bytes, [this](int fd, std::string_view chunk) { return writeChunk(fd, chunk); });
     }
     PendingFile pending;
-    if (Status opened = pending.open(file); !opened.ok) {
+    if (Status opened = pending.open(target); !opened.ok) {
         return opened;
     }
+    const fs::path file = finalTarget(target);
     // Each step gives the system's reason; the message names the target once, at the end.
     constexpr std::size_t ChunkSize = 1 << 16;
     for (std::size_t offset = 0; offset < bytes.size(); offset += ChunkSize) {

@@ -181,13 +181,14 @@ Status writeAll(int fd, std::string_view bytes)
 Status PendingFile::open(const fs::path& target)
 {
     discard();
-    m_target = finalTarget(target);
     std::string reason;
-    const TargetKind kind = targetKind(m_target, reason);
+    const TargetKind kind = targetKind(target, reason);
     if (kind == TargetKind::Unusable) {
-        return Status::failure(fileMessage("cannot write", m_target, reason));
+        return Status::failure(fileMessage("cannot write", target, reason));
     }
     m_special = kind == TargetKind::Special;
+    // A device is opened by the name given: /dev/stdout links to names that are no paths.
+    m_target = m_special ? target : finalTarget(target);
     if (!m_special && isReadOnlyFile(m_target)) {
         return Status::failure(fileMessage("cannot write", m_target, "the file is read-only"));
     }
