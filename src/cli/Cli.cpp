@@ -2,7 +2,10 @@
 
 #include "cli/FriendCommands.h"
 #include "cli/ReminderCommands.h"
-#include "core/settings/CommandLine.h"
+#include "core/platform/PendingFile.h"
+#include "core/program/CommandLine.h"
+#include "core/program/DataFolderChoice.h"
+#include "core/program/TerminalText.h"
 
 #include <functional>
 #include <map>
@@ -27,9 +30,11 @@ constexpr std::string_view UsageText =
     "                              the dates to celebrate from today on; each option\n"
     "                              defaults to the choice saved with the friends\n"
     "  export text|html FILE       writes every friend to a text file or an HTML page\n"
+    "                              (FILE - is the standard output)\n"
     "\n"
     "Options:\n"
-    "  --data-dir DIR   the folder holding Zelmor.dta and Zelmor.reg\n"
+    "  --data-dir DIR   the folder holding Zelmor.dta and Zelmor.reg; it must exist,\n"
+    "                   except for add, which creates it\n"
     "  --today DATE     the date taken as today by dates\n"
     "  --lang en|fr     the language of messages and texts (default: the program's setting)\n";
 
@@ -95,31 +100,47 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 {
     if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "help")) {
         out << UsageText;
-        return Success;
+        return ExitDone;
     }
     std::string problem;
     const std::optional<GlobalOptions> options = parseGlobalOptions(arguments, problem);
     if (!options || options->commandIndex >= arguments.size()) {
         err << "zelmora-cli: " << (options ? "no command given" : problem) << "\n\n" << UsageText;
-        return UsageError;
+        return ExitUsage;
     }
-    const auto command = commands().find(arguments[options->commandIndex]);
+    const std::string& name = arguments[options->commandIndex];
+    const auto command = commands().find(name);
     if (command == commands().end()) {
-        err << "zelmora-cli: unknown command '" << arguments[options->commandIndex] << "'\n\n" << UsageText;
-        return UsageError;
+        err << "zelmora-cli: unknown command '" << name << "'\n\n" << UsageText;
+        return ExitUsage;
     }
 
-    const std::filesystem::path dataFolder =
-        options->dataFolder.value_or(DataFolder(environment.programFolder, environment.environment));
-    const Language language = chosenLanguage(options->language, dataFolder);
+    const FolderChoice folder = chooseDataFolder(options->dataFolder, name == "add" ? FolderUse::MayCreate : FolderUse::MustExist,
+                                                 environment.programFolder, environment.environment,
+                                                 options->language.value_or(Language::English));
+    if (!folder.status.ok) {
+        err << "zelmora-cli: " << terminalMessage(folder.status.message) << '\n';
+        return ExitNothingWritten;
+    }
+    const Language language = chosenLanguage(options->language, folder.folder);
     const SystemClock systemClock;
     const FixedClock fixedClock(options->today.value_or(LocalDate{}));
     const Clock& clock = options->today ? static_cast<const Clock&>(fixedClock) : systemClock;
 
-    const CliContext context{dataFolder, language, clock, environment, out, err};
+    const CliContext context{folder.folder, language, clock, environment, out, err};
     const Arguments commandArguments(arguments.begin() + static_cast<std::ptrdiff_t>(options->commandIndex) + 1,
                                      arguments.end());
     return command->second(context, commandArguments);
+}
+
+int writeOutput(int status, std::string_view output, int fd, std::ostream& err)
+{
+    const Status written = writeAll(fd, output);
+    if (!written.ok) {
+        err << "zelmora-cli: cannot write the output: " << written.message << '\n';
+        return status == ExitUsage ? ExitUsage : ExitNothingWritten;
+    }
+    return status;
 }
 
 } // namespace zelmora::cli

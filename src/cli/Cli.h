@@ -13,4 +13,8 @@ namespace zelmora::cli {
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
            const CliEnvironment& environment);
 
+// Writes what the command printed to `fd` (the standard output), as one piece so that a
+// write error is seen: then the message goes to `err` and the status becomes 1.
+int writeOutput(int status, std::string_view output, int fd, std::ostream& err);
+
 } // namespace zelmora::cli

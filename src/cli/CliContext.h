@@ -2,22 +2,20 @@
 // What every command of zelmora-cli shares: where the files are, the language, today,
 // and the conversions between the terminal's UTF-8 and the files' Windows-1252.
 
-#include "core/data/DatabaseFile.h"
+#include "core/base/LangText.h"
 #include "core/platform/Clock.h"
 #include "core/platform/FileWriter.h"
 #include "core/platform/Folders.h"
-#include "core/base/LangText.h"
+#include "core/program/ExitStatus.h"
+#include "core/program/ProgramData.h"
 
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <span>
 #include <string>
 
 namespace zelmora::cli {
-
-enum ExitCode : int { Success = 0, DataError = 1, UsageError = 2 };
 
 // What the process gives the command line: tests build their own.
 struct CliEnvironment {
@@ -35,27 +33,19 @@ struct CliContext {
     std::ostream& out;
     std::ostream& err;
 
-    std::filesystem::path databasePath() const { return dataFolder / DatabaseFileName; }
-
-    // Prints Windows-1252 text as UTF-8.
+    // Prints one line of Windows-1252 text from the files as UTF-8, controls shown as "?".
     void print(std::string_view text) const;
     void printError(std::string_view text) const;
+    // Prints a usage message; ExitUsage.
+    int usage(std::string_view message) const;
 
     // The argument in Windows-1252, or nothing after saying which character cannot be stored.
     std::optional<std::string> toCp1252(std::string_view utf8) const;
-};
 
-// The friend table and its file, loaded for one command.
-struct LoadedData {
-    std::unique_ptr<FriendTable> table = std::make_unique<FriendTable>();
-    DisplayOptions options;
-    std::unique_ptr<DatabaseFile> file;
+    ProgramData data() const { return ProgramData(dataFolder, language, environment.writer); }
+    // Tells the data's notices and, on failure, the reason; the exit status.
+    int finish(const ProgramData& data, const Status& status) const;
 };
-
-// Loads the database without creating it; nothing (after a message) when it cannot be used.
-std::optional<LoadedData> loadData(const CliContext& context);
-// Writes the database back; false (after a message) when that failed.
-bool saveData(const CliContext& context, LoadedData& data);
 
 using Arguments = std::span<const std::string>;
 

@@ -2,16 +2,13 @@
 
 #include "core/base/Cp1252.h"
 #include "core/data/DateText.h"
+#include "core/program/TerminalText.h"
+
+#include <algorithm>
 
 namespace zelmora::cli {
 
 namespace {
-
-int usage(const CliContext& context, std::string_view message)
-{
-    context.err << "zelmora-cli: " << message << "\n";
-    return UsageError;
-}
 
 // A card from FIELD=VALUE arguments, as the window's card reads after typing: fields not
 // given empty, dates untouched, the last name in capitals. Nothing after a usage message.
@@ -27,18 +24,24 @@ std::optional<CardTexts> cardFromArguments(const CliContext& context, Arguments 
         const std::size_t equals = assignment.find('=');
         const auto field = friendFieldByName(std::string_view(assignment).substr(0, equals));
         if (equals == std::string::npos || !field) {
-            usage(context, "expected FIELD=VALUE with one of the nineteen field names, got '" + assignment + "'");
+            context.usage("expected FIELD=VALUE with one of the nineteen field names, got '" + assignment + "'");
             return std::nullopt;
         }
         std::optional<std::string> value = context.toCp1252(std::string_view(assignment).substr(equals + 1));
         if (!value) {
             return std::nullopt;
         }
+        // A value is one line of text: an escape sequence would be replayed by every listing.
+        if (std::any_of(value->begin(), value->end(), isControlCharacter)) {
+            context.usage("a value may not hold control characters (line breaks, tabs, escapes), got '"
+                          + terminalLine(*value) + "' for " + assignment.substr(0, equals));
+            return std::nullopt;
+        }
         if (isDateField(*field)) {
             const auto date = MaskedDate(*value);
             if (!date) {
-                usage(context, "a date is written dd/mm/yyyy (each part may be short or empty), got '"
-                                   + assignment.substr(equals + 1) + "'");
+                context.usage("a date is written dd/mm/yyyy (each part may be short or empty), got '"
+                              + assignment.substr(equals + 1) + "'");
                 return std::nullopt;
             }
             value = date->str();
@@ -55,16 +58,16 @@ std::optional<CardTexts> cardFromArguments(const CliContext& context, Arguments 
 int listCommand(const CliContext& context, Arguments arguments)
 {
     if (!arguments.empty()) {
-        return usage(context, "list takes no arguments");
+        return context.usage("list takes no arguments");
     }
-    const std::optional<LoadedData> data = loadData(context);
-    if (!data) {
-        return DataError;
+    ProgramData data = context.data();
+    const Status loaded = data.loadForReading();
+    if (loaded.ok) {
+        for (std::uint16_t slot = 1; slot <= data.table().FriendCount; ++slot) {
+            context.print(listText(data.table()[slot]));
+        }
     }
-    for (std::uint16_t slot = 1; slot <= data->table->FriendCount; ++slot) {
-        context.print(listText((*data->table)[slot]));
-    }
-    return Success;
+    return context.finish(data, loaded);
 }
 
 int addCommand(const CliContext& context, Arguments arguments)
@@ -79,50 +82,41 @@ int addCommand(const CliContext& context, Arguments arguments)
         }
     }
     if (assignments.empty()) {
-        return usage(context, "add needs at least one FIELD=VALUE");
+        return context.usage("add needs at least one FIELD=VALUE");
     }
     const std::optional<CardTexts> card = cardFromArguments(context, assignments);
     if (!card) {
-        return UsageError;
+        return ExitUsage;
     }
-    std::optional<LoadedData> data = loadData(context);
-    if (!data) {
-        return DataError;
-    }
-    FriendTable& table = *data->table;
-    if (!table.AppendFriend()) {
-        context.printError(LangText(lang::TableFull, context.language));
-        return DataError;
-    }
-    if (!table.ValidateCard(*card, [&] { return allowDuplicate; })) {
-        context.printError(LangText(lang::DuplicateNameQuestion, context.language));
-        return DataError;
-    }
-    return saveData(context, *data) ? Success : DataError;
+    ProgramData data = context.data();
+    const Status added = data.change([&](FriendTable& table, DisplayOptions&) {
+        if (!table.AppendFriend()) {
+            return Status::failure(std::string(LangText(lang::TableFull, context.language)));
+        }
+        if (!table.ValidateCard(*card, [&] { return allowDuplicate; })) {
+            return Status::failure(std::string(LangText(lang::DuplicateNameQuestion, context.language))
+                                   + "\n(add --allow-duplicate keeps both)");
+        }
+        return Status::success();
+    });
+    return context.finish(data, added);
 }
 
 int deleteCommand(const CliContext& context, Arguments arguments)
 {
     if (arguments.size() != 1) {
-        return usage(context, "delete takes one argument: the friend's \"LAST-NAME FIRST-NAME\" as listed");
+        return context.usage("delete takes one argument: the friend's \"LAST-NAME FIRST-NAME\" as listed");
     }
-    const std::optional<std::string> name = context.toCp1252(arguments[0]);
-    if (!name) {
-        return UsageError;
-    }
-    std::optional<LoadedData> data = loadData(context);
-    if (!data) {
-        return DataError;
-    }
-    FriendTable& table = *data->table;
-    const std::uint16_t slot = table.FindFriend(*name);
-    if (slot == 0) {
-        context.printError(std::string(LangText(lang::NoSuchFriend, context.language)) + *name);
-        return DataError;
-    }
-    table.CurrentFriend = slot;
-    table.DeleteFriend(slot);
-    return saveData(context, *data) ? Success : DataError;
+    ProgramData data = context.data();
+    const Status deleted = data.change([&](FriendTable& table, DisplayOptions&) {
+        const FriendChoice found = findFriendByListText(table, arguments[0], context.language);
+        if (found.status.ok) {
+            table.CurrentFriend = found.slot;
+            table.DeleteFriend(found.slot);
+        }
+        return found.status;
+    });
+    return context.finish(data, deleted);
 }
 
 } // namespace zelmora::cli

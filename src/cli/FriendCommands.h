@@ -1,5 +1,6 @@
 #pragma once
-// The commands that read and change the friend table: list, add, delete.
+// The commands that read and change the friend table: list, add, delete. The changes
+// hold the data folder's lock from the load to the save.
 
 #include "cli/CliContext.h"
 

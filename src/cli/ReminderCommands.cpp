@@ -1,7 +1,10 @@
 #include "cli/ReminderCommands.h"
 
-#include "core/base/Cp1252.h"
 #include "core/export/ExportFile.h"
+#include "core/export/HtmlExport.h"
+#include "core/export/TextExport.h"
+#include "core/program/DataFolderChoice.h"
+#include "core/program/TerminalText.h"
 #include "core/reminder/DatesList.h"
 
 #include <algorithm>
@@ -35,13 +38,12 @@ std::optional<DatesOverrides> parseDatesOptions(const CliContext& context, Argum
         const auto choice = std::find_if(DatesChoices.begin(), DatesChoices.end(),
                                          [&](const Choice& c) { return c.option == arguments[i]; });
         if (choice == DatesChoices.end() || i + 1 >= arguments.size()) {
-            context.err << "zelmora-cli: dates takes --window month|two-weeks|week, --sort date|person "
-                           "and --info age|countdown|none\n";
+            context.usage("dates takes --window month|two-weeks|week, --sort date|person and --info age|countdown|none");
             return std::nullopt;
         }
         const auto word = std::find(choice->words.begin(), choice->words.end(), arguments[i + 1]);
         if (word == choice->words.end() || word->empty()) {
-            context.err << "zelmora-cli: " << choice->option << " does not take '" << arguments[i + 1] << "'\n";
+            context.usage(std::string(choice->option) + " does not take '" + arguments[i + 1] + "'");
             return std::nullopt;
         }
         overrides[static_cast<std::size_t>(choice - DatesChoices.begin())] =
@@ -61,7 +63,7 @@ public:
     void print(bool red) const
     {
         for (const std::string& line : m_lines) {
-            m_context.out << (red ? "\x1b[31m" : "") << cp1252::toUtf8(line) << (red ? "\x1b[0m\n" : "\n");
+            m_context.out << (red ? "\x1b[31m" : "") << terminalLine(line) << (red ? "\x1b[0m\n" : "\n");
         }
     }
 
@@ -76,13 +78,14 @@ int datesCommand(const CliContext& context, Arguments arguments)
 {
     const std::optional<DatesOverrides> overrides = parseDatesOptions(context, arguments);
     if (!overrides) {
-        return UsageError;
+        return ExitUsage;
     }
-    const std::optional<LoadedData> data = loadData(context);
-    if (!data) {
-        return DataError;
+    ProgramData data = context.data();
+    const Status loaded = data.loadForReading();
+    if (!loaded.ok) {
+        return context.finish(data, loaded);
     }
-    DisplayOptions options = data->options; // the stored choices, unless overridden
+    DisplayOptions options = data.options(); // the stored choices, unless overridden
     for (std::size_t i = 0; i < DatesChoices.size(); ++i) {
         if ((*overrides)[i]) {
             options.*DatesChoices[i].target = *(*overrides)[i];
@@ -90,29 +93,31 @@ int datesCommand(const CliContext& context, Arguments arguments)
     }
     auto list = std::make_unique<DatesList>();
     TerminalListBox box(context);
-    list->BuildDatesList(*data->table, options, context.clock, context.language, box);
+    list->BuildDatesList(data.table(), options, context.clock, context.language, box);
     const bool colours = context.environment.stdoutIsTerminal && context.environment.environment("NO_COLOR").empty();
     box.print(colours && list->ShownInRed);
-    return Success;
+    return context.finish(data, loaded);
 }
 
 int exportCommand(const CliContext& context, Arguments arguments)
 {
     if (arguments.size() != 2 || (arguments[0] != "text" && arguments[0] != "html")) {
-        context.err << "zelmora-cli: export takes text or html, then the file to write\n";
-        return UsageError;
+        return context.usage("export takes text or html, then the file to write (- for the standard output)");
     }
-    const std::optional<LoadedData> data = loadData(context);
-    if (!data) {
-        return DataError;
+    const bool text = arguments[0] == "text";
+    const bool toStandardOutput = arguments[1] == "-";
+    ProgramData data = context.data();
+    Status status = toStandardOutput ? Status::success() : checkExportTarget(arguments[1], context.dataFolder, context.language);
+    if (status.ok) {
+        status = data.loadForReading();
     }
-    const auto write = arguments[0] == "text" ? WriteTextExport : WriteHtmlExport;
-    if (const Status written = write(*data->table, context.language, arguments[1], context.environment.writer);
-        !written.ok) {
-        context.printError(written.message);
-        return DataError;
+    if (status.ok && toStandardOutput) {
+        context.out << (text ? buildTextExport(data.table(), context.language) : buildHtmlExport(data.table(), context.language));
+    } else if (status.ok) {
+        const auto write = text ? WriteTextExport : WriteHtmlExport;
+        status = write(data.table(), context.language, arguments[1], context.environment.writer);
     }
-    return Success;
+    return context.finish(data, status);
 }
 
 } // namespace zelmora::cli

@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include <iostream>
+#include <sstream>
 #include <unistd.h>
 
 int main(int argc, char** argv)
@@ -10,5 +11,9 @@ int main(int argc, char** argv)
     const zelmora::cli::CliEnvironment environment{zelmora::ProgramFolder(), zelmora::systemEnvironment,
                                                    isatty(STDOUT_FILENO) == 1, writer};
     std::ios::sync_with_stdio(false);
-    return zelmora::cli::runCli(arguments, std::cout, std::cerr, environment);
+    // The output is gathered and written at the end, where a full disk or a closed
+    // standard output shows as a write error rather than as lost lines.
+    std::ostringstream out;
+    const int status = zelmora::cli::runCli(arguments, out, std::cerr, environment);
+    return zelmora::cli::writeOutput(status, out.view(), STDOUT_FILENO, std::cerr);
 }

@@ -32,7 +32,7 @@ public:
     CliResult runRaw(const std::vector<std::string>& arguments) const
     {
         const cli::CliEnvironment environment{programFolder.path(), [this](const char* name) {
-                                                  return std::string(name) == "HOME" ? home.path().string() : "";
+                                                  return std::string(name) == "HOME" && homeSet ? home.path().string() : "";
                                               },
                                               false, m_writer};
         std::ostringstream out;
@@ -48,6 +48,7 @@ public:
     TempFolder home;
     TempFolder data;
     std::filesystem::path dataFolder = data.path();
+    bool homeSet = true;
 
 private:
     static const FileWriter& defaultWriter()

@@ -46,3 +46,16 @@ TEST(CliProgram, HelpAndUsage)
     EXPECT_EQ(bad.status, 2);
     EXPECT_NE(bad.text.find("Usage: zelmora-cli"), std::string::npos);
 }
+
+TEST(CliProgram, AClosedStandardOutputIsAFailure)
+{
+    zelmora::test::TempFolder folder;
+    const std::string dir = "--data-dir '" + folder.path().string() + "' ";
+    ASSERT_EQ(run(dir + "add Nom=Dupont").status, 0);
+    const std::string command = std::string(ZELMORA_CLI) + " " + dir + "list 2>&1 >&-";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buffer;
+    const std::string text(buffer.data(), fread(buffer.data(), 1, buffer.size(), pipe));
+    EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 1);
+    EXPECT_NE(text.find("cannot write the output"), std::string::npos) << text;
+}

@@ -119,6 +119,7 @@ TEST(CliFriends, DuplicatesAreRefusedUnlessAllowed)
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("This name already exists in your database. Keep the new copy anyway ?"),
               std::string::npos);
+    EXPECT_NE(refused.err.find("--allow-duplicate"), std::string::npos);
     EXPECT_EQ(cli.databaseBytes(), before);
     EXPECT_EQ(cli.run({"add", "Nom=DUPONT", "Prenom=Jean", "--allow-duplicate"}).status, 0);
     EXPECT_EQ(cli.run({"list"}).out, "DUPONT Jean\nDUPONT Jean\n");

@@ -3,6 +3,7 @@
 
 #include "PdfText.h"
 #include "ScriptedDialogs.h"
+#include "support/DeviceNodes.h"
 #include "support/Friends.h"
 #include "support/TempFolder.h"
 
@@ -10,7 +11,11 @@
 #include "gui/report/QtPrintPlatform.h"
 #include "core/report/TBxPrinter.h"
 
+#include "core/platform/FileReader.h"
+
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace zelmora::test {
 namespace {
@@ -88,12 +93,35 @@ TEST_F(CardPrinting, APrintSystemFailureIsToldAndLeavesNoDocumentOpen)
     dialogs.chooseNext(folder / "no-such-folder" / "cards.pdf");
     EXPECT_EQ(printer.printAllFriends(), gui::PrintOutcome::Failed);
     ASSERT_EQ(dialogs.told.size(), 1u);
-    EXPECT_NE(dialogs.told[0].find("Cannot write"), std::string::npos) << dialogs.told[0];
+    EXPECT_NE(dialogs.told[0].find("cannot create a file in"), std::string::npos) << dialogs.told[0];
     EXPECT_NE(dialogs.told[0].find("no-such-folder"), std::string::npos) << dialogs.told[0];
 
     dialogs.chooseNext(folder / "cards.pdf"); // the printer is free for the next print
     EXPECT_EQ(printer.printAllFriends(), gui::PrintOutcome::Printed);
     EXPECT_TRUE(std::filesystem::exists(folder / "cards.pdf"));
+}
+
+TEST_F(CardPrinting, AFileChosenInTheDialogIsReplacedOnlyByAWholeDocument)
+{
+    std::ofstream(folder / "cards.pdf") << "old cards";
+    gui::QtReportPrinter& qt = platform.qtPrinter();
+    qt.printToPdf(folder / "cards.pdf");
+    qt.BeginDoc();
+    qt.Canvas().LineTo(100, 100);
+    qt.Abort();
+    EXPECT_EQ(readWholeFile(folder / "cards.pdf").bytes, "old cards");
+    EXPECT_EQ(qt.qprinter().outputFileName().toStdString(), (folder / "cards.pdf").string()) << "the user's name stays";
+
+    if (!canMakeDevices()) {
+        GTEST_SKIP() << "mknod needs root";
+    }
+    ASSERT_TRUE(makeFullDevice(folder / "full"));
+    dialogs.chooseNext(folder / "full");
+    EXPECT_EQ(printer.printAllFriends(), gui::PrintOutcome::Failed);
+    ASSERT_EQ(dialogs.told.size(), 1u);
+    EXPECT_NE(dialogs.told[0].find("No space left on device"), std::string::npos) << dialogs.told[0];
+    EXPECT_TRUE(isCharacterDevice(folder / "full"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }
 
 TEST_F(CardPrinting, AnAbortedDocumentLeavesNoFileBehind)

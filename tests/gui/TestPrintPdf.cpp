@@ -1,10 +1,12 @@
 // End to end: the real `zelmora --print-pdf`, read back with pdftotext and pdfinfo.
 
 #include "PdfText.h"
+#include "support/DeviceNodes.h"
 #include "support/Friends.h"
 #include "support/TempFolder.h"
 
 #include "core/data/DatabaseFile.h"
+#include "core/platform/FileReader.h"
 #include "core/platform/Folders.h"
 #include "core/settings/SettingsFile.h"
 
@@ -155,13 +157,46 @@ TEST_F(PrintPdf, FailsClearlyWhenTheDataOrTheFriendOrTheFileWillNotDo)
 
     run = zelmora({"--print-pdf", QString::fromStdString((output / "missing" / "cards.pdf").string())});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("Cannot write"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("cannot create a file in"), std::string::npos) << run.err;
 
     std::ofstream(data / DatabaseFileName, std::ios::trunc) << "not a database";
     run = zelmora({"--print-pdf", outputArg()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find(DatabaseFileName), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST_F(PrintPdf, AFullTargetFailsWithTheReasonAndKeepsTheOldFileOrTheDevice)
+{
+    writeFriends(*fiveFriends());
+    std::ofstream(pdf) << "old cards";
+    // Files may grow to 4 KB only: the print system's writes fail part way, as on a full disk.
+    const QString limited = QStringLiteral("trap '' XFSZ; ulimit -f 8; exec \"$0\" \"$@\"");
+    ProcessResult run = runProcess("/bin/sh", {"-c", limited, ZELMORA_EXECUTABLE, "--print-pdf", outputArg(),
+                                               "--data-dir", QString::fromStdString(data.path().string())});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("File too large"), std::string::npos) << run.err;
+    EXPECT_EQ(readWholeFile(pdf).bytes, "old cards");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(output.path()), {}), 1);
+
+    if (!canMakeDevices()) {
+        GTEST_SKIP() << "mknod needs root";
+    }
+    ASSERT_TRUE(makeFullDevice(output / "full"));
+    run = zelmora({"--print-pdf", QString::fromStdString((output / "full").string())});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("No space left on device"), std::string::npos) << run.err;
+    EXPECT_TRUE(isCharacterDevice(output / "full"));
+}
+
+TEST_F(PrintPdf, ALinkedTargetIsWrittenThrough)
+{
+    writeFriends(*fiveFriends());
+    std::filesystem::create_directory(output / "real");
+    std::filesystem::create_symlink("real/cards.pdf", pdf);
+    ASSERT_EQ(zelmora({"--print-pdf", outputArg()}).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(pdf));
+    EXPECT_NE(pdfText(output / "real" / "cards.pdf").find("DUPONT"), std::string::npos);
 }
 
 TEST_F(PrintPdf, RejectsWhatItDoesNotUnderstand)

@@ -25,10 +25,10 @@ namespace zelmora::test {
 
 class RecordingLauncher : public WebLauncher {
 public:
-    bool launch(std::string_view address, TBrowserState) const override
+    Status launch(std::string_view address, TBrowserState) const override
     {
         launched.emplace_back(address);
-        return true;
+        return Status::success();
     }
     mutable std::vector<std::string> launched;
 };

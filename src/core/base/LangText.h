@@ -116,12 +116,20 @@ inline constexpr std::uint16_t NoSuchFriend = 184;
 inline constexpr std::uint16_t DatabaseNotSaved = 185;
 inline constexpr std::uint16_t AutoStartFailed = 186;
 inline constexpr std::uint16_t NothingToPrint = 187;
+inline constexpr std::uint16_t MoreThanCounted = 188;
+inline constexpr std::uint16_t DataFolderBusy = 189;
+inline constexpr std::uint16_t DataFolderMissing = 190;
+inline constexpr std::uint16_t DataFolderNotAFolder = 191;
+inline constexpr std::uint16_t NoDataFolder = 192;
+inline constexpr std::uint16_t ExportOntoData = 193;
+inline constexpr std::uint16_t NotAWebAddress = 194;
+inline constexpr std::uint16_t WebLaunchFailed = 195;
 // The window's own texts: tooltips, file kinds, names read out for fields without a label.
-inline constexpr std::uint16_t PrintThisCard = 188;
-inline constexpr std::uint16_t PrintDateCard = 189;
-inline constexpr std::uint16_t TextFiles = 190;
-inline constexpr std::uint16_t HtmlFiles = 191;
-inline constexpr std::uint16_t AddressSecondLine = 192;
+inline constexpr std::uint16_t PrintThisCard = 196;
+inline constexpr std::uint16_t PrintDateCard = 197;
+inline constexpr std::uint16_t TextFiles = 198;
+inline constexpr std::uint16_t HtmlFiles = 199;
+inline constexpr std::uint16_t AddressSecondLine = 200;
 } // namespace lang
 
 } // namespace zelmora

@@ -1,6 +1,7 @@
 #include "core/card/DatabaseStore.h"
 
 #include "core/base/Cp1252.h"
+#include "core/platform/FolderLock.h"
 
 namespace zelmora {
 
@@ -18,14 +19,28 @@ FriendTable withoutNewCard(const FriendTable& table)
 
 } // namespace
 
-LoadResult DatabaseStore::load() { return m_file.LoadDatabase(m_table, m_options, m_language); }
+Status DatabaseStore::lockFolder(FolderLock& lock) const
+{
+    return lock.acquire(m_file.path().parent_path(), m_language);
+}
+
+LoadResult DatabaseStore::load()
+{
+    // Another program saving meanwhile only delays the start; reading needs no lock, as
+    // every save replaces the file in one step.
+    FolderLock lock;
+    if (std::filesystem::is_directory(m_file.path().parent_path())) {
+        [[maybe_unused]] const Status taken = lockFolder(lock);
+    }
+    return m_file.LoadDatabase(m_table, m_options, m_language);
+}
 
 bool DatabaseStore::reload()
 {
     FriendTable fresh;
     DisplayOptions unused = m_options; // the option groups on screen stay the live choice
     const LoadResult read = m_file.LoadDatabase(fresh, unused, m_language, DatabaseFile::WhenMissing::LeaveMissing);
-    if (read.status != LoadStatus::Loaded) {
+    if (read.status != LoadStatus::Loaded && read.status != LoadStatus::MoreThanCounted) {
         // Removed or spoiled by someone else: the friends in memory are the ones to keep,
         // and the next save writes them (a damaged file is first kept aside).
         m_table.DataChanged = true;
@@ -49,6 +64,12 @@ void DatabaseStore::readAgainIfChanged(const std::function<void()>& reloaded)
 
 Status DatabaseStore::update(const std::function<void()>& reloaded, const std::function<void()>& change)
 {
+    FolderLock lock;
+    if (const Status taken = lockFolder(lock); !taken.ok) {
+        change();
+        m_table.DataChanged = true; // in memory only, for the close to save
+        return taken;
+    }
     readAgainIfChanged(reloaded);
     change();
     std::filesystem::path keptCopy;
@@ -64,6 +85,13 @@ Status DatabaseStore::update(const std::function<void()>& reloaded, const std::f
 
 SaveOutcome DatabaseStore::SaveDatabase(const std::function<void()>& reloaded)
 {
+    if (!m_file.needsSaving(m_table, m_options)) {
+        return SaveOutcome::NothingToSave;
+    }
+    FolderLock lock;
+    if (const Status taken = lockFolder(lock); !taken.ok) {
+        return DatabaseFile::askQuitAnyway(m_table, m_asker, m_language, taken.message);
+    }
     readAgainIfChanged(reloaded);
     return m_file.SaveDatabase(m_table, m_options, m_asker, m_language);
 }

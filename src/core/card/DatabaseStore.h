@@ -1,7 +1,8 @@
 #pragma once
 // The window's friend store: Zelmor.dta, read at start, written at once after each change
 // and at the close, and read again when another program (zelmora-cli, a copy of the
-// window on another machine sharing the folder) changed it meanwhile.
+// window on another machine sharing the folder) changed it meanwhile. Loads and saves
+// hold the data folder's lock, so that no other writer slips in between.
 
 #include "core/card/FriendStore.h"
 #include "core/data/DatabaseFile.h"
@@ -10,6 +11,8 @@
 #include <functional>
 
 namespace zelmora {
+
+class FolderLock;
 
 class DatabaseStore : public FriendStore {
 public:
@@ -33,6 +36,7 @@ public:
     SaveOutcome SaveDatabase(const std::function<void()>& reloaded);
 
 private:
+    Status lockFolder(FolderLock& lock) const;
     void readAgainIfChanged(const std::function<void()>& reloaded);
 
     DatabaseFile& m_file;

@@ -146,7 +146,7 @@ DecodeStatus decodeDatabase(std::string_view bytes, FriendTable& table, DisplayO
         }
     }
     table.FriendCount = *count;
-    return DecodeStatus::Loaded;
+    return reader.hasMore() ? DecodeStatus::MoreThanCounted : DecodeStatus::Loaded;
 }
 
 } // namespace zelmora

@@ -20,7 +20,12 @@ inline constexpr std::uintmax_t MaxDatabaseBytes = 4 * 1024 * 1024;
 // The whole file, in the current version.
 std::string encodeDatabase(const FriendTable& table, const DisplayOptions& options);
 
-enum class DecodeStatus { Loaded, NewerVersion, Damaged };
+enum class DecodeStatus {
+    Loaded,
+    MoreThanCounted, // the counted friends were read, and bytes follow them: a lowered count
+    NewerVersion,
+    Damaged,
+};
 
 // What a read keeps for the next save, besides the friends and options it fills in.
 struct DecodedHeader {
@@ -30,7 +35,7 @@ struct DecodedHeader {
 
 // Fills `table` (slots 1 to FriendCount) and `options` from the file's bytes, as the
 // load does: a newer version leaves both untouched; a damaged file leaves an empty table
-// and the first option groups reset.
+// and the first option groups reset. Bytes after the last counted friend are not read.
 DecodeStatus decodeDatabase(std::string_view bytes, FriendTable& table, DisplayOptions& options,
                             DecodedHeader& header);
 

@@ -67,6 +67,10 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
     if (decoded == DecodeStatus::NewerVersion) {
         result.status = LoadStatus::NewerVersion;
         result.message = std::string(LangText(lang::DatabaseForNewerVersion, language)) + m_header.fileVersion;
+    } else if (decoded == DecodeStatus::MoreThanCounted) {
+        m_damaged = true;
+        result.status = LoadStatus::MoreThanCounted;
+        result.message = std::string(LangText(lang::MoreThanCounted, language));
     } else if (decoded == DecodeStatus::Damaged) {
         if (contents.state != FileContents::State::Read) {
             options.Classement = options.Surveillance = options.RadioGroup1 = options.RadioGroup2 = 0;
@@ -147,10 +151,7 @@ bool DatabaseFile::changedOnDisk() const
 SaveOutcome DatabaseFile::SaveDatabase(FriendTable& table, const DisplayOptions& options, MessageAsker& asker,
                                        Language language)
 {
-    if (!(options == m_header.kept)) {
-        table.DataChanged = true;
-    }
-    if (!table.DataChanged || isNewerVersion()) { // a newer version is never written, nor asked about
+    if (!needsSaving(table, options)) {
         return SaveOutcome::NothingToSave;
     }
     fs::path keptCopy;
@@ -162,7 +163,21 @@ SaveOutcome DatabaseFile::SaveDatabase(FriendTable& table, const DisplayOptions&
         table.DataChanged = false;
         return SaveOutcome::Saved;
     }
-    if (asker.askOkCancel(LangTextWithReason(lang::DatabaseNotSavedQuitAnyway, language, written.message))) {
+    return askQuitAnyway(table, asker, language, written.message);
+}
+
+bool DatabaseFile::needsSaving(FriendTable& table, const DisplayOptions& options) const
+{
+    if (!(options == m_header.kept)) {
+        table.DataChanged = true;
+    }
+    return table.DataChanged && !isNewerVersion(); // a newer version is never written, nor asked about
+}
+
+SaveOutcome DatabaseFile::askQuitAnyway(FriendTable& table, MessageAsker& asker, Language language,
+                                        std::string_view reason)
+{
+    if (asker.askOkCancel(LangTextWithReason(lang::DatabaseNotSavedQuitAnyway, language, reason))) {
         table.DataChanged = false;
         return SaveOutcome::FailedQuitAnyway;
     }

@@ -16,6 +16,8 @@ namespace zelmora {
 
 enum class LoadStatus {
     Loaded,       // the friends were read
+    MoreThanCounted, // the friends its count says were read, but the file holds more: it is
+                     // kept aside before any save
     Created,      // there was no file; an empty one was created
     Missing,      // there was no file, and none was asked for
     NewerVersion, // written by a later version: nothing read, never overwritten
@@ -53,6 +55,12 @@ public:
     // The shutdown save: writes when anything changed, and asks whether to quit anyway
     // when the write fails.
     SaveOutcome SaveDatabase(FriendTable& table, const DisplayOptions& options, MessageAsker& asker, Language language);
+    // The shutdown save's first step: whether anything is to be written (an option that
+    // differs from the file marks the data changed), and may be.
+    bool needsSaving(FriendTable& table, const DisplayOptions& options) const;
+    // The shutdown save's question after a failure: OK gives up the unsaved data.
+    static SaveOutcome askQuitAnyway(FriendTable& table, MessageAsker& asker, Language language,
+                                     std::string_view reason);
 
 private:
     bool isNewerVersion() const;

@@ -28,6 +28,8 @@ public:
     std::optional<std::string> ReadField();
     // The same, cut to the capacity of `target`, without building a longer text.
     bool ReadField(ShortTextRef target);
+    // Whether bytes are left after the fields read so far.
+    bool hasMore() const { return m_pos < m_bytes.size(); }
 
 private:
     std::optional<std::string_view> nextScrambledValue();

@@ -3,6 +3,7 @@
 #include "core/data/DatabaseCodec.h"
 #include "core/data/DateText.h"
 #include "core/export/ExportText.h"
+#include "core/platform/WebAddress.h"
 
 namespace zelmora {
 
@@ -90,6 +91,20 @@ void appendLabelled(std::string& out, std::string_view label, std::initializer_l
     line.markup("</B><BR>").end();
 }
 
+// A live link only to a web page: any other scheme (javascript:, data:, file:) could run
+// code or open a local file from a click, so its value stays plain text.
+void appendWebSite(std::string& out, std::string_view label, std::string_view site)
+{
+    PageLine line(out);
+    line.markup(P6).markup(label).markup(" : <B>");
+    if (addressKind(site) == AddressKind::Other) {
+        line.value(site);
+    } else {
+        line.markup("<A HREF=\"").value(site).markup("\" TARGET=_new>").value(site).markup("</A>");
+    }
+    line.markup("</B><BR>").end();
+}
+
 void appendFriend(std::string& out, std::uint16_t n, const TFriend& f, Language language)
 {
     const auto label = [language](std::uint16_t pair) { return LangText(pair, language); };
@@ -106,10 +121,11 @@ void appendFriend(std::string& out, std::uint16_t n, const TFriend& f, Language 
     appendLabelled(out, label(lang::SaintsDay), {f.Fete.view()});
     appendLabelled(out, label(lang::OtherDate), {f.Date1.view(), " - ", f.Raison1.view()});
     appendLabelled(out, label(lang::OtherDate), {f.Date2.view(), " - ", f.Raison2.view()});
-    PageLine(out).markup(P6).markup(label(lang::InternetSite)).markup(" : <B><A HREF=\"").value(f.Www.view())
-        .markup("\" TARGET=_new>").value(f.Www.view()).markup("</A></B><BR>").end();
-    PageLine(out).markup(P6).markup("e-mail : <B><A HREF=\"mailto:").value(f.Mail.view()).markup("\">")
-        .value(f.Mail.view()).markup("</A></B><BR>").end();
+    appendWebSite(out, label(lang::InternetSite), f.Www.view());
+    std::string mailto = "mailto:";
+    appendPercentEncoded(mailto, f.Mail.view(), "@+,");
+    PageLine(out).markup(P6).markup("e-mail : <B><A HREF=\"").value(mailto).markup("\">").value(f.Mail.view())
+        .markup("</A></B><BR>").end();
     appendLine(out, {P6, "Notes : <BR>"});
     PageLine(out).markup(P6).markup("<B>").value(f.Notes.view()).markup("</B><BR>").end();
     appendLine(out, {P6, "<CENTER><A HREF=\"#Liste\">", label(lang::BackToList), "</A></CENTER>"});

@@ -56,7 +56,10 @@ fs::path DataFolder(const fs::path& programFolder, const EnvironmentLookup& envi
         return fs::path(dataHome) / "zelmora";
     }
     const std::string home = environment("HOME");
-    return fs::path(home.empty() ? "." : home) / ".local" / "share" / "zelmora";
+    if (home.empty()) {
+        return {}; // a folder relative to wherever the program was started would be lost
+    }
+    return fs::path(home) / ".local" / "share" / "zelmora";
 #endif
 }
 

@@ -22,7 +22,8 @@ using EnvironmentLookup = std::function<std::string(const char* name)>;
 std::string systemEnvironment(const char* name);
 
 // The folder holding Zelmor.dta and Zelmor.reg: the program folder when it already holds
-// one of them (a portable copy), otherwise the user's own data folder.
+// one of them (a portable copy), otherwise the user's own data folder; empty when the
+// system names no home for the user.
 std::filesystem::path DataFolder(const std::filesystem::path& programFolder,
                                  const EnvironmentLookup& environment = systemEnvironment);
 

@@ -20,7 +20,7 @@ public:
     RegistryWebLauncher(const ClassesRegistry& registry, ProgramStarter starter)
         : m_registry(registry), m_starter(std::move(starter)) {}
 
-    bool launch(std::string_view address, TBrowserState state) const override;
+    Status launch(std::string_view address, TBrowserState state) const override;
 
 private:
     const ClassesRegistry& m_registry;

@@ -7,32 +7,11 @@
 
 namespace zelmora {
 
-namespace {
+std::string xdgAddress(std::string_view address) { return cp1252::toUtf8(address); }
 
-// "mailto:" has no "//"; any other scheme is written with "://" before the first "/".
-bool namesScheme(std::string_view address)
+Status XdgWebLauncher::launch(std::string_view address, TBrowserState) const
 {
-    if (cp1252::toUpper(address.substr(0, 7)) == "MAILTO:") {
-        return true;
-    }
-    const std::size_t separator = address.find("://");
-    return separator != std::string_view::npos && address.substr(0, separator).find('/') == std::string_view::npos;
-}
-
-} // namespace
-
-std::string xdgAddress(std::string_view address)
-{
-    const std::string utf8 = cp1252::toUtf8(address);
-    if (utf8.empty() || namesScheme(utf8)) {
-        return utf8;
-    }
-    return "http://" + utf8;
-}
-
-bool XdgWebLauncher::launch(std::string_view address, TBrowserState) const
-{
-    return startDetached({m_command, xdgAddress(address)}).ok;
+    return startDetached({m_command, xdgAddress(address)});
 }
 
 std::unique_ptr<WebLauncher> makeSystemWebLauncher() { return std::make_unique<XdgWebLauncher>(); }

@@ -14,15 +14,14 @@ public:
     explicit XdgWebLauncher(std::string command = "xdg-open") : m_command(std::move(command)) {}
 
     // The window state is left to the desktop: xdg-open has no way to pass it on.
-    bool launch(std::string_view address, TBrowserState state) const override;
+    Status launch(std::string_view address, TBrowserState state) const override;
 
 private:
     std::string m_command;
 };
 
-// The address as xdg-open needs it: in UTF-8, and with "http://" in front of an address
-// such as "www.example.org" that names no scheme (a browser guesses it, xdg-open would
-// look for a file). An empty address stays empty.
+// The address as xdg-open needs it: in UTF-8. Which addresses are opened at all is
+// TGoToWeb's choice.
 std::string xdgAddress(std::string_view address);
 
 } // namespace zelmora

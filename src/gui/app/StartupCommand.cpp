@@ -1,14 +1,16 @@
 #include "gui/app/StartupCommand.h"
 
 #include "core/base/Cp1252.h"
-#include "core/data/DatabaseFile.h"
 #include "core/platform/Folders.h"
+#include "core/program/CommandLine.h"
+#include "core/program/DataFolderChoice.h"
+#include "core/program/ExitStatus.h"
+#include "core/program/ProgramData.h"
+#include "core/program/TerminalText.h"
+#include "core/report/TBxPrinter.h"
 #include "gui/report/CardPrinting.h"
 #include "gui/report/QtPrintPlatform.h"
-#include "core/report/TBxPrinter.h"
-#include "core/settings/CommandLine.h"
 
-#include <memory>
 #include <numeric>
 
 namespace zelmora::gui {
@@ -24,54 +26,55 @@ constexpr std::string_view UsageText =
     "  --data-dir DIR    the folder holding Zelmor.dta and Zelmor.reg\n"
     "  --lang en|fr      the language of the cards (default: the program's setting)\n";
 
-void say(std::ostream& err, std::string_view cp1252Text)
+int fail(std::ostream& err, const Status& status)
 {
-    err << "zelmora: " << cp1252::toUtf8(cp1252Text) << '\n';
+    err << "zelmora: " << terminalMessage(status.message) << '\n';
+    return ExitNothingWritten;
 }
 
 int printPdf(const PrintPdfRequest& request, std::ostream& err, const std::filesystem::path& programFolder,
              const Clock& clock)
 {
-    const AtomicFileWriter writer;
-    const std::filesystem::path dataFolder = request.dataFolder.value_or(DataFolder(programFolder));
-    const Language language = chosenLanguage(request.language, dataFolder);
-
-    auto table = std::make_unique<FriendTable>();
-    DisplayOptions options;
-    DatabaseFile database(dataFolder / DatabaseFileName, writer);
-    const LoadResult loaded = database.LoadDatabase(*table, options, language, DatabaseFile::WhenMissing::LeaveMissing);
-    if (loaded.status == LoadStatus::Damaged || loaded.status == LoadStatus::NewerVersion) {
-        say(err, loaded.message + " (" + cp1252::forDisplay(database.path().string()) + ")");
-        return ExitDataError;
+    const FolderChoice folder = chooseDataFolder(request.dataFolder, FolderUse::MustExist, programFolder,
+                                                 systemEnvironment, request.language.value_or(Language::English));
+    if (!folder.status.ok) {
+        return fail(err, folder.status);
+    }
+    const Language language = chosenLanguage(request.language, folder.folder);
+    const AtomicFileWriter writer; // never used: printing reads the friends only
+    ProgramData data(folder.folder, language, writer);
+    const Status loaded = data.loadForReading();
+    for (const std::string& notice : data.notices()) {
+        err << "zelmora: " << terminalMessage(notice) << '\n';
+    }
+    if (!loaded.ok) {
+        return fail(err, loaded);
     }
 
     std::vector<std::uint16_t> friendSlots;
     if (request.friendName) {
-        const cp1252::Converted name = cp1252::fromUtf8(*request.friendName);
-        const std::uint16_t slot = name.ok ? table->FindFriend(name.text) : 0;
-        if (slot == 0) {
-            say(err, std::string(LangText(lang::NoSuchFriend, language)) + cp1252::forDisplay(*request.friendName));
-            return ExitDataError;
+        const FriendChoice found = findFriendByListText(data.table(), *request.friendName, language);
+        if (!found.status.ok) {
+            return fail(err, found.status);
         }
-        friendSlots.push_back(slot);
+        friendSlots.push_back(found.slot);
     } else {
-        friendSlots.resize(table->FriendCount);
+        friendSlots.resize(data.table().FriendCount);
         std::iota(friendSlots.begin(), friendSlots.end(), std::uint16_t{1});
     }
     if (friendSlots.empty()) {
-        say(err, std::string(LangText(lang::NothingToPrint, language)) + cp1252::forDisplay(database.path().string()));
-        return ExitDataError;
+        return fail(err, Status::failure(LangTextWithReason(lang::NothingToPrint, language,
+                                                            cp1252::forDisplay((folder.folder / DatabaseFileName).string()))));
     }
 
     QtPrintPlatform platform(clock);
     const report::BxPlatformInstallation installation(platform);
     platform.qtPrinter().printToPdf(request.output);
     report::TPrtForm form(language);
-    if (const std::optional<std::string> failure = printCards(form, *table, friendSlots)) {
-        say(err, *failure);
-        return ExitDataError;
+    if (const std::optional<std::string> failure = printCards(form, data.table(), friendSlots)) {
+        return fail(err, Status::failure(*failure));
     }
-    return ExitSuccess;
+    return ExitDone;
 }
 
 } // namespace
@@ -126,13 +129,13 @@ int runStartupCommand(const std::vector<std::string>& arguments, std::ostream& o
 {
     if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
         out << UsageText;
-        return ExitSuccess;
+        return ExitDone;
     }
     std::string problem;
     const std::optional<PrintPdfRequest> request = parsePrintPdf(arguments, problem);
     if (!request) {
         err << "zelmora: " << problem << "\n\n" << UsageText;
-        return ExitUsageError;
+        return ExitUsage;
     }
     return printPdf(*request, err, programFolder, clock);
 }

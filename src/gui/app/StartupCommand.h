@@ -12,8 +12,6 @@
 
 namespace zelmora::gui {
 
-enum StartupExit : int { ExitSuccess = 0, ExitDataError = 1, ExitUsageError = 2 };
-
 struct PrintPdfRequest {
     std::filesystem::path output;
     std::optional<std::string> friendName; // UTF-8, as typed
@@ -28,8 +26,8 @@ bool runsWithoutWindow(const std::vector<std::string>& arguments);
 // with the reason in `problem`, when the arguments are not that.
 std::optional<PrintPdfRequest> parsePrintPdf(const std::vector<std::string>& arguments, std::string& problem);
 
-// Runs the command line (arguments without the program name). Printing needs a
-// QApplication to exist.
+// Runs the command line (arguments without the program name); the exit status of
+// core/program/ExitStatus.h. Printing needs a QApplication to exist.
 int runStartupCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                       const std::filesystem::path& programFolder, const Clock& clock);
 

@@ -2,7 +2,8 @@
 
 #include "core/platform/FileOpener.h"
 #include "core/platform/Folders.h"
-#include "core/settings/CommandLine.h"
+#include "core/program/CommandLine.h"
+#include "core/program/DataFolderChoice.h"
 #include "core/web/WebLauncher.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/SingleInstance.h"
@@ -72,7 +73,15 @@ int runWindow(int& argc, char** argv, const std::vector<std::string>& arguments)
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false); // the program decides when it ends
     application.setStyle(new CompactStyle(application.style()->name()));
-    const std::filesystem::path dataFolder = request->dataFolder.value_or(DataFolder(ProgramFolder()));
+    WidgetDialogs dialogs;
+    // A folder named on the command line is created when missing, as the first start does.
+    const FolderChoice choice = chooseDataFolder(request->dataFolder, FolderUse::MayCreate, ProgramFolder(),
+                                                 systemEnvironment, request->language.value_or(Language::English));
+    if (!choice.status.ok) {
+        dialogs.tell(choice.status.message);
+        return 1;
+    }
+    const std::filesystem::path& dataFolder = choice.folder;
 
     SingleInstance instance(dataFolder);
     if (instance.askRunningWindowToShow()) {
@@ -82,7 +91,6 @@ int runWindow(int& argc, char** argv, const std::vector<std::string>& arguments)
 
     const SystemClock systemClock;
     const FixedClock fixedClock(request->today.value_or(LocalDate{}));
-    WidgetDialogs dialogs;
     const std::unique_ptr<WebLauncher> launcher = makeSystemWebLauncher();
     const std::unique_ptr<FileOpener> opener = makeSystemFileOpener();
     const WindowEnvironment environment{dataFolder,

@@ -1,6 +1,7 @@
 #include "gui/app/ZelmoraApp.h"
 
 #include "core/base/Cp1252.h"
+#include "core/platform/FolderLock.h"
 #include "core/platform/Folders.h"
 #include "gui/app/DatesPage.h"
 #include "gui/app/ZelmoraForm.h"
@@ -50,12 +51,14 @@ void ZelmoraApp::connectMainWindow()
     };
     connect(&form, &ZelmoraForm::webSiteWanted, this, [this](const std::string& address) {
         m_goToWeb2.Url = address;
-        m_goToWeb2.OpenUrl();
+        m_goToWeb2.MessageLanguage = m_options.Langue;
+        tellIfFailed(m_goToWeb2.OpenUrl());
     });
     connect(&form, &ZelmoraForm::mailWanted, this, [this](const std::string& address) {
         m_goToWeb2.EMailSubject = "Zelmora v3.0";
         m_goToWeb2.EMail = address;
-        m_goToWeb2.SendMail();
+        m_goToWeb2.MessageLanguage = m_options.Langue;
+        tellIfFailed(m_goToWeb2.SendMail());
     });
     connect(&form, &ZelmoraForm::printCardWanted, this,
             [this](int line) { m_cardPrinter.printFriendCard(line); });
@@ -116,13 +119,16 @@ void ZelmoraApp::showMainWindow()
 void ZelmoraApp::tellIfFailed(const Status& status)
 {
     if (!status.ok) {
-        m_environment.dialogs.tell(LangTextWithReason(lang::DatabaseNotSaved, m_options.Langue, status.message));
+        m_environment.dialogs.tell(status.message);
     }
 }
 
 void ZelmoraApp::saveDisplayOptions()
 {
-    tellIfFailed(m_store.update([this] { m_editor.reloaded(); }, [] {}));
+    const Status saved = m_store.update([this] { m_editor.reloaded(); }, [] {});
+    if (!saved.ok) {
+        m_environment.dialogs.tell(LangTextWithReason(lang::DatabaseNotSaved, m_options.Langue, saved.message));
+    }
     m_form->refreshCard();
 }
 
@@ -149,6 +155,12 @@ SaveOutcome ZelmoraApp::saveSettings()
     ProgramOptions stored = m_options;
     if (m_environment.language && m_options.Langue == *m_environment.language) {
         stored.Langue = m_storedLanguage; // a language chosen for one run only
+    }
+    FolderLock lock;
+    if (const Status taken = lock.acquire(m_environment.dataFolder, m_options.Langue); !taken.ok) {
+        return m_environment.dialogs.askOkCancel(LangTextWithReason(lang::SettingsNotSaved, m_options.Langue, taken.message))
+                 ? SaveOutcome::FailedQuitAnyway
+                 : SaveOutcome::FailedStayOpen;
     }
     return m_settings.SaveSettings(stored, m_environment.dialogs);
 }

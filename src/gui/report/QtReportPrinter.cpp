@@ -1,9 +1,12 @@
 #include "gui/report/QtReportPrinter.h"
 
 #include "core/base/Cp1252.h"
+#include "core/platform/FileReader.h"
 
 #include <QFile>
 #include <QMarginsF>
+
+#include <algorithm>
 #include <QPageLayout>
 #include <QPageSize>
 
@@ -14,6 +17,21 @@ using namespace zelmora::report;
 namespace {
 
 std::string forUser(const QString& text) { return cp1252::forDisplay(text.toStdString()); }
+
+std::filesystem::path pathOf(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
+QString nameOf(const std::filesystem::path& file) { return QString::fromStdU16String(file.u16string()); }
+
+// A PDF ends with its end-of-file marker: a file cut short by a full disk does not, and
+// the print system does not report the write errors that cut it.
+bool isCompletePdf(const std::filesystem::path& file)
+{
+    QFile pdf(nameOf(file));
+    if (!pdf.open(QIODevice::ReadOnly) || pdf.size() < 5) {
+        return false;
+    }
+    pdf.seek(std::max<qint64>(0, pdf.size() - 32));
+    return pdf.readAll().trimmed().endsWith("%%EOF");
+}
 
 } // namespace
 
@@ -29,45 +47,65 @@ QtReportPrinter::~QtReportPrinter()
 void QtReportPrinter::printToPdf(const std::filesystem::path& file)
 {
     m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(QString::fromStdString(file.string()));
+    m_printer.setOutputFileName(nameOf(file));
     m_printer.setResolution(600);
     // A PDF page has no unprintable edge: the whole sheet is the printable area.
     m_printer.setPageSize(QPageSize(QPageSize::A4));
     m_printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-bool QtReportPrinter::printsToFile() const
+bool QtReportPrinter::printsToFile() const { return !m_printer.outputFileName().isEmpty(); }
+
+void QtReportPrinter::startPendingFile()
 {
-    return m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty();
+    m_outputFile = m_printer.outputFileName();
+    if (const Status opened = m_pending.open(pathOf(m_outputFile)); !opened.ok) {
+        m_outputFile.clear();
+        throw EPrinterError(opened.message);
+    }
+    m_printer.setOutputFileName(nameOf(m_pending.path()));
 }
 
-std::optional<std::string> QtReportPrinter::fileProblem() const
+void QtReportPrinter::commitPendingFile(bool printSystemEnded)
 {
-    const QString name = m_printer.outputFileName();
-    const bool existed = QFile::exists(name);
-    QFile probe(name);
-    if (!probe.open(QIODevice::Append)) { // Append: an existing file is left as it is
-        return forUser(QStringLiteral("Cannot write %1: %2").arg(name, probe.errorString()));
+    const std::filesystem::path target = pathOf(m_outputFile);
+    if (!printSystemEnded) {
+        dropPendingFile();
+        throw EPrinterError("The print system could not complete the document.");
     }
-    probe.close();
-    if (!existed) {
-        probe.remove();
+    if (!isCompletePdf(m_pending.path())) {
+        const std::string reason = m_pending.whyNotWritable();
+        dropPendingFile();
+        throw EPrinterError(fileMessage("cannot write", target, reason));
     }
-    return std::nullopt;
+    m_printer.setOutputFileName(m_outputFile);
+    m_outputFile.clear();
+    if (const Status committed = m_pending.commit(); !committed.ok) {
+        throw EPrinterError(committed.message);
+    }
+}
+
+void QtReportPrinter::dropPendingFile()
+{
+    m_pending.discard();
+    if (!m_outputFile.isEmpty()) {
+        m_printer.setOutputFileName(m_outputFile);
+        m_outputFile.clear();
+    }
 }
 
 void QtReportPrinter::BeginDoc()
 {
     m_pageNumber = 0;
-    // Asked first, so that the user reads the system's reason rather than a general one.
-    if (printsToFile()) {
-        if (std::optional<std::string> problem = fileProblem()) {
-            throw EPrinterError(*problem);
-        }
+    const bool toFile = printsToFile();
+    if (toFile) {
+        startPendingFile();
     }
     if (!m_painter.begin(&m_printer)) {
-        if (printsToFile()) {
-            throw EPrinterError(forUser(QStringLiteral("Cannot write %1.").arg(m_printer.outputFileName())));
+        if (toFile) {
+            const QString name = m_outputFile;
+            dropPendingFile();
+            throw EPrinterError(forUser(QStringLiteral("Cannot write %1.").arg(name)));
         }
         if (m_printer.printerName().isEmpty()) {
             throw EPrinterError("No printer is installed.");
@@ -82,8 +120,10 @@ void QtReportPrinter::BeginDoc()
 void QtReportPrinter::EndDoc()
 {
     m_canvas.reset();
-    const bool ended = m_painter.end();
-    if (!ended || m_printer.printerState() == QPrinter::Error) {
+    const bool ended = m_painter.end() && m_printer.printerState() != QPrinter::Error;
+    if (m_pending.isOpen()) {
+        commitPendingFile(ended);
+    } else if (!ended) {
         throw EPrinterError("The print system could not complete the document.");
     }
 }
@@ -91,14 +131,11 @@ void QtReportPrinter::EndDoc()
 void QtReportPrinter::Abort()
 {
     m_canvas.reset();
-    const bool toFile = printsToFile();
     m_printer.abort();
     if (m_painter.isActive()) {
         m_painter.end();
     }
-    if (toFile) {
-        QFile::remove(m_printer.outputFileName()); // half a document is no document
-    }
+    dropPendingFile(); // half a document is no document
 }
 
 void QtReportPrinter::NewPage()

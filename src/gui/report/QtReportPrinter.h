@@ -1,9 +1,11 @@
 #pragma once
 // The report engine's printer over a QPrinter: a printer of the platform's print system
 // or a PDF file. Failures of the print system become EPrinterError with a message for
-// the user.
+// the user. A PDF file is printed into a temporary beside it and takes the file's place
+// only once the document is complete, so a failure or a kill leaves the old file as it was.
 
 #include "gui/report/QtReportCanvas.h"
+#include "core/platform/PendingFile.h"
 #include "core/report/ReportDevice.h"
 
 #include <QPainter>
@@ -41,8 +43,15 @@ public:
 
 private:
     bool printsToFile() const;
-    // Why the output file cannot be written, if it cannot.
-    std::optional<std::string> fileProblem() const;
+    // Points the QPrinter at a temporary for the file it was given.
+    void startPendingFile();
+    // Puts the finished temporary in the file's place, or throws why it is not done.
+    void commitPendingFile(bool printSystemEnded);
+    // Discards the temporary; the QPrinter shows the user's file name again.
+    void dropPendingFile();
+
+    PendingFile m_pending;
+    QString m_outputFile; // the user's file while the QPrinter writes the temporary
 
     QPrinter m_printer{QPrinter::HighResolution};
     QPainter m_painter;

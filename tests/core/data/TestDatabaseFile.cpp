@@ -175,3 +175,26 @@ TEST_F(DatabaseFileTest, AWriteThatFailsHalfWayLeavesTheOldFileWhole)
     EXPECT_EQ(readFile(dta()), original);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1); // no temporary left
 }
+
+TEST_F(DatabaseFileTest, BytesAfterTheCountedFriendsAreKeptAsideBeforeTheFirstSave)
+{
+    // A count lowered from 3 to 1 by damage: the two friends after it must not be lost silently.
+    const auto three = test::makeTable({makeFriend("ANN"), makeFriend("BOB"), makeFriend("CID")});
+    const std::size_t headerSize = encodeDatabase(FriendTable{}, {}).size();
+    const std::string lowered = encodeDatabase(*test::makeTable({makeFriend("ANN")}), {}).substr(0, headerSize)
+                              + encodeDatabase(*three, {}).substr(headerSize);
+    writeFile(dta(), lowered);
+
+    DatabaseFile file(dta(), writer);
+    const LoadResult loaded = load(file);
+    EXPECT_EQ(loaded.status, LoadStatus::MoreThanCounted);
+    EXPECT_NE(loaded.message.find("more than its count"), std::string::npos) << loaded.message;
+    ASSERT_EQ(table->FriendCount, 1);
+    EXPECT_EQ((*table)[1].Nom.view(), "ANN");
+
+    table->DataChanged = true;
+    EXPECT_EQ(file.SaveDatabase(*table, options, asker, Language::English), SaveOutcome::Saved);
+    EXPECT_EQ(readFile(folder / "Zelmor.dta.damaged"), lowered);
+    ASSERT_EQ(asker.told.size(), 1u);
+    EXPECT_EQ(load(file).status, LoadStatus::Loaded);
+}

@@ -92,5 +92,35 @@ TEST(HtmlExport, KeepsLongLinesWhole)
     EXPECT_TRUE(has(P6 + "<B>" + repeated("&lt;", 200) + "</B><BR>"));
 }
 
+TEST(HtmlExport, LinksOnlyWebSitesAndEncodesTheMailAddress)
+{
+    const std::string P6 = "      " + repeated("&nbsp;", 6) + "Internet Site : <B>";
+    const struct {
+        std::string site;
+        std::string line;
+    } cases[] = {
+        {"https://a.example/?x=1&y=2", "<A HREF=\"https://a.example/?x=1&amp;y=2\" TARGET=_new>https://a.example/?x=1&amp;y=2</A>"},
+        {"www.a.example/b:c", "<A HREF=\"www.a.example/b:c\" TARGET=_new>www.a.example/b:c</A>"},
+        {"javascript:alert(\"x\")", "javascript:alert(&quot;x&quot;)"},
+        {"data:text/html,<script>", "data:text/html,&lt;script&gt;"},
+        {"file:///etc/passwd", "file:///etc/passwd"},
+        {" JavaScript:void(0)", " JavaScript:void(0)"},
+    };
+    for (const auto& c : cases) {
+        const auto table = tableOf({{"N", "P"}});
+        (*table)[1].Www.assign(c.site);
+        (*table)[1].Mail.assign("ann b@x.example?cc=eve@y.example");
+        const std::vector<std::string> lines = exportedLines(buildHtmlExport(*table, Language::English));
+        EXPECT_NE(std::find(lines.begin(), lines.end(), P6 + c.line + "</B><BR>"), lines.end()) << c.site;
+        EXPECT_NE(std::find_if(lines.begin(), lines.end(),
+                               [](const std::string& line) {
+                                   return line.find("<A HREF=\"mailto:ann%20b@x.example%3Fcc%3Deve@y.example\">ann "
+                                                    "b@x.example?cc=eve@y.example</A>")
+                                       != std::string::npos;
+                               }),
+                  lines.end());
+    }
+}
+
 } // namespace
 } // namespace zelmora

@@ -30,6 +30,7 @@ TEST(Folders, DataLivesInTheUsersFolderUnlessTheProgramFolderHoldsIt)
               "/data/zelmora");
     EXPECT_EQ(DataFolder(program.path(), environmentOf({{"HOME", "/home/zoe"}, {"XDG_DATA_HOME", "relative"}})),
               "/home/zoe/.local/share/zelmora");
+    EXPECT_EQ(DataFolder(program.path(), environmentOf({})), fs::path()); // never relative to the current folder
 
     ASSERT_TRUE(AtomicFileWriter().replace(program / SettingsFileName, "x").ok);
     EXPECT_EQ(DataFolder(program.path(), environmentOf({{"HOME", "/home/zoe"}})), program.path());

@@ -40,7 +40,7 @@ protected:
 TEST_F(RegistryRoute, OpenUrlStartsTheBrowserWithItsParametersAndTheAddress)
 {
     web.Url = "http://www.dupont.example/";
-    ASSERT_TRUE(web.OpenUrl());
+    ASSERT_TRUE(web.OpenUrl().ok);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].program, R"(C:\b\browse.exe)");
     EXPECT_EQ(started[0].parameters, "-nohome http://www.dupont.example/");
@@ -52,8 +52,8 @@ TEST_F(RegistryRoute, WithoutExtraParametersTheLineStartsWithABlank)
     registry.keys["htmlfile\\shell\\open\\command"] = R"("C:\b\browse.exe" "%1")";
     web.BrowserState = TBrowserState::gwNormal;
     web.Url = "www.dupont.example";
-    ASSERT_TRUE(web.OpenUrl());
-    EXPECT_EQ(started.at(0).parameters, " www.dupont.example");
+    ASSERT_TRUE(web.OpenUrl().ok);
+    EXPECT_EQ(started.at(0).parameters, " http://www.dupont.example");
     EXPECT_EQ(started.at(0).showCommand, 1);
 }
 
@@ -61,24 +61,26 @@ TEST_F(RegistryRoute, SendMailHandsTheBrowserAnEncodedMailtoAddress)
 {
     web.EMail = "jean@dupont.example";
     web.EMailSubject = "Zelmora v3.0";
-    ASSERT_TRUE(web.SendMail());
+    ASSERT_TRUE(web.SendMail().ok);
     EXPECT_EQ(started.at(0).parameters, "-nohome mailto:jean@dupont.example?subject=Zelmora%20v3.0&body=");
 }
 
 TEST_F(RegistryRoute, NothingStartsWithoutABrowser)
 {
     registry.keys.clear();
-    EXPECT_FALSE(web.OpenUrl());
-    EXPECT_FALSE(web.SendMail());
+    EXPECT_FALSE(web.OpenUrl().ok);
+    EXPECT_FALSE(web.SendMail().ok);
     registry.keys = {{".HTM", "htmlfile"}, {"htmlfile\\shell\\open\\command", "C:\\b\\browse %1"}};
-    EXPECT_FALSE(web.OpenUrl());
+    EXPECT_FALSE(web.OpenUrl().ok);
     EXPECT_TRUE(started.empty());
 }
 
-TEST_F(RegistryRoute, AFailedStartIsFalse)
+TEST_F(RegistryRoute, AFailedStartIsToldWithTheBrowsersName)
 {
     startSucceeds = false;
-    EXPECT_FALSE(web.OpenUrl());
+    const Status opened = web.OpenUrl();
+    EXPECT_NE(opened.message.find("could not be started"), std::string::npos) << opened.message;
+    EXPECT_NE(opened.message.find("browse.exe"), std::string::npos) << opened.message;
     EXPECT_EQ(started.size(), 1u);
 }
 
@@ -95,15 +97,37 @@ TEST(MailtoAddress, EncodesWhatAUrlCannotHoldAsUtf8Bytes)
     EXPECT_EQ(mailtoAddress("who?@x&y", "", ""), "mailto:who%3F@x%26y?subject=&body=");
 }
 
-TEST(XdgWebLauncher, GivesAnAddressWithoutSchemeOneForTheWeb)
+TEST_F(RegistryRoute, OnlyWebAddressesAreOpened)
 {
-    EXPECT_EQ(xdgAddress("www.dupont.example"), "http://www.dupont.example");
-    EXPECT_EQ(xdgAddress("www.dupont.example/a://b"), "http://www.dupont.example/a://b");
-    EXPECT_EQ(xdgAddress("https://zelmora.example/"), "https://zelmora.example/");
-    EXPECT_EQ(xdgAddress("ftp://files.example"), "ftp://files.example");
-    EXPECT_EQ(xdgAddress("MailTo:ann@x.example"), "MailTo:ann@x.example");
-    EXPECT_EQ(xdgAddress("www.caf\xE9.example"), "http://www.caf\xC3\xA9.example");
-    EXPECT_EQ(xdgAddress(""), "");
+    const struct {
+        std::string url;
+        std::string parameter; // empty: refused
+    } cases[] = {
+        {"https://zelmora.example/", "https://zelmora.example/"},
+        {"HTTP://zelmora.example", "HTTP://zelmora.example"},
+        {"www.dupont.example/a://b", "http://www.dupont.example/a://b"},
+        {"-nohome", "http://-nohome"},
+        {"www.x.example --flag \"y\"", "http://www.x.example%20--flag%20%22y%22"},
+        {"file:///etc/passwd", ""},
+        {"smb://server/share", ""},
+        {"javascript:alert(1)", ""},
+        {" http://x.example", ""},
+        {"mailto:ann@x.example", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        started.clear();
+        web.Url = c.url;
+        const Status opened = web.OpenUrl();
+        EXPECT_EQ(opened.ok, !c.parameter.empty()) << c.url;
+        if (c.parameter.empty()) {
+            EXPECT_TRUE(started.empty()) << c.url;
+            EXPECT_NE(opened.message.find("Only web addresses (http or https) are opened, not: " + c.url),
+                      std::string::npos) << opened.message;
+        } else {
+            EXPECT_EQ(started.at(0).parameters, "-nohome " + c.parameter);
+        }
+    }
 }
 
 TEST(XdgWebLauncher, HandsTheOpenerTheMailtoAddressAsOneArgument)
@@ -115,7 +139,7 @@ TEST(XdgWebLauncher, HandsTheOpenerTheMailtoAddressAsOneArgument)
     web.EMailSubject = "Zelmora v3.0";
     web.EMailBody = "Bonne f\xEAte !";
 
-    ASSERT_TRUE(web.SendMail());
+    ASSERT_TRUE(web.SendMail().ok);
     EXPECT_EQ(opener.waitForArguments(),
               std::vector<std::string>{"mailto:jean@dupont.example?subject=Zelmora%20v3.0&body=Bonne%20f%C3%AAte%20%21"});
 }
@@ -126,11 +150,11 @@ TEST(XdgWebLauncher, OpensTheUrlAndReportsAMissingOpener)
     const XdgWebLauncher launcher(opener.command());
     TGoToWeb web(launcher);
     web.Url = "www.dupont.example/?a=1&b=2 3";
-    ASSERT_TRUE(web.OpenUrl());
+    ASSERT_TRUE(web.OpenUrl().ok);
     EXPECT_EQ(opener.waitForArguments(), std::vector<std::string>{"http://www.dupont.example/?a=1&b=2 3"});
 
     const XdgWebLauncher missing("/nonexistent/xdg-open");
-    EXPECT_FALSE(TGoToWeb(missing).OpenUrl());
+    EXPECT_FALSE(TGoToWeb(missing).OpenUrl().ok);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "core/settings/CommandLine.h"
+#include "core/program/CommandLine.h"
 
 #include "core/platform/Folders.h"
 #include "core/settings/SettingsFile.h"
@@ -30,8 +30,8 @@ std::optional<Language> languageFromCode(std::string_view code)
 
 Language chosenLanguage(std::optional<Language> asked, const std::filesystem::path& dataFolder)
 {
-    if (asked) {
-        return *asked;
+    if (asked || dataFolder.empty()) {
+        return asked.value_or(Language::English);
     }
     const AtomicFileWriter unused; // reading the settings never writes them
     const auto stored = SettingsFile(dataFolder / SettingsFileName, unused).peek();

@@ -1,0 +1,32 @@
+#include "core/program/TerminalText.h"
+
+#include "core/base/Cp1252.h"
+
+namespace zelmora {
+
+namespace {
+
+std::string shownSafely(std::string_view text, bool keepLineBreaks)
+{
+    std::string safe(text);
+    for (char& c : safe) {
+        if (isControlCharacter(c) && !(keepLineBreaks && c == '\n')) {
+            c = '?';
+        }
+    }
+    return cp1252::toUtf8(safe);
+}
+
+} // namespace
+
+bool isControlCharacter(char c)
+{
+    const char32_t codePoint = cp1252::toCodePoint(static_cast<unsigned char>(c));
+    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
+}
+
+std::string terminalLine(std::string_view text) { return shownSafely(text, false); }
+
+std::string terminalMessage(std::string_view text) { return shownSafely(text, true); }
+
+} // namespace zelmora

@@ -1,0 +1,49 @@
+#include "core/program/DataFolderChoice.h"
+
+#include "core/platform/FileWriter.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace zelmora;
+namespace fs = std::filesystem;
+
+TEST(DataFolderChoice, OnlyAFolderIsUsedAndOnlyAddMayCreateOne)
+{
+    test::TempFolder base;
+    ASSERT_TRUE(AtomicFileWriter().replace(base / "file", "x").ok);
+    const auto withHome = [&](const char* name) { return std::string(name) == "HOME" ? base.path().string() : ""; };
+    const auto homeless = [](const char*) { return std::string(); };
+    const struct {
+        std::optional<fs::path> asked;
+        FolderUse use;
+        EnvironmentLookup environment;
+        std::string refusal; // empty: accepted
+    } cases[] = {
+        {base.path(), FolderUse::MustExist, withHome, ""},
+        {base / "missing", FolderUse::MustExist, withHome, "This data folder does not exist: "},
+        {base / "missing", FolderUse::MayCreate, withHome, ""},
+        {base / "file", FolderUse::MustExist, withHome, "This data folder is not a folder: "},
+        {base / "file", FolderUse::MayCreate, withHome, "This data folder is not a folder: "},
+        {std::nullopt, FolderUse::MustExist, withHome, ""}, // the usual folder may not exist yet
+        {std::nullopt, FolderUse::MayCreate, homeless, "No folder for the data"},
+    };
+    for (const auto& c : cases) {
+        const FolderChoice choice = chooseDataFolder(c.asked, c.use, base / "program", c.environment, Language::English);
+        EXPECT_EQ(choice.status.ok, c.refusal.empty()) << choice.status.message;
+        EXPECT_EQ(choice.status.message.substr(0, c.refusal.size()), c.refusal);
+        EXPECT_EQ(choice.folder.empty(), !c.refusal.empty());
+    }
+}
+
+TEST(DataFolderChoice, AnExportNeverReplacesTheDataFilesByAnyName)
+{
+    test::TempFolder data;
+    ASSERT_TRUE(AtomicFileWriter().replace(data / "Zelmor.dta", "x").ok);
+    fs::create_symlink(data / "Zelmor.dta", data / "link.txt");
+    for (const fs::path& target : {data / "Zelmor.dta", data / "." / "Zelmor.dta", data / "link.txt",
+                                   data / "Zelmor.reg"}) {
+        EXPECT_FALSE(checkExportTarget(target, data.path(), Language::English).ok) << target;
+    }
+    EXPECT_TRUE(checkExportTarget(data / "friends.txt", data.path(), Language::English).ok);
+}
