@@ -93,7 +93,7 @@ DateText CalendarDay::toDateText() const
 std::string CalendarDay::toVCard() const
 {
     char text[16];
-    if (year) {
+    if (year && existsIn(*year)) {
         std::snprintf(text, sizeof text, "%04d%02d%02d", *year, month, day);
     } else {
         std::snprintf(text, sizeof text, "--%02d%02d", month, day);

@@ -28,7 +28,7 @@ struct CalendarDay {
     static std::optional<CalendarDay> fromVCard(std::string_view value);
 
     DateText toDateText() const;
-    // "19800105", or "--0105" without a year.
+    // "19800105", or "--0105" without a year or when the year has no such day (29/02/1981).
     std::string toVCard() const;
     // "19800105": the day in `inYear`, for calendars.
     std::string toBasicDate(int inYear) const;

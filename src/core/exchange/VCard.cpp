@@ -51,7 +51,7 @@ std::string unescapeVCardText(std::string_view text)
         const char next = text[i + 1];
         if (next == 'n' || next == 'N') {
             out += '\n';
-        } else if (next == ',' || next == ';' || next == '\\') {
+        } else if (next == ',' || next == ';' || next == ':' || next == '\\') {
             out += next;
         } else {
             out += '\\';

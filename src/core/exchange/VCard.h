@@ -31,8 +31,8 @@ struct VCard {
     std::vector<VCardProperty> properties;
 };
 
-// The text with \n, \N, \, \; and \\ undone; any other backslash stays, as 2.1 cards
-// write Windows paths without escaping them.
+// The text with \n, \N, \, \; and \\ undone, and the \: some programs write in URLs;
+// any other backslash stays, as 2.1 cards write Windows paths without escaping them.
 std::string unescapeVCardText(std::string_view text);
 
 // The components of a structured value (N, ADR), split at each ";" that is not escaped,

@@ -35,6 +35,15 @@ bool isAnniversary(const VCard& card, const VCardProperty& property)
 // Fills each field once, from the first property that gives it a value.
 class FriendBuilder {
 public:
+    FriendBuilder()
+    {
+        for (std::size_t i = 0; i < FriendFieldCount; ++i) {
+            if (isDateField(static_cast<FriendField>(i))) {
+                fieldRef(m_result.record, static_cast<FriendField>(i)).assign(EmptyDateText); // as an untouched card
+            }
+        }
+    }
+
     void set(FriendField field, std::string_view utf8)
     {
         if (m_filled[fieldIndex(field)]) {

@@ -82,7 +82,9 @@ void writeCard(std::string& out, const TFriend& f)
     lines.addText("TEL;TYPE=voice", f.Telephone.view());
     lines.addText("TEL;TYPE=cell", f.Portable.view());
     lines.addText("EMAIL", f.Mail.view());
-    lines.addText("URL", f.Www.view());
+    if (!f.Www.empty()) {
+        lines.add("URL", cp1252::toUtf8(f.Www.view())); // a URI, which knows no text escapes
+    }
     lines.addText("NOTE", f.Notes.view());
     lines.add("END", "VCARD");
 }
