@@ -79,15 +79,20 @@ std::optional<CalendarDay> CalendarDay::fromVCard(std::string_view value)
     const std::size_t monthAt = withoutYear ? 0 : 4;
     const int month = TextToNum(digits.substr(monthAt, 2));
     const int day = TextToNum(digits.substr(monthAt + 2, 2));
-    return makeDay(day, month, withoutYear ? std::nullopt : std::optional(TextToNum(digits.substr(0, 4))));
+    const std::optional<CalendarDay> made =
+        makeDay(day, month, withoutYear ? std::nullopt : std::optional(TextToNum(digits.substr(0, 4))));
+    return made && made->year && !made->existsIn(*made->year) ? std::nullopt : made; // 1981-02-29
 }
 
 DateText CalendarDay::toDateText() const
 {
     char text[16];
-    std::snprintf(text, sizeof text, "%02d/%02d/", day, month);
-    const std::string typed = std::string(text) + (year ? NumToText(*year) : "");
-    return MaskedDate(typed).value_or(DateText(EmptyDateText));
+    if (year) {
+        std::snprintf(text, sizeof text, "%02d/%02d/%04d", day, month, *year); // year 10 stays 0010
+    } else {
+        std::snprintf(text, sizeof text, "%02d/%02d/", day, month);
+    }
+    return MaskedDate(text).value_or(DateText(EmptyDateText));
 }
 
 std::string CalendarDay::toVCard() const

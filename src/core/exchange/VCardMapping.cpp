@@ -32,6 +32,19 @@ bool isAnniversary(const VCard& card, const VCardProperty& property)
     return false;
 }
 
+// Every field is one line on the card (the notes too, by choice), so line breaks become blanks.
+std::string withoutLineBreaks(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool crlf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        out += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+        i += crlf ? 1 : 0;
+    }
+    return out;
+}
+
 // Fills each field once, from the first property that gives it a value.
 class FriendBuilder {
 public:
@@ -49,8 +62,12 @@ public:
         if (m_filled[fieldIndex(field)]) {
             return;
         }
-        const bool name = field == FriendField::Nom || field == FriendField::Prenom;
-        std::string text = toCp1252(name ? trimControls(utf8) : utf8, fieldRef(m_result.record, field).capacity());
+        // Cut as the card's edit cuts what is typed into it, then the names trimmed as the
+        // card stores them.
+        std::string text = toCp1252(withoutLineBreaks(utf8), fieldRef(m_result.record, field).capacity());
+        if (field == FriendField::Nom || field == FriendField::Prenom) {
+            text = trimControls(text);
+        }
         if (field == FriendField::Nom) {
             text = cp1252::toUpper(text);
         }
@@ -111,17 +128,21 @@ void setAddress(FriendBuilder& builder, const std::vector<std::string>& parts)
 {
     // Post office box; extended address; street; locality; region; postal code; country.
     const auto part = [&](std::size_t i) { return i < parts.size() ? std::string_view(parts[i]) : std::string_view{}; };
+    // The street's first line, then its other lines and the extended address and box.
     std::string_view street = part(2);
-    const std::size_t lineBreak = street.find('\n');
-    std::string rest(lineBreak == std::string_view::npos ? std::string_view{} : street.substr(lineBreak + 1));
+    const std::size_t lineBreak = street.find_first_of("\r\n");
+    std::string rest;
+    if (lineBreak != std::string_view::npos) {
+        rest = street.substr(street.compare(lineBreak, 2, "\r\n") == 0 ? lineBreak + 2 : lineBreak + 1);
+    }
     street = street.substr(0, lineBreak);
     for (const std::string_view more : {part(1), part(0)}) {
         if (!more.empty()) {
             rest.append(rest.empty() ? "" : "\n").append(more);
         }
     }
-    for (std::size_t at = rest.find('\n'); at != std::string::npos; at = rest.find('\n', at)) {
-        rest.replace(at, 1, ", ");
+    for (std::size_t at = rest.find_first_of("\r\n"); at != std::string::npos; at = rest.find_first_of("\r\n", at)) {
+        rest.replace(at, rest.compare(at, 2, "\r\n") == 0 ? 2 : 1, ", ");
     }
     builder.set(FriendField::Adresse1, street);
     builder.set(FriendField::Adresse2, rest);
@@ -129,15 +150,6 @@ void setAddress(FriendBuilder& builder, const std::vector<std::string>& parts)
     builder.set(FriendField::Etat, part(4));
     builder.set(FriendField::Code, part(5));
     builder.set(FriendField::Pays, part(6));
-}
-
-std::string withoutLineBreaks(std::string text)
-{
-    for (std::size_t at = text.find_first_of("\r\n"); at != std::string::npos; at = text.find_first_of("\r\n", at)) {
-        const std::size_t length = text.compare(at, 2, "\r\n") == 0 ? 2 : 1;
-        text.replace(at, length, " ");
-    }
-    return text;
 }
 
 std::optional<CalendarDay> dateOf(const VCardProperty& property)
@@ -178,7 +190,7 @@ MappedFriend VCardMapping::map(const VCard& card) const
             addressDone = true;
         } else if (name == "TEL") {
             std::string_view number = property.value;
-            if (number.starts_with("tel:")) {
+            if (property.hasParameterValue("VALUE", "uri") && number.starts_with("tel:")) {
                 number.remove_prefix(4);
             }
             const std::string text = unescapeVCardText(number);
@@ -188,7 +200,7 @@ MappedFriend VCardMapping::map(const VCard& card) const
         } else if (name == "URL") {
             builder.set(FriendField::Www, unescapeVCardText(property.value));
         } else if (name == "NOTE") {
-            builder.set(FriendField::Notes, withoutLineBreaks(unescapeVCardText(property.value)));
+            builder.set(FriendField::Notes, unescapeVCardText(property.value));
         }
     }
     if (!builder.filled(FriendField::Nom) && !builder.filled(FriendField::Prenom) && formattedName) {

@@ -19,6 +19,20 @@ bool isWeddingAnniversary(std::string_view reason)
         || reason == LangText(lang::WeddingAnniversary, Language::French);
 }
 
+// A URI knows no text escapes, but readers undo them all the same: only a backslash
+// needs one to come back as it was.
+std::string escapedBackslashes(std::string_view utf8)
+{
+    std::string out;
+    for (const char c : utf8) {
+        if (c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    return out;
+}
+
 class CardLines {
 public:
     explicit CardLines(std::string& out) : m_out(out) {}
@@ -83,7 +97,7 @@ void writeCard(std::string& out, const TFriend& f)
     lines.addText("TEL;TYPE=cell", f.Portable.view());
     lines.addText("EMAIL", f.Mail.view());
     if (!f.Www.empty()) {
-        lines.add("URL", cp1252::toUtf8(f.Www.view())); // a URI, which knows no text escapes
+        lines.add("URL", escapedBackslashes(cp1252::toUtf8(f.Www.view())));
     }
     lines.addText("NOTE", f.Notes.view());
     lines.add("END", "VCARD");
