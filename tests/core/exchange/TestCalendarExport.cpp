@@ -1,10 +1,7 @@
 #include "core/data/DateText.h"
 #include "core/exchange/CalendarWriter.h"
-#include "core/exchange/ExchangeFiles.h"
-#include "core/platform/FileReader.h"
 
 #include "support/Friends.h"
-#include "support/TempFolder.h"
 
 #include <libical/ical.h>
 
@@ -118,23 +115,6 @@ TEST(CalendarExport, LinesAreFoldedCrlfAndUidsStable)
     daysFrom2027To2029(first, before);
     daysFrom2027To2029(second, after);
     EXPECT_TRUE(std::includes(after.begin(), after.end(), before.begin(), before.end()));
-}
-
-TEST(CalendarExport, FilesAreWrittenWholeOrNotAtAll)
-{
-    test::TempFolder folder;
-    const auto table = friendsWithDates();
-    const AtomicFileWriter writer(AtomicFileWriter::Flush::No);
-    const FixedClock clock(LocalDate{2026, 12, 7});
-    const CalendarExport written = WriteCalendarExport(*table, Language::English, clock, folder / "dates.ics", writer);
-    EXPECT_TRUE(written.status.ok);
-    EXPECT_EQ(written.leftOut, 1u);
-    EXPECT_EQ(readWholeFile(folder / "dates.ics").bytes,
-              CalendarWriter(Language::English, clock.now()).write(*table).bytes);
-
-    const CalendarExport refused = WriteCalendarExport(*table, Language::English, clock, folder.path(), writer);
-    EXPECT_FALSE(refused.status.ok);
-    EXPECT_TRUE(refused.status.message.starts_with("Impossible to save the exported file: "));
 }
 
 } // namespace

@@ -119,5 +119,14 @@ TEST(VCardImport, MalformedFileSaysWhyAndYieldsNoCard)
     EXPECT_NE(missing.status.message.find("none.vcf"), std::string::npos);
 }
 
+TEST(VCardImport, EveryTextItShowsExistsInBothLanguages)
+{
+    for (std::uint16_t pair = lang::ImportedCount; pair <= lang::TrialRun; ++pair) {
+        EXPECT_FALSE(LangText(pair, Language::English).empty()) << pair;
+        EXPECT_FALSE(LangText(pair, Language::French).empty()) << pair;
+    }
+    EXPECT_EQ(LangText(lang::TrialRun + 1, Language::English), "");
+}
+
 } // namespace
 } // namespace zelmora
