@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "cli/ExchangeCommands.h"
 #include "cli/FriendCommands.h"
 #include "cli/ReminderCommands.h"
 #include "core/platform/PendingFile.h"
@@ -31,6 +32,11 @@ constexpr std::string_view UsageText =
     "                              defaults to the choice saved with the friends\n"
     "  export text|html FILE       writes every friend to a text file or an HTML page\n"
     "                              (FILE - is the standard output)\n"
+    "  export vcard|ics FILE       writes every friend as vCard 4.0, or every date to\n"
+    "                              celebrate as a yearly event of an iCalendar file\n"
+    "  import FILE.vcf [--allow-duplicate] [--dry-run]\n"
+    "                              adds the friends of a vCard file (2.1, 3.0 or 4.0),\n"
+    "                              skipping names already there; --dry-run writes nothing\n"
     "\n"
     "Options:\n"
     "  --data-dir DIR   the folder holding Zelmor.dta and Zelmor.reg; it must exist,\n"
@@ -48,6 +54,7 @@ const std::map<std::string, Command, std::less<>>& commands()
         {"delete", deleteCommand},
         {"dates", datesCommand},
         {"export", exportCommand},
+        {"import", importCommand},
     };
     return table;
 }

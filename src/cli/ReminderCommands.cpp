@@ -1,6 +1,8 @@
 #include "cli/ReminderCommands.h"
 
-#include "core/export/ExportFile.h"
+#include "core/data/DateText.h"
+#include "core/exchange/CalendarWriter.h"
+#include "core/exchange/VCardWriter.h"
 #include "core/export/HtmlExport.h"
 #include "core/export/TextExport.h"
 #include "core/program/DataFolderChoice.h"
@@ -72,6 +74,39 @@ private:
     std::vector<std::string> m_lines;
 };
 
+enum class ExportFormat { Text, Html, VCard, Calendar };
+
+std::optional<ExportFormat> exportFormat(std::string_view word)
+{
+    constexpr std::array<std::pair<std::string_view, ExportFormat>, 4> Formats = {
+        {{"text", ExportFormat::Text}, {"html", ExportFormat::Html}, {"vcard", ExportFormat::VCard},
+         {"ics", ExportFormat::Calendar}}};
+    for (const auto& [name, format] : Formats) {
+        if (name == word) {
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+
+struct ExportBytes {
+    std::string bytes;
+    std::uint16_t failurePair = lang::ExportNotSaved; // the message when the file cannot be written
+    std::size_t leftOut = 0;                          // dates the calendar could not hold
+};
+
+ExportBytes buildExport(ExportFormat format, const FriendTable& table, Language language, const Clock& clock)
+{
+    switch (format) {
+    case ExportFormat::Text: return {buildTextExport(table, language)};
+    case ExportFormat::Html: return {buildHtmlExport(table, language)};
+    case ExportFormat::VCard: return {VCardWriter::write(table), lang::ExchangeFileNotSaved};
+    case ExportFormat::Calendar: break;
+    }
+    CalendarText calendar = CalendarWriter(language, clock.now()).write(table);
+    return {std::move(calendar.bytes), lang::ExchangeFileNotSaved, calendar.leftOut};
+}
+
 } // namespace
 
 int datesCommand(const CliContext& context, Arguments arguments)
@@ -101,21 +136,30 @@ int datesCommand(const CliContext& context, Arguments arguments)
 
 int exportCommand(const CliContext& context, Arguments arguments)
 {
-    if (arguments.size() != 2 || (arguments[0] != "text" && arguments[0] != "html")) {
-        return context.usage("export takes text or html, then the file to write (- for the standard output)");
+    const auto format = arguments.size() == 2 ? exportFormat(arguments[0]) : std::nullopt;
+    if (!format) {
+        return context.usage("export takes text, html, vcard or ics, then the file to write (- for the standard "
+                             "output)");
     }
-    const bool text = arguments[0] == "text";
-    const bool toStandardOutput = arguments[1] == "-";
+    const std::string& target = arguments[1];
+    const bool toStandardOutput = target == "-";
     ProgramData data = context.data();
-    Status status = toStandardOutput ? Status::success() : checkExportTarget(arguments[1], context.dataFolder, context.language);
+    Status status = toStandardOutput ? Status::success() : checkExportTarget(target, context.dataFolder, context.language);
     if (status.ok) {
         status = data.loadForReading();
     }
-    if (status.ok && toStandardOutput) {
-        context.out << (text ? buildTextExport(data.table(), context.language) : buildHtmlExport(data.table(), context.language));
-    } else if (status.ok) {
-        const auto write = text ? WriteTextExport : WriteHtmlExport;
-        status = write(data.table(), context.language, arguments[1], context.environment.writer);
+    if (!status.ok) {
+        return context.finish(data, status);
+    }
+    const ExportBytes exported = buildExport(*format, data.table(), context.language, context.clock);
+    if (toStandardOutput) {
+        context.out << exported.bytes;
+    } else if (const Status written = context.environment.writer.replace(target, exported.bytes); !written.ok) {
+        status = Status::failure(LangTextWithReason(exported.failurePair, context.language, written.message));
+    }
+    if (status.ok && exported.leftOut > 0) {
+        context.print(std::string(LangText(lang::DatesLeftOutOfCalendar, context.language))
+                      + NumToText(static_cast<std::int32_t>(exported.leftOut)));
     }
     return context.finish(data, status);
 }

@@ -187,6 +187,34 @@ constexpr LangPair Pairs[] = {
      "Seules les adresses web (http ou https) sont ouvertes, pas : "},
     {lang::WebLaunchFailed, "The browser or e-mail program could not be started: ",
      "Le navigateur ou le logiciel de messagerie n'a pas pu être lancé : "},
+    // Exchange with other address books and calendars.
+    {lang::ImportedCount, "Imported: ", "Importés : "},
+    {lang::DuplicatesCount, ", skipped as duplicates: ", ", ignorés car en double : "},
+    {lang::NamelessCount, ", skipped without a name: ", ", ignorés sans nom : "},
+    {lang::ChangedCharactersCount, ", characters changed to ?: ", ", caractères changés en ? : "},
+    {lang::DuplicateSkipped, "Already in your database, skipped: ", "Déjà dans votre base de données, ignoré : "},
+    {lang::CharactersChangedFor, "Characters changed to ? for: ", "Caractères changés en ? pour : "},
+    {lang::CardsLeftOut, "Your database is full; cards left out: ",
+     "Votre base de données est pleine ; fiches laissées de côté : "},
+    {lang::UnreadableVCard, "This is not a vCard file that can be read: ",
+     "Ce fichier vCard ne peut pas être lu : "},
+    {lang::AtLine, "line ", "ligne "},
+    {lang::CardNotEnded, "a card is not ended (END:VCARD is missing)",
+     "une fiche n'est pas terminée (END:VCARD manque)"},
+    {lang::LineWithoutColon, "a line has no ':' between name and value",
+     "une ligne n'a pas de « : » entre nom et valeur"},
+    {lang::TextOutsideCard, "text outside any card", "texte en dehors de toute fiche"},
+    {lang::NoCardInFile, "the file holds no card (BEGIN:VCARD)", "le fichier ne contient aucune fiche (BEGIN:VCARD)"},
+    {lang::BirthdayOf, "Birthday of ", "Anniversaire de "},
+    {lang::SaintsDayOf, "Saint's day of ", "Fête de "},
+    {lang::ReasonOf, " of ", " de "},
+    {lang::WeddingAnniversary, "Wedding anniversary", "Anniversaire de mariage"},
+    {lang::ExchangeFileNotSaved, "Impossible to save the exported file: ",
+     "Impossible de sauvegarder le fichier exporté : "},
+    {lang::DatesLeftOutOfCalendar, "Dates left out of the calendar for lack of a day and month: ",
+     "Dates laissées hors du calendrier faute de jour et de mois : "},
+    {lang::WouldImport, "Would import: ", "Serait importé : "},
+    {lang::TrialRun, "Trial run, nothing written. ", "Essai, rien n'est écrit. "},
     {lang::PrintThisCard, "Print this friend's card", "Imprimer la fiche de cet ami"},
     {lang::PrintDateCard, "Print the card of the friend of the selected date",
      "Imprimer la fiche de l'ami de la date choisie"},
@@ -195,33 +223,39 @@ constexpr LangPair Pairs[] = {
     {lang::AddressSecondLine, "Address, second line", "Adresse, deuxième ligne"},
 };
 
-constexpr std::size_t FirstGap = 94;      // pairs 94 to 169 do not exist
-constexpr std::size_t GapLength = 170 - FirstGap;
-
-constexpr std::size_t pairIndex(std::uint16_t pair)
-{
-    return pair < FirstGap ? pair : pair - GapLength;
-}
+// Pairs are numbered in ascending order with gaps (none exist from 94 to 169), so a pair
+// is found through a table of positions built by the compiler.
+constexpr std::uint16_t LastPair = Pairs[std::size(Pairs) - 1].number;
+constexpr std::int16_t NoPair = -1;
 
 constexpr bool pairsAreNumberedInOrder()
 {
-    for (std::size_t i = 0; i < std::size(Pairs); ++i) {
-        if (pairIndex(Pairs[i].number) != i || (Pairs[i].number >= FirstGap && Pairs[i].number < 170)) {
+    for (std::size_t i = 1; i < std::size(Pairs); ++i) {
+        if (Pairs[i].number <= Pairs[i - 1].number) {
             return false;
         }
     }
     return true;
 }
-static_assert(pairsAreNumberedInOrder(), "language pairs must be numbered 0-93, then 170 on, without holes");
+static_assert(pairsAreNumberedInOrder(), "language pairs must be numbered in ascending order");
+
+constexpr auto PairPositions = [] {
+    std::array<std::int16_t, LastPair + 1> positions{};
+    positions.fill(NoPair);
+    for (std::size_t i = 0; i < std::size(Pairs); ++i) {
+        positions[Pairs[i].number] = static_cast<std::int16_t>(i);
+    }
+    return positions;
+}();
 
 } // namespace
 
 std::string_view LangText(std::uint16_t pair, Language language)
 {
-    if ((pair >= FirstGap && pair < 170) || pairIndex(pair) >= std::size(Pairs)) {
+    if (pair > LastPair || PairPositions[pair] == NoPair) {
         return {};
     }
-    const LangPair& entry = Pairs[pairIndex(pair)];
+    const LangPair& entry = Pairs[static_cast<std::size_t>(PairPositions[pair])];
     return language == Language::French ? entry.french.view() : entry.english.view();
 }
 

@@ -124,12 +124,34 @@ inline constexpr std::uint16_t NoDataFolder = 192;
 inline constexpr std::uint16_t ExportOntoData = 193;
 inline constexpr std::uint16_t NotAWebAddress = 194;
 inline constexpr std::uint16_t WebLaunchFailed = 195;
-// The window's own texts: tooltips, file kinds, names read out for fields without a label.
-inline constexpr std::uint16_t PrintThisCard = 196;
-inline constexpr std::uint16_t PrintDateCard = 197;
-inline constexpr std::uint16_t TextFiles = 198;
-inline constexpr std::uint16_t HtmlFiles = 199;
-inline constexpr std::uint16_t AddressSecondLine = 200;
+// Exchange with other address books and calendars (numbered from 200 on).
+inline constexpr std::uint16_t ImportedCount = 200;          // "Imported: " then the import summary
+inline constexpr std::uint16_t DuplicatesCount = 201;
+inline constexpr std::uint16_t NamelessCount = 202;
+inline constexpr std::uint16_t ChangedCharactersCount = 203;
+inline constexpr std::uint16_t DuplicateSkipped = 204;       // followed by the friend's name
+inline constexpr std::uint16_t CharactersChangedFor = 205;   // followed by the friend's name
+inline constexpr std::uint16_t CardsLeftOut = 206;           // followed by a count
+inline constexpr std::uint16_t UnreadableVCard = 207;        // followed by where and why
+inline constexpr std::uint16_t AtLine = 208;                 // "line "
+inline constexpr std::uint16_t CardNotEnded = 209;
+inline constexpr std::uint16_t LineWithoutColon = 210;
+inline constexpr std::uint16_t TextOutsideCard = 211;
+inline constexpr std::uint16_t NoCardInFile = 212;
+inline constexpr std::uint16_t BirthdayOf = 213;             // followed by the friend's name
+inline constexpr std::uint16_t SaintsDayOf = 214;
+inline constexpr std::uint16_t ReasonOf = 215;               // " of ", between a reason and a name
+inline constexpr std::uint16_t WeddingAnniversary = 216;
+inline constexpr std::uint16_t ExchangeFileNotSaved = 217;   // followed by the system's reason
+inline constexpr std::uint16_t DatesLeftOutOfCalendar = 218; // followed by a count
+inline constexpr std::uint16_t WouldImport = 219;            // followed by the friend's name
+inline constexpr std::uint16_t TrialRun = 220;               // before the summary of a trial import
+// The window's own texts (numbered from 230 on): tooltips, file kinds, names read out for fields without a label.
+inline constexpr std::uint16_t PrintThisCard = 230;
+inline constexpr std::uint16_t PrintDateCard = 231;
+inline constexpr std::uint16_t TextFiles = 232;
+inline constexpr std::uint16_t HtmlFiles = 233;
+inline constexpr std::uint16_t AddressSecondLine = 234;
 } // namespace lang
 
 } // namespace zelmora

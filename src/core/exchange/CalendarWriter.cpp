@@ -1,0 +1,138 @@
+#include "core/exchange/CalendarWriter.h"
+
+#include "core/base/Cp1252.h"
+#include "core/exchange/CalendarDay.h"
+#include "core/exchange/ContentLines.h"
+
+#include <array>
+#include <cstdio>
+#include <map>
+
+namespace zelmora {
+
+namespace {
+
+// A day without a year starts in a leap year, so that 29 February has a first day too.
+constexpr int YearOfDayWithoutYear = 2000;
+
+struct DateKind {
+    FriendField date;
+    std::string_view uidTag;
+};
+
+constexpr std::array<DateKind, 4> DateKinds = {{
+    {FriendField::Anniversaire, "birthday"},
+    {FriendField::Fete, "saints-day"},
+    {FriendField::Date1, "date1"},
+    {FriendField::Date2, "date2"},
+}};
+
+std::string naturalName(const TFriend& f)
+{
+    std::string name(f.Prenom.view());
+    if (!name.empty() && !f.Nom.empty()) {
+        name += ' ';
+    }
+    return name.append(f.Nom.view());
+}
+
+// FNV-1a: a short, stable fingerprint of the friend's name for the UID (not a secret).
+std::string fingerprint(std::string_view text)
+{
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    return hex;
+}
+
+class EventWriter {
+public:
+    EventWriter(std::string& out, Language language, const LocalDateTime& stamp) : m_out(out), m_language(language)
+    {
+        char text[32];
+        std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02dZ", stamp.date.year, stamp.date.month,
+                      stamp.date.day, stamp.hour, stamp.minute, stamp.second);
+        m_stamp = text;
+    }
+
+    // Writes the friend's events; returns how many dates could not make a day.
+    std::size_t writeFriend(const TFriend& f, const std::string& uidStem)
+    {
+        std::size_t leftOut = 0;
+        for (const DateKind& kind : DateKinds) {
+            const std::string_view date = fieldText(f, kind.date);
+            if (date == EmptyDateText || date.empty()) {
+                continue;
+            }
+            const std::optional<CalendarDay> day = CalendarDay::fromDateText(date);
+            if (!day) {
+                ++leftOut;
+                continue;
+            }
+            writeEvent(*day, summary(f, kind.date), uidStem + "-" + std::string(kind.uidTag) + "@zelmora");
+        }
+        return leftOut;
+    }
+
+private:
+    std::string summary(const TFriend& f, FriendField date) const
+    {
+        std::string reason;
+        if (date == FriendField::Anniversaire || date == FriendField::Fete) {
+            reason = LangText(date == FriendField::Anniversaire ? lang::BirthdayOf : lang::SaintsDayOf, m_language);
+        } else {
+            const std::string_view given = date == FriendField::Date1 ? f.Raison1.view() : f.Raison2.view();
+            reason = given.empty() ? LangText(lang::OtherDate, m_language) : given;
+            reason += LangText(lang::ReasonOf, m_language);
+        }
+        return reason + naturalName(f);
+    }
+
+    void writeEvent(const CalendarDay& day, const std::string& summaryText, const std::string& uid)
+    {
+        const bool startsInItsYear = day.year && day.existsIn(*day.year);
+        const bool lastOfFebruary = day.month == 2 && day.day == 29;
+        line("BEGIN:VEVENT");
+        line("UID:" + escapeContentText(uid));
+        line("DTSTAMP:" + m_stamp);
+        line("DTSTART;VALUE=DATE:" + day.toBasicDate(startsInItsYear ? *day.year : YearOfDayWithoutYear));
+        line("DURATION:P1D");
+        // 29 February falls on the last day of February in the other years.
+        line(lastOfFebruary ? "RRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1" : "RRULE:FREQ=YEARLY");
+        line("SUMMARY:" + escapeContentText(cp1252::toUtf8(summaryText)));
+        line("TRANSP:TRANSPARENT");
+        line("END:VEVENT");
+    }
+
+    void line(std::string_view text) { appendContentLine(m_out, text); }
+
+    std::string& m_out;
+    Language m_language;
+    std::string m_stamp;
+};
+
+} // namespace
+
+CalendarText CalendarWriter::write(const FriendTable& table) const
+{
+    CalendarText calendar;
+    appendContentLine(calendar.bytes, "BEGIN:VCALENDAR");
+    appendContentLine(calendar.bytes, "VERSION:2.0");
+    appendContentLine(calendar.bytes, "PRODID:-//Zelmora//Zelmora 3.0//EN");
+    appendContentLine(calendar.bytes, "CALSCALE:GREGORIAN");
+    EventWriter events(calendar.bytes, m_language, m_stamp);
+    std::map<std::string, int> seen; // friends of the same name get numbered UIDs
+    for (std::uint16_t slot = 1; slot <= table.FriendCount; ++slot) {
+        const std::string name = listText(table[slot]);
+        const int repeat = seen[name]++;
+        const std::string stem = fingerprint(name) + (repeat > 0 ? "-" + NumToText(repeat + 1) : "");
+        calendar.leftOut += events.writeFriend(table[slot], stem);
+    }
+    appendContentLine(calendar.bytes, "END:VCALENDAR");
+    return calendar;
+}
+
+} // namespace zelmora

@@ -1,0 +1,76 @@
+#include "core/exchange/ExchangeFiles.h"
+
+#include "core/data/DateText.h"
+#include "core/exchange/CalendarWriter.h"
+#include "core/exchange/VCardReader.h"
+#include "core/exchange/VCardWriter.h"
+#include "core/platform/FileReader.h"
+
+namespace zelmora {
+
+namespace {
+
+// Far above any address book of 1000 friends, even with photos, and still safe to hold.
+constexpr std::uintmax_t MaxVCardFileBytes = 256u * 1024 * 1024;
+
+std::string problemText(const VCardReadError& error, Language language)
+{
+    std::uint16_t pair = lang::NoCardInFile;
+    switch (error.problem) {
+    case VCardProblem::CardNotEnded: pair = lang::CardNotEnded; break;
+    case VCardProblem::LineWithoutColon: pair = lang::LineWithoutColon; break;
+    case VCardProblem::TextOutsideCard: pair = lang::TextOutsideCard; break;
+    case VCardProblem::NoCard: break;
+    }
+    std::string text(LangText(lang::UnreadableVCard, language));
+    if (error.line > 0) {
+        text.append(LangText(lang::AtLine, language))
+            .append(NumToText(static_cast<std::int32_t>(error.line)))
+            .append(": ");
+    }
+    return text.append(LangText(pair, language));
+}
+
+Status writeExchange(const std::filesystem::path& file, std::string_view bytes, const FileWriter& writer,
+                     Language language)
+{
+    const Status written = writer.replace(file, bytes);
+    if (written.ok) {
+        return written;
+    }
+    return Status::failure(LangTextWithReason(lang::ExchangeFileNotSaved, language, written.message));
+}
+
+} // namespace
+
+VCardFile ReadVCardFile(const std::filesystem::path& file, Language language)
+{
+    VCardFile result;
+    FileContents contents = readWholeFile(file, MaxVCardFileBytes);
+    if (contents.state != FileContents::State::Read) {
+        result.status = Status::failure(std::move(contents.message));
+        return result;
+    }
+    VCardReadResult read = VCardReader::read(contents.bytes);
+    if (read.error) {
+        result.status = Status::failure(problemText(*read.error, language));
+        return result;
+    }
+    result.cards = std::move(read.cards);
+    return result;
+}
+
+Status WriteVCardExport(const FriendTable& table, Language language, const std::filesystem::path& file,
+                        const FileWriter& writer)
+{
+    return writeExchange(file, VCardWriter::write(table), writer, language);
+}
+
+CalendarExport WriteCalendarExport(const FriendTable& table, Language language, const Clock& clock,
+                                   const std::filesystem::path& file, const FileWriter& writer)
+{
+    const CalendarText calendar = CalendarWriter(language, clock.now()).write(table);
+    return {writeExchange(file, calendar.bytes, writer, language), calendar.leftOut};
+}
+
+} // namespace zelmora

@@ -1,0 +1,29 @@
+#pragma once
+// vCard files for tests, written one line per argument.
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace zelmora::test {
+
+inline std::string crlfLines(std::initializer_list<std::string_view> lines)
+{
+    std::string text;
+    for (const std::string_view line : lines) {
+        text.append(line).append("\r\n");
+    }
+    return text;
+}
+
+// One 3.0 card holding the given property lines.
+inline std::string card(std::initializer_list<std::string_view> properties)
+{
+    std::string text = "BEGIN:VCARD\r\nVERSION:3.0\r\n";
+    for (const std::string_view line : properties) {
+        text.append(line).append("\r\n");
+    }
+    return text + "END:VCARD\r\n";
+}
+
+} // namespace zelmora::test
