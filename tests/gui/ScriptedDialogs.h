@@ -5,9 +5,11 @@
 
 #include "gui/app/Dialogs.h"
 
+#include <QDialog>
 #include <QPrinter>
 
 #include <deque>
+#include <functional>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -33,6 +35,17 @@ public:
     // The next file dialog gives this file; an empty name cancels it.
     void chooseFileNext(QString file) { m_files.push_back(std::move(file)); }
     void answerNext(bool ok) { m_answers.push_back(ok); }
+
+    // Each dialog shown modally is recorded by name; `whileShown` acts in it (a click) before it closes.
+    std::function<void(QDialog&)> whileShown;
+    void showModal(QDialog& dialog) override
+    {
+        shownModally.push_back(dialog.objectName().toStdString());
+        if (whileShown) {
+            whileShown(dialog);
+        }
+    }
+    std::vector<std::string> shownModally;
 
     std::optional<QString> chooseFileToSave(const gui::FileChoice& choice) override { return nextFile(choice); }
     std::optional<QString> chooseFileToOpen(const gui::FileChoice& choice) override { return nextFile(choice); }

@@ -67,7 +67,7 @@ TEST(HelpFiles, NameEveryTabButtonAndOptionWithItsCaption)
                 << "pair " << pair << " (" << caption(pair, language).toStdString() << ") in language "
                 << static_cast<int>(language);
         }
-        for (std::uint16_t pair = lang::FirstBackground; pair <= lang::LastBackground; ++pair) {
+        for (std::uint16_t pair = lang::GreyBackground; pair <= lang::WallpaperBackground; ++pair) {
             EXPECT_TRUE(text.contains(caption(pair, language))) << "background " << pair;
         }
     }

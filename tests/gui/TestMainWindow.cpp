@@ -27,19 +27,6 @@ void type(QWidget* widget, const QString& text)
     }
 }
 
-// A friend as the card stores one: dates not given are untouched masks.
-TFriend person(std::string_view nom, std::string_view prenom,
-               std::initializer_list<std::pair<FriendField, std::string_view>> others = {})
-{
-    TFriend f = makeFriend(nom, prenom, others);
-    for (const FriendField date : {FriendField::Anniversaire, FriendField::Fete, FriendField::Date1, FriendField::Date2}) {
-        if (fieldText(f, date).empty()) {
-            fieldRef(f, date).assign("  /  /    ");
-        }
-    }
-    return f;
-}
-
 class MainWindow : public WindowFixture {
 protected:
     void goTo(const char* page) { window().ListeChoix->setCurrentWidget(child<QWidget>(page)); }

@@ -4,6 +4,7 @@
 
 #include "core/data/DatabaseFile.h"
 #include "core/data/FieldCodec.h"
+#include "core/platform/AutoStart.h"
 #include "core/platform/FileOpener.h"
 #include "core/platform/FileWriter.h"
 #include "core/web/WebLauncher.h"
@@ -22,6 +23,19 @@
 #include <vector>
 
 namespace zelmora::test {
+
+// A friend as the card stores one: dates not given are untouched masks.
+inline TFriend person(std::string_view nom, std::string_view prenom,
+               std::initializer_list<std::pair<FriendField, std::string_view>> others = {})
+{
+    TFriend f = makeFriend(nom, prenom, others);
+    for (const FriendField date : {FriendField::Anniversaire, FriendField::Fete, FriendField::Date1, FriendField::Date2}) {
+        if (fieldText(f, date).empty()) {
+            fieldRef(f, date).assign("  /  /    ");
+        }
+    }
+    return f;
+}
 
 class RecordingLauncher : public WebLauncher {
 public:
@@ -43,21 +57,47 @@ public:
     mutable std::vector<std::filesystem::path> opened;
 };
 
+class RecordingAutoStart : public AutoStart {
+public:
+    Status apply(bool on, const std::filesystem::path&) const override
+    {
+        registered = on;
+        return Status::success();
+    }
+    mutable std::optional<bool> registered; // what the last call asked for
+};
+
 class WindowFixture : public ::testing::Test {
 protected:
-    // Writes the friends as the database file, then starts the program on it.
+    // Writes the friends as the database file and ordinary settings, then starts the program.
     void start(std::initializer_list<TFriend> friends, std::optional<Language> language = std::nullopt)
     {
-        const AtomicFileWriter writer;
+        writeSettings("00010"); // English, no tray: no first start
+        writeFriends(friends);
+        launch(language);
+    }
+    void writeSettings(std::string_view value)
+    {
+        std::string bytes;
+        WriteField(bytes, value);
+        ASSERT_TRUE(AtomicFileWriter().replace(folder / "Zelmor.reg", bytes).ok);
+    }
+    void writeFriends(std::initializer_list<TFriend> friends)
+    {
         const std::unique_ptr<FriendTable> table = makeTable(friends);
-        ASSERT_TRUE(writer.replace(folder / "Zelmor.reg", settingsValue()).ok);
-        ASSERT_TRUE(writer.replace(folder / "Zelmor.dta", encodeDatabase(*table, {})).ok);
+        ASSERT_TRUE(AtomicFileWriter().replace(folder / "Zelmor.dta", encodeDatabase(*table, {})).ok);
+    }
+    void launch(std::optional<Language> language = std::nullopt)
+    {
         environment = std::make_unique<gui::WindowEnvironment>(
-            gui::WindowEnvironment{folder.path(), clock, dialogs, launcher, opener, language});
+            gui::WindowEnvironment{folder.path(), clock, dialogs, launcher, opener, autoStart, "/opt/zelmora/bin/zelmora",
+                                   trayAvailable, language});
         app = std::make_unique<gui::ZelmoraApp>(*environment);
         app->start();
-        app->mainWindow().activateWindow(); // keyboard shortcuts need an active window
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&app->mainWindow()));
+        if (window().isVisible()) {
+            window().activateWindow(); // keyboard shortcuts need an active window
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+        }
     }
     gui::ZelmoraForm& window() { return app->mainWindow(); }
     template <class Widget> Widget* child(const char* name)
@@ -81,17 +121,11 @@ protected:
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
     RecordingOpener opener;
+    RecordingAutoStart autoStart;
+    bool trayAvailable = true;
     std::unique_ptr<gui::WindowEnvironment> environment;
     std::unique_ptr<gui::ZelmoraApp> app;
 
-private:
-    // English, no tray, no first start.
-    static std::string settingsValue()
-    {
-        std::string bytes;
-        WriteField(bytes, "00010");
-        return bytes;
-    }
 };
 
 } // namespace zelmora::test

@@ -221,6 +221,17 @@ constexpr LangPair Pairs[] = {
     {lang::TextFiles, "Text files", "Fichiers texte"},
     {lang::HtmlFiles, "HTML files", "Fichiers HTML"},
     {lang::AddressSecondLine, "Address, second line", "Adresse, deuxième ligne"},
+    {lang::Today, "Today", "Aujourd'hui"},
+    {lang::AndMore, "... and %1 more", "... et %1 de plus"},
+    {lang::NoNotificationArea,
+     "This desktop shows no notification area: closing the window ends Zelmora, as without the tray icon.",
+     "Ce bureau n'affiche pas de zone de notification : fermer la fenêtre quitte Zelmora, comme sans l'icône."},
+    {lang::ImportVCard, "Import vCard…", "Importer vCard…"},
+    {lang::ExportVCard, "Export vCard…", "Exporter vCard…"},
+    {lang::ExportCalendar, "Export iCalendar…", "Exporter iCalendar…"},
+    {lang::VCardFiles, "vCard files", "Fichiers vCard"},
+    {lang::CalendarFiles, "iCalendar files", "Fichiers iCalendar"},
+    {lang::MakerLine, "by the Zelmora developers", "par les développeurs de Zelmora"},
 };
 
 // Pairs are numbered in ascending order with gaps (none exist from 94 to 169), so a pair

@@ -65,8 +65,13 @@ inline constexpr std::uint16_t ButtonsDesign = 53;
 inline constexpr std::uint16_t RoundedButtons = 54;
 inline constexpr std::uint16_t RightAngleButtons = 55;
 inline constexpr std::uint16_t GraphicalBackground = 56;
-inline constexpr std::uint16_t FirstBackground = 57; // the seven backgrounds: 57 to 63
-inline constexpr std::uint16_t LastBackground = 63;
+inline constexpr std::uint16_t GreyBackground = 57; // the seven backgrounds, in the order of their tiles
+inline constexpr std::uint16_t Sahara1Background = 58;
+inline constexpr std::uint16_t Sahara2Background = 59;
+inline constexpr std::uint16_t SpottyBackground = 60;
+inline constexpr std::uint16_t RoadBackground = 61;
+inline constexpr std::uint16_t PuzzleBackground = 62;
+inline constexpr std::uint16_t WallpaperBackground = 63;
 inline constexpr std::uint16_t DateFormatHint = 64; // "(Dates : dd/mm/yyyy)"
 inline constexpr std::uint16_t OrVisitMySite = 65;
 inline constexpr std::uint16_t DeleteQuestionStart = 66; // "Do you really want to delete "
@@ -152,6 +157,15 @@ inline constexpr std::uint16_t PrintDateCard = 231;
 inline constexpr std::uint16_t TextFiles = 232;
 inline constexpr std::uint16_t HtmlFiles = 233;
 inline constexpr std::uint16_t AddressSecondLine = 234;
+inline constexpr std::uint16_t Today = 235;
+inline constexpr std::uint16_t AndMore = 236; // "%1" stands for the number
+inline constexpr std::uint16_t NoNotificationArea = 237;
+inline constexpr std::uint16_t ImportVCard = 238;
+inline constexpr std::uint16_t ExportVCard = 239;
+inline constexpr std::uint16_t ExportCalendar = 240;
+inline constexpr std::uint16_t VCardFiles = 241;
+inline constexpr std::uint16_t CalendarFiles = 242;
+inline constexpr std::uint16_t MakerLine = 243;
 } // namespace lang
 
 } // namespace zelmora

@@ -58,6 +58,8 @@ std::optional<QString> WidgetDialogs::chooseFileToSave(const FileChoice& choice)
     return dialog.selectedFiles().front();
 }
 
+void WidgetDialogs::showModal(QDialog& dialog) { dialog.exec(); }
+
 std::optional<QString> WidgetDialogs::chooseFileToOpen(const FileChoice& choice)
 {
     const QString file = QFileDialog::getOpenFileName(m_parent, QString(), choice.proposed, choice.filter);

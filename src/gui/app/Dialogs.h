@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -29,6 +30,9 @@ public:
     // The file to write or to read, chosen by the user; nothing for Cancel.
     virtual std::optional<QString> chooseFileToSave(const FileChoice& choice) = 0;
     virtual std::optional<QString> chooseFileToOpen(const FileChoice& choice) = 0;
+    // Shows one of the program's own dialogs (language chooser, About box, options) and
+    // waits until it is closed.
+    virtual void showModal(QDialog& dialog) = 0;
 };
 
 class WidgetDialogs : public Dialogs {
@@ -41,6 +45,7 @@ public:
     bool choosePrinter(QPrinter& printer) override;
     std::optional<QString> chooseFileToSave(const FileChoice& choice) override;
     std::optional<QString> chooseFileToOpen(const FileChoice& choice) override;
+    void showModal(QDialog& dialog) override;
 
 private:
     QWidget* m_parent;

@@ -1,39 +1,46 @@
 #pragma once
-// The export buttons: the text file and the HTML page, each asking for its file name
-// (the one chosen last time, in the folder used last), then opening the written file
-// with the associated program when the export option asks for it.
+// The export buttons: the text file, the HTML page, the vCard file and the iCalendar
+// file, each asking for its file name (the one chosen last time, in the folder used
+// last). The text file and the page are then opened with the associated program when
+// the export option asks for it.
 
 #include "core/base/LangText.h"
 #include "core/data/DisplayOptions.h"
 #include "core/data/FriendTable.h"
+#include "core/platform/Clock.h"
 #include "core/platform/FileOpener.h"
 #include "core/platform/FileWriter.h"
 #include "gui/app/Dialogs.h"
 
+#include <array>
 #include <filesystem>
 
 namespace zelmora::gui {
 
+enum class ExportKind { Text, Html, VCard, Calendar };
+
 class Exporter {
 public:
-    Exporter(const FriendTable& table, const DisplayOptions& options, const Language& language, Dialogs& dialogs,
-             const FileWriter& writer, const FileOpener& opener, const std::filesystem::path& dataFolder);
+    Exporter(const FriendTable& table, const DisplayOptions& options, const Language& language, const Clock& clock,
+             Dialogs& dialogs, const FileWriter& writer, const FileOpener& opener,
+             const std::filesystem::path& dataFolder);
 
-    void BitBtn3Click() { exportTo(FileOpener::Kind::Text); }
-    void BitBtn8Click() { exportTo(FileOpener::Kind::Html); }
+    void BitBtn3Click() { exportAs(ExportKind::Text); }
+    void BitBtn8Click() { exportAs(ExportKind::Html); }
+    void exportAs(ExportKind kind);
 
 private:
-    void exportTo(FileOpener::Kind kind);
+    Status write(ExportKind kind, const std::filesystem::path& file) const;
 
     const FriendTable& m_table;
     const DisplayOptions& m_options;
     const Language& m_language;
+    const Clock& m_clock;
     Dialogs& m_dialogs;
     const FileWriter& m_writer;
     const FileOpener& m_opener;
-    // The files proposed next: first in the data folder, then where the user chose.
-    QString TextExportFile;
-    QString HtmlExportFile;
+    // The file proposed next for each kind: first in the data folder, then where the user chose.
+    std::array<QString, 4> m_proposed;
 };
 
 } // namespace zelmora::gui

@@ -42,6 +42,10 @@ ExportPage::ExportPage(DisplayOptionGroups& groups, QWidget* parent) : QWidget(p
 {
     setObjectName(QStringLiteral("Exporto"));
     BitBtn12 = place<QPushButton>(this, "BitBtn12", 72, 48, 337, 41);
+    // Exchange with other programs, between printing and the text exports.
+    ImportVCard = place<QPushButton>(this, "ImportVCard", 72, 102, 109, 33);
+    ExportVCard = place<QPushButton>(this, "ExportVCard", 186, 102, 109, 33);
+    ExportCalendar = place<QPushButton>(this, "ExportCalendar", 300, 102, 109, 33);
     RadioGroup1 = place<RadioGroup>(this, "RadioGroup1", 88, 152, 305, 81);
     BitBtn3 = place<QPushButton>(this, "BitBtn3", 72, 248, 337, 41);
     BitBtn8 = place<QPushButton>(this, "BitBtn8", 72, 304, 337, 41);

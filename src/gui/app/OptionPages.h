@@ -43,6 +43,9 @@ public:
     ExportPage(DisplayOptionGroups& groups, QWidget* parent = nullptr);
 
     QPushButton* BitBtn12;
+    QPushButton* ImportVCard;
+    QPushButton* ExportVCard;
+    QPushButton* ExportCalendar;
     RadioGroup* RadioGroup1;
     QPushButton* BitBtn3;
     QPushButton* BitBtn8;

@@ -13,6 +13,7 @@
 #include <QStyle>
 
 #include <QApplication>
+#include <QSystemTrayIcon>
 
 #include <iostream>
 
@@ -93,9 +94,16 @@ int runWindow(int& argc, char** argv, const std::vector<std::string>& arguments)
     const FixedClock fixedClock(request->today.value_or(LocalDate{}));
     const std::unique_ptr<WebLauncher> launcher = makeSystemWebLauncher();
     const std::unique_ptr<FileOpener> opener = makeSystemFileOpener();
+    const std::unique_ptr<AutoStart> autoStart = makeSystemAutoStart();
     const WindowEnvironment environment{dataFolder,
                                         request->today ? static_cast<const Clock&>(fixedClock) : systemClock,
-                                        dialogs, *launcher, *opener, request->language};
+                                        dialogs,
+                                        *launcher,
+                                        *opener,
+                                        *autoStart,
+                                        ExecutablePath(),
+                                        QSystemTrayIcon::isSystemTrayAvailable(),
+                                        request->language};
     ZelmoraApp zelmora(environment);
     QObject::connect(&instance, &SingleInstance::showRequested, &zelmora, &ZelmoraApp::showMainWindow);
     zelmora.start();

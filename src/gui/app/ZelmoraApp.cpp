@@ -1,15 +1,39 @@
 #include "gui/app/ZelmoraApp.h"
 
 #include "core/base/Cp1252.h"
+#include "core/exchange/ExchangeFiles.h"
+#include "core/exchange/VCardImporter.h"
 #include "core/platform/FolderLock.h"
 #include "core/platform/Folders.h"
+#include "core/reminder/TodayReminder.h"
+#include "gui/app/AboutForm.h"
 #include "gui/app/DatesPage.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/LangForm.h"
+#include "gui/app/OptsForm.h"
 #include "gui/app/ZelmoraForm.h"
+#include "gui/appearance/ProgramIcon.h"
+#include "gui/widgets/QtText.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
 
 namespace zelmora::gui {
+
+namespace {
+
+const QString ProductTitle = QStringLiteral("Zelmora v3.0");
+
+// The buttons that take the chosen shape, window by window, in the order they are shaped.
+struct ShapedButtons {
+    QWidget* window;
+    std::initializer_list<const char*> names;
+};
+
+} // namespace
 
 ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
     : m_environment(environment),
@@ -22,14 +46,25 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
       m_printInstallation(m_printPlatform),
       m_prtForm(m_options.Langue),
       m_cardPrinter(m_prtForm, m_table, m_printPlatform.qtPrinter().qprinter(), environment.dialogs),
-      m_exporter(m_table, m_display, m_options.Langue, environment.dialogs, m_writer, environment.fileOpener,
-                 environment.dataFolder)
+      m_exporter(m_table, m_display, m_options.Langue, environment.clock, environment.dialogs, m_writer,
+                 environment.fileOpener, environment.dataFolder)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Zelmora vx.y"));
     m_goToWeb2.BrowserState = TBrowserState::gwNormal;
+    // The windows, once and for the whole run, in this order.
     m_form = std::make_unique<ZelmoraForm>(m_editor, m_table, m_dates, m_display, m_options.Langue,
                                            environment.clock);
+    m_aboutForm = std::make_unique<AboutForm>(environment.webLauncher, environment.dialogs, m_options.Langue);
+    m_optsForm = std::make_unique<OptsForm>();
+    m_langForm = std::make_unique<LangForm>();
+    m_helpWindow = std::make_unique<HelpWindow>();
+    for (QWidget* form : {static_cast<QWidget*>(m_optsForm.get()), static_cast<QWidget*>(m_aboutForm.get()),
+                          static_cast<QWidget*>(m_form.get())}) {
+        m_backgrounds.addForm(*form);
+    }
     connectMainWindow();
+    connectDialogs();
+    connectTray();
 
     m_watchDelay.setSingleShot(true);
     m_watchDelay.setInterval(300);
@@ -43,44 +78,103 @@ void ZelmoraApp::connectMainWindow()
 {
     ZelmoraForm& form = *m_form;
     form.onClose = [this] {
-        const CloseOutcome outcome = m_closer.CloseMainWindow(*this, false);
+        const CloseOutcome outcome = m_closer.CloseMainWindow(*this, inTray());
         if (outcome == CloseOutcome::End) {
+            m_trayIcon.hide();
             QCoreApplication::quit();
         }
         return outcome;
     };
-    connect(&form, &ZelmoraForm::webSiteWanted, this, [this](const std::string& address) {
+    const auto tellIfFailed = [this](const Status& status) {
+        if (!status.ok) {
+            m_environment.dialogs.tell(status.message);
+        }
+    };
+    connect(&form, &ZelmoraForm::webSiteWanted, this, [this, tellIfFailed](const std::string& address) {
         m_goToWeb2.Url = address;
         m_goToWeb2.MessageLanguage = m_options.Langue;
         tellIfFailed(m_goToWeb2.OpenUrl());
     });
-    connect(&form, &ZelmoraForm::mailWanted, this, [this](const std::string& address) {
+    connect(&form, &ZelmoraForm::mailWanted, this, [this, tellIfFailed](const std::string& address) {
         m_goToWeb2.EMailSubject = "Zelmora v3.0";
         m_goToWeb2.EMail = address;
         m_goToWeb2.MessageLanguage = m_options.Langue;
         tellIfFailed(m_goToWeb2.SendMail());
     });
-    connect(&form, &ZelmoraForm::printCardWanted, this,
-            [this](int line) { m_cardPrinter.printFriendCard(line); });
-    connect(&form, &ZelmoraForm::printDateWanted, this,
-            [this](std::uint16_t count, int line, std::uint16_t slot) { m_cardPrinter.printDateEntry(count, line, slot); });
+    connect(&form, &ZelmoraForm::printCardWanted, this, [this](int line) { m_cardPrinter.printFriendCard(line); });
+    connect(&form, &ZelmoraForm::printDateWanted, this, [this](std::uint16_t count, int line, std::uint16_t slot) {
+        m_cardPrinter.printDateEntry(count, line, slot);
+    });
     connect(&form, &ZelmoraForm::printAllWanted, this, [this] { m_cardPrinter.printAllFriends(); });
     connect(&form, &ZelmoraForm::textExportWanted, this, [this] { m_exporter.BitBtn3Click(); });
     connect(&form, &ZelmoraForm::htmlExportWanted, this, [this] { m_exporter.BitBtn8Click(); });
+    connect(&form, &ZelmoraForm::vCardExportWanted, this, [this] { m_exporter.exportAs(ExportKind::VCard); });
+    connect(&form, &ZelmoraForm::calendarExportWanted, this, [this] { m_exporter.exportAs(ExportKind::Calendar); });
+    connect(&form, &ZelmoraForm::vCardImportWanted, this, &ZelmoraApp::importVCards);
     connect(&form, &ZelmoraForm::displayOptionsChanged, this, &ZelmoraApp::saveDisplayOptions);
+    connect(&form, &ZelmoraForm::helpWanted, this, [this] { m_helpWindow->ShowHelp(m_options.Langue); });
+    connect(&form, &ZelmoraForm::aboutWanted, this, [this] { m_environment.dialogs.showModal(*m_aboutForm); });
+    connect(&form, &ZelmoraForm::optionsWanted, this, [this] { m_environment.dialogs.showModal(*m_optsForm); });
+}
+
+void ZelmoraApp::connectDialogs()
+{
+    OptsForm& options = *m_optsForm;
+    connect(&options, &OptsForm::languageChosen, this, &ZelmoraApp::chooseLanguage);
+    connect(&options, &OptsForm::startAutoChosen, this, &ZelmoraApp::chooseStartAuto);
+    connect(&options, &OptsForm::trayIconChosen, this, &ZelmoraApp::chooseTrayIcon);
+    connect(&options, &OptsForm::buttonDesignChosen, this, &ZelmoraApp::chooseButtonDesign);
+    connect(&options, &OptsForm::backgroundChosen, this, &ZelmoraApp::chooseBackground);
+    // After the dialog's OK the answer to a failed save changes nothing: the dialog closes.
+    connect(&options, &OptsForm::okChosen, this, [this] { saveSettingsUnderLock(); });
+    connect(m_langForm.get(), &LangForm::languageChosen, this, &ZelmoraApp::chooseLanguage);
+}
+
+void ZelmoraApp::connectTray()
+{
+    m_trayIcon.setIcon(programIcon());
+    m_trayIcon.setToolTip(QStringLiteral("Zelmora"));
+    m_trayIcon.setContextMenu(m_form->PopupTrayIcon);
+    connect(&m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::DoubleClick) {
+            CloseSecondaryWindows(); // saves, as every close does
+            showMainWindow();
+        } else if (reason == QSystemTrayIcon::Trigger) {
+            showMainWindow(); // where one click is how a tray icon opens its program
+        } else if (reason == QSystemTrayIcon::Context) {
+            CloseSecondaryWindows();
+        }
+    });
+    connect(&m_trayIcon, &QSystemTrayIcon::messageClicked, this, [this] {
+        showMainWindow();
+        m_form->ListeChoix->setCurrentWidget(m_form->datesPage);
+    });
+    connect(m_form->Popup1, &QAction::triggered, this, &ZelmoraApp::showMainWindow);
+    connect(m_form->Popup2, &QAction::triggered, this, [this] { m_aboutForm->show(); });
+    connect(m_form->Popup4, &QAction::triggered, this, [this] { m_helpWindow->ShowHelp(m_options.Langue); });
+    connect(m_form->Popup5, &QAction::triggered, this, [this] {
+        m_closer.QuitRequested = true;
+        m_form->close();
+    });
 }
 
 void ZelmoraApp::start()
 {
     LoadSettings();
     LoadDatabase();
+    UpdateTrayIcon();
     m_watcher.addPath(QString::fromStdString(m_environment.dataFolder.string()));
-    m_form->show();
+    if (inTray()) {
+        showReminder();
+    } else {
+        m_form->show();
+    }
 }
 
 void ZelmoraApp::LoadSettings()
 {
     const SettingsLoad loaded = m_settings.LoadSettings(m_options);
+    m_FirstStart = loaded != SettingsLoad::Read;
     m_storedLanguage = m_options.Langue;
     if (loaded == SettingsLoad::Damaged) {
         m_environment.dialogs.tell(LangText(lang::SettingsDamaged, Language::English));
@@ -88,15 +182,19 @@ void ZelmoraApp::LoadSettings()
     if (m_environment.language) {
         m_options.Langue = *m_environment.language;
     }
-    QCoreApplication::setApplicationName(QStringLiteral("Zelmora v3.0"));
+    m_optsForm->showOptions(m_options);
+    QCoreApplication::setApplicationName(ProductTitle);
+    m_form->setWindowTitle(ProductTitle);
+    m_aboutForm->setVersion(QStringLiteral("v3.0"));
     ApplyLanguage();
+    ApplyAutoStart();
+    ApplyButtonDesign();
+    m_backgrounds.SelectBackground(m_options.InterGraf);
     m_closer.QuitRequested = false;
-}
-
-void ZelmoraApp::ApplyLanguage()
-{
-    m_form->ApplyLanguage(m_options.Langue);
-    m_prtForm.ApplyLanguage(m_options.Langue);
+    if (!inTray() && m_FirstStart) {
+        m_environment.dialogs.showModal(*m_langForm);
+        m_environment.dialogs.showModal(*m_aboutForm);
+    }
 }
 
 void ZelmoraApp::LoadDatabase()
@@ -109,6 +207,96 @@ void ZelmoraApp::LoadDatabase()
     m_form->showData();
 }
 
+void ZelmoraApp::ApplyLanguage()
+{
+    const Language language = m_options.Langue;
+    m_form->ApplyLanguage(language);
+    m_aboutForm->ApplyLanguage(language);
+    m_optsForm->ApplyLanguage(language);
+    m_prtForm.ApplyLanguage(language);
+}
+
+void ZelmoraApp::ApplyAutoStart()
+{
+    const Status applied = zelmora::ApplyAutoStart(m_options.StartAuto, m_environment.executable,
+                                                   m_environment.autoStart, m_options.Langue);
+    if (!applied.ok) {
+        m_environment.dialogs.tell(applied.message);
+    }
+}
+
+void ZelmoraApp::ApplyButtonDesign()
+{
+    const ShapedButtons shaped[] = {
+        {m_optsForm.get(), {"OKButton"}},
+        {m_aboutForm.get(), {"OKButton", "EMailButton", "WebButton"}},
+        {m_form.get(),
+         {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7", "BitBtn8", "BitBtn10",
+          "BitBtn11", "BitBtn12", "Button1", "Button2", "Button3", "Button4", "Button5", "Button6", "NewName",
+          "DeleteName"}},
+    };
+    for (const ShapedButtons& window : shaped) {
+        for (const char* name : window.names) {
+            ShapeButton(*window.window->findChild<QPushButton*>(QLatin1String(name)), m_options.ButtonDesign);
+        }
+    }
+}
+
+bool ZelmoraApp::inTray() const { return m_options.TrayIcon && m_environment.trayAvailable; }
+
+void ZelmoraApp::UpdateTrayIcon()
+{
+    if (m_options.TrayIcon && !m_environment.trayAvailable && !m_toldNoTray) {
+        m_toldNoTray = true; // once: the window stays reachable, closing it ends the program
+        m_environment.dialogs.tell(LangText(lang::NoNotificationArea, m_options.Langue));
+    }
+    m_trayIcon.setVisible(inTray());
+}
+
+void ZelmoraApp::showReminder()
+{
+    const std::optional<ReminderMessage> reminder = todayReminder(m_dates, m_options.Langue);
+    if (!reminder) {
+        return;
+    }
+    m_reminderShown = fromCp1252(reminder->text);
+    m_trayIcon.showMessage(fromCp1252(reminder->title), m_reminderShown, programIcon(), 60000);
+}
+
+void ZelmoraApp::chooseLanguage(Language language)
+{
+    if (language == m_options.Langue) {
+        return;
+    }
+    m_options.Langue = language;
+    m_optsForm->showOptions(m_options);
+    ApplyLanguage();
+}
+
+void ZelmoraApp::chooseStartAuto(bool on)
+{
+    m_options.StartAuto = on;
+    ApplyAutoStart();
+}
+
+void ZelmoraApp::chooseTrayIcon(bool on)
+{
+    m_options.TrayIcon = on;
+    UpdateTrayIcon();
+}
+
+void ZelmoraApp::chooseButtonDesign(std::uint8_t design)
+{
+    m_options.ButtonDesign = design;
+    ApplyButtonDesign();
+}
+
+void ZelmoraApp::chooseBackground(std::uint8_t background)
+{
+    m_options.InterGraf = background;
+    m_backgrounds.SelectBackground(background);
+}
+
 void ZelmoraApp::showMainWindow()
 {
     m_form->show();
@@ -116,11 +304,13 @@ void ZelmoraApp::showMainWindow()
     m_form->activateWindow();
 }
 
-void ZelmoraApp::tellIfFailed(const Status& status)
+void ZelmoraApp::CloseSecondaryWindows()
 {
-    if (!status.ok) {
-        m_environment.dialogs.tell(status.message);
+    if (m_optsForm->isVisible()) {
+        m_optsForm->reject(); // as if cancelled: its choices have already acted
     }
+    m_aboutForm->close();
+    m_form->close();
 }
 
 void ZelmoraApp::saveDisplayOptions()
@@ -130,6 +320,39 @@ void ZelmoraApp::saveDisplayOptions()
         m_environment.dialogs.tell(LangTextWithReason(lang::DatabaseNotSaved, m_options.Langue, saved.message));
     }
     m_form->refreshCard();
+}
+
+void ZelmoraApp::importVCards()
+{
+    settlePendingEdit();
+    const Language language = m_options.Langue;
+    const FileChoice choice{QString::fromStdString(m_environment.dataFolder.string()),
+                            fromCp1252(LangText(lang::VCardFiles, language)) + QStringLiteral(" (*.vcf *.VCF)"),
+                            QStringLiteral("vcf")};
+    const std::optional<QString> file = m_environment.dialogs.chooseFileToOpen(choice);
+    if (!file || file->isEmpty()) {
+        return;
+    }
+    // The whole file is read before the friends are touched: a bad file changes nothing.
+    const VCardFile cards = ReadVCardFile(file->toStdString(), language);
+    if (!cards.status.ok) {
+        m_environment.dialogs.tell(cards.status.message);
+        return;
+    }
+    ImportReport report;
+    const Status saved = m_store.update([this] { m_editor.reloaded(); }, [&] {
+        report = VCardImporter(language, VCardImporter::Duplicates::Skip).import(m_table, cards.cards);
+    });
+    m_editor.reloaded();
+    m_form->showData();
+    std::string message = report.summary(language);
+    for (const std::string& line : report.details(language)) {
+        message.append("\n").append(line);
+    }
+    if (!saved.ok) {
+        message.append("\n\n").append(LangTextWithReason(lang::DatabaseNotSaved, language, saved.message));
+    }
+    m_environment.dialogs.tell(message);
 }
 
 void ZelmoraApp::readFileAgainIfChanged()
@@ -150,7 +373,7 @@ void ZelmoraApp::settlePendingEdit()
     m_form->refreshCard();
 }
 
-SaveOutcome ZelmoraApp::saveSettings()
+SaveOutcome ZelmoraApp::saveSettingsUnderLock()
 {
     ProgramOptions stored = m_options;
     if (m_environment.language && m_options.Langue == *m_environment.language) {
@@ -164,6 +387,8 @@ SaveOutcome ZelmoraApp::saveSettings()
     }
     return m_settings.SaveSettings(stored, m_environment.dialogs);
 }
+
+SaveOutcome ZelmoraApp::saveSettings() { return saveSettingsUnderLock(); }
 
 SaveOutcome ZelmoraApp::saveDatabase()
 {

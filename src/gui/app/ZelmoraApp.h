@@ -1,18 +1,22 @@
 #pragma once
 // The window program as a whole: it owns the program-wide objects (friends, dates list,
-// options, files, printing, the windows), runs the start-up in its fixed order and does
-// what closing the main window asks. Tests build one on a folder and dialogs of their own.
+// options, files, printing, the windows and the tray icon), runs the start-up in its
+// fixed order and does what closing the main window asks. Tests build one on a folder,
+// with dialogs, launchers and an automatic start of their own.
 
 #include "core/card/CardEditor.h"
 #include "core/card/DatabaseStore.h"
 #include "core/card/WindowCloser.h"
+#include "core/platform/AutoStart.h"
 #include "core/platform/Clock.h"
+#include "core/platform/FileOpener.h"
 #include "core/platform/FileWriter.h"
 #include "core/reminder/DatesList.h"
 #include "core/report/TBxPrinter.h"
 #include "core/report/TPrtForm.h"
 #include "core/settings/SettingsFile.h"
 #include "core/web/GoToWeb.h"
+#include "gui/app/Appearance.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/Exporter.h"
 #include "gui/report/CardPrinting.h"
@@ -20,6 +24,7 @@
 
 #include <QFileSystemWatcher>
 #include <QObject>
+#include <QSystemTrayIcon>
 #include <QTimer>
 
 #include <filesystem>
@@ -28,6 +33,10 @@
 
 namespace zelmora::gui {
 
+class AboutForm;
+class HelpWindow;
+class LangForm;
+class OptsForm;
 class ZelmoraForm;
 
 // What the program is given from outside: tests give their own.
@@ -37,7 +46,10 @@ struct WindowEnvironment {
     Dialogs& dialogs;
     const WebLauncher& webLauncher;
     const FileOpener& fileOpener;
-    std::optional<Language> language; // chosen on the command line, for this run only
+    const AutoStart& autoStart;
+    std::filesystem::path executable;   // what the automatic start starts
+    bool trayAvailable;                 // the desktop shows a notification area
+    std::optional<Language> language;   // chosen on the command line, for this run only
 };
 
 class ZelmoraApp : public QObject, private CloseSteps {
@@ -47,24 +59,50 @@ public:
     explicit ZelmoraApp(const WindowEnvironment& environment);
     ~ZelmoraApp() override;
 
-    // Settings and language, the friends and the dates to celebrate, then the main window.
+    // Settings, language and appearance (the chooser and the About box on a first start),
+    // the friends and the dates to celebrate, the tray icon, then the main window unless
+    // the program lives in the tray.
     void start();
     // Brings the main window to the front, out of the tray if need be.
     void showMainWindow();
 
     ZelmoraForm& mainWindow() { return *m_form; }
+    OptsForm& optionsDialog() { return *m_optsForm; }
+    AboutForm& aboutBox() { return *m_aboutForm; }
+    LangForm& languageChooser() { return *m_langForm; }
+    HelpWindow& helpWindow() { return *m_helpWindow; }
+    QSystemTrayIcon& trayIcon() { return m_trayIcon; }
+    const Backgrounds& backgrounds() const { return m_backgrounds; }
     FriendTable& table() { return m_table; }
     const DisplayOptions& displayOptions() const { return m_display; }
     const ProgramOptions& programOptions() const { return m_options; }
+    // The message shown by the tray icon at a hidden start, if any.
+    const QString& reminderShown() const { return m_reminderShown; }
+
+    // The options dialog's choices, each acting at once.
+    void chooseLanguage(Language language);
+    void chooseStartAuto(bool on);
+    void chooseTrayIcon(bool on);
+    void chooseButtonDesign(std::uint8_t design);
+    void chooseBackground(std::uint8_t background);
 
 private:
     void LoadSettings();
     void LoadDatabase();
     void ApplyLanguage();
+    void ApplyAutoStart();
+    void ApplyButtonDesign();
+    void UpdateTrayIcon();
+    bool inTray() const;
+    void showReminder();
     void connectMainWindow();
+    void connectDialogs();
+    void connectTray();
+    void CloseSecondaryWindows();
     void saveDisplayOptions();
+    void importVCards();
     void readFileAgainIfChanged();
-    void tellIfFailed(const Status& status);
+    SaveOutcome saveSettingsUnderLock();
 
     void settlePendingEdit() override;
     SaveOutcome saveSettings() override;
@@ -74,6 +112,8 @@ private:
     const AtomicFileWriter m_writer;
     ProgramOptions m_options;
     Language m_storedLanguage = Language::English; // what the settings file said, kept when --lang chose another
+    bool m_FirstStart = true;
+    bool m_toldNoTray = false;
     SettingsFile m_settings;
     FriendTable m_table;
     DisplayOptions m_display;
@@ -88,7 +128,14 @@ private:
     report::TPrtForm m_prtForm;
     CardPrinter m_cardPrinter;
     Exporter m_exporter;
+    Backgrounds m_backgrounds;
     std::unique_ptr<ZelmoraForm> m_form;
+    std::unique_ptr<AboutForm> m_aboutForm;
+    std::unique_ptr<OptsForm> m_optsForm;
+    std::unique_ptr<LangForm> m_langForm;
+    std::unique_ptr<HelpWindow> m_helpWindow;
+    QSystemTrayIcon m_trayIcon;
+    QString m_reminderShown;
     QFileSystemWatcher m_watcher;
     QTimer m_watchDelay; // a save is a burst of changes in the folder: look once it is over
 };

@@ -2,10 +2,15 @@
 
 #include "gui/app/DatesPage.h"
 #include "gui/app/FriendCardPage.h"
+#include "gui/appearance/Glyphs.h"
+#include "gui/appearance/ProgramIcon.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/QtText.h"
 #include "gui/widgets/RadioGroup.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -37,6 +42,8 @@ constexpr Caption MainCaptions[] = {
     {"BitBtn12", lang::PrintAllCards},
     {"BitBtn3", lang::SaveToTextFile}, {"BitBtn5", lang::Help}, {"BitBtn6", lang::About},
     {"BitBtn8", lang::SaveToHtmlFile},
+    {"Popup2", lang::About}, {"Popup4", lang::Help}, {"Popup5", lang::Quit},
+    {"ImportVCard", lang::ImportVCard}, {"ExportVCard", lang::ExportVCard}, {"ExportCalendar", lang::ExportCalendar},
 };
 
 const ItemsCaption MainItemCaptions[] = {
@@ -85,20 +92,85 @@ ZelmoraForm::ZelmoraForm(CardEditor& editor, FriendTable& table, DatesList& date
     connect(cardPage, &FriendCardPage::webSiteWanted, this, &ZelmoraForm::webSiteWanted);
     connect(cardPage, &FriendCardPage::mailWanted, this, &ZelmoraForm::mailWanted);
     connect(cardPage, &FriendCardPage::printWanted, this, &ZelmoraForm::printCardWanted);
+    createTrayMenu();
+    setGlyphs();
     connect(&m_optionGroups, &DisplayOptionGroups::changedByUser, this, &ZelmoraForm::displayOptionsChanged);
     connect(exportPage->BitBtn12, &QPushButton::clicked, this, &ZelmoraForm::printAllWanted);
     connect(exportPage->BitBtn3, &QPushButton::clicked, this, &ZelmoraForm::textExportWanted);
     connect(exportPage->BitBtn8, &QPushButton::clicked, this, &ZelmoraForm::htmlExportWanted);
+    connect(exportPage->ImportVCard, &QPushButton::clicked, this, &ZelmoraForm::vCardImportWanted);
+    connect(exportPage->ExportVCard, &QPushButton::clicked, this, &ZelmoraForm::vCardExportWanted);
+    connect(exportPage->ExportCalendar, &QPushButton::clicked, this, &ZelmoraForm::calendarExportWanted);
     connect(optionsPage->BitBtn5, &QPushButton::clicked, this, &ZelmoraForm::helpWanted);
     connect(optionsPage->BitBtn6, &QPushButton::clicked, this, &ZelmoraForm::aboutWanted);
     connect(optionsPage->BitBtn4, &QPushButton::clicked, this, &ZelmoraForm::optionsWanted);
     ApplyLanguage(language);
 }
 
+void ZelmoraForm::createTrayMenu()
+{
+    PopupTrayIcon = new QMenu(this);
+    PopupTrayIcon->setObjectName(QStringLiteral("PopupTrayIcon"));
+    const auto addItem = [this](const char* name, const QString& text = {}) {
+        QAction* item = PopupTrayIcon->addAction(text);
+        item->setObjectName(QLatin1String(name));
+        return item;
+    };
+    Popup1 = addItem("Popup1", QStringLiteral("&Zelmora")); // the product's name in both languages
+    Popup2 = addItem("Popup2");
+    Popup4 = addItem("Popup4");
+    PopupBarre1 = PopupTrayIcon->addSeparator();
+    PopupBarre1->setObjectName(QStringLiteral("PopupBarre1"));
+    Popup5 = addItem("Popup5");
+}
+
+void ZelmoraForm::setGlyphs()
+{
+    setWindowIcon(programIcon());
+    const auto glyph = [this](const char* name, Glyph picture, int size) {
+        auto* button = findChild<QPushButton*>(QLatin1String(name));
+        button->setIcon(glyphIcon(picture));
+        button->setIconSize(QSize(size, size));
+    };
+    for (const char* print : {"BitBtn10", "BitBtn11"}) {
+        glyph(print, Glyph::Print, 24);
+    }
+    glyph("BitBtn12", Glyph::Print, 32);
+    glyph("BitBtn3", Glyph::TextFile, 32);
+    glyph("BitBtn8", Glyph::HtmlPage, 32);
+    glyph("BitBtn5", Glyph::Help, 24);
+    glyph("BitBtn6", Glyph::About, 24);
+    glyph("BitBtn4", Glyph::Options, 24);
+    glyph("BitBtn7", Glyph::Quit, 32);
+    glyph("BitBtn1", Glyph::Ok, 16);
+    glyph("BitBtn2", Glyph::Cancel, 16);
+}
+
+void ZelmoraForm::nameUnlabelled(Language language)
+{
+    const auto name = [this](const char* objectName, const QString& text) {
+        QWidget* widget = findChild<QWidget*>(QLatin1String(objectName));
+        widget->setAccessibleName(text);
+        if (qobject_cast<QPushButton*>(widget)) {
+            widget->setToolTip(text);
+        }
+    };
+    const QString secondLine = fromCp1252(LangText(lang::AddressSecondLine, language));
+    const QString site = fromCp1252(LangText(lang::InternetSite, language));
+    for (const char* prefix : {"", "E"}) {
+        name(QByteArray(prefix).append("ADRESSE2").constData(), secondLine);
+        name(QByteArray(prefix).append("WWW").constData(), site);
+        name(QByteArray(prefix).append("MAIL").constData(), QStringLiteral("e-mail"));
+    }
+    name("BitBtn10", fromCp1252(LangText(lang::PrintThisCard, language)));
+    name("BitBtn11", fromCp1252(LangText(lang::PrintDateCard, language)));
+}
+
 void ZelmoraForm::ApplyLanguage(Language language)
 {
     applyCaptions(*this, MainCaptions, language);
     applyCaptions(*this, MainItemCaptions, language);
+    nameUnlabelled(language);
 }
 
 void ZelmoraForm::showData()

@@ -15,6 +15,8 @@
 
 #include <functional>
 
+class QAction;
+class QMenu;
 class QTabWidget;
 
 namespace zelmora::gui {
@@ -43,6 +45,13 @@ public:
     std::function<CloseOutcome()> onClose;
 
     QTabWidget* ListeChoix;
+    // The tray icon's menu belongs to the main window, whose captions it shares.
+    QMenu* PopupTrayIcon;
+    QAction* Popup1;
+    QAction* Popup2;
+    QAction* Popup4;
+    QAction* PopupBarre1;
+    QAction* Popup5;
     DatesPage* datesPage;
     FriendCardPage* cardPage;
     ExportPage* exportPage;
@@ -56,6 +65,9 @@ signals:
     void printAllWanted();
     void textExportWanted();
     void htmlExportWanted();
+    void vCardImportWanted();
+    void vCardExportWanted();
+    void calendarExportWanted();
     void helpWanted();
     void aboutWanted();
     void optionsWanted();
@@ -66,6 +78,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createTrayMenu();
+    void setGlyphs();
+    // What a screen reader says for the fields without a label and the picture-only buttons.
+    void nameUnlabelled(Language language);
     void ListeChoixChange();
 
     CardEditor& m_editor;

@@ -1,0 +1,60 @@
+#include "gui/app/Appearance.h"
+
+#include "gui/appearance/BackgroundTiles.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWidget>
+
+namespace zelmora::gui {
+
+void ShapeButton(QWidget& button, std::uint8_t buttonDesign)
+{
+    if (buttonDesign != 0) {
+        button.clearMask(); // the whole button again
+        return;
+    }
+    QPainterPath rounded;
+    rounded.addRoundedRect(QRectF(0, 0, button.width(), button.height()), 10, 10);
+    button.setMask(QRegion(rounded.toFillPolygon().toPolygon()));
+}
+
+void PaintBackground(QWidget& form, const QPixmap& tile)
+{
+    if (tile.isNull()) {
+        return;
+    }
+    const int columns = form.frameGeometry().width() / tile.width() + 1;
+    const int rows = form.frameGeometry().height() / tile.height() + 1;
+    QPainter painter(&form);
+    for (int a = 0; a < columns; ++a) {
+        for (int b = 0; b < rows; ++b) {
+            painter.drawPixmap(a * tile.width(), b * tile.height(), tile);
+        }
+    }
+}
+
+void Backgrounds::addForm(QWidget& form)
+{
+    m_forms.push_back(&form);
+    form.installEventFilter(this);
+}
+
+void Backgrounds::SelectBackground(int index)
+{
+    m_fond = backgroundTile(index);
+    for (QWidget* form : m_forms) {
+        form->update();
+    }
+}
+
+bool Backgrounds::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint) {
+        PaintBackground(*static_cast<QWidget*>(watched), m_fond); // before the form's own painting
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace zelmora::gui

@@ -1,0 +1,94 @@
+#include "gui/app/OptsForm.h"
+
+#include "gui/widgets/Fonts.h"
+#include "gui/widgets/RadioGroup.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace zelmora::gui {
+
+namespace {
+
+constexpr Caption OptsCaptions[] = {
+    {"GroupBox1", lang::ProgramOptionsCaption},
+    {"StartAuto", lang::AutomaticLaunch},
+    {"TrayIcon", lang::AddInTrayIcon},
+    {"OptsForm", lang::ZelmoraOptions},
+};
+
+const ItemsCaption OptsItemCaptions[] = {
+    {"ButtonDesign", lang::ButtonsDesign, {lang::RoundedButtons, lang::RightAngleButtons}},
+    {"InterGraf", lang::GraphicalBackground,
+     {lang::GreyBackground, lang::Sahara1Background, lang::Sahara2Background, lang::SpottyBackground,
+      lang::RoadBackground, lang::PuzzleBackground, lang::WallpaperBackground}},
+};
+
+template <class Widget>
+Widget* place(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+} // namespace
+
+std::span<const Caption> OptsForm::captions() { return OptsCaptions; }
+std::span<const ItemsCaption> OptsForm::itemCaptions() { return OptsItemCaptions; }
+
+OptsForm::OptsForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("OptsForm"));
+    setFixedSize(434, 304);
+    setFont(sansFont(11));
+    Langue = place<RadioGroup>(this, "Langue", 8, 8, 129, 89);
+    Langue->setTitle(QStringLiteral("Langue / Language"));
+    Langue->setItems({QStringLiteral("Anglais / English"), QStringLiteral("Français / French")});
+    GroupBox1 = place<QGroupBox>(this, "GroupBox1", 144, 8, 281, 89);
+    StartAuto = place<QCheckBox>(this, "StartAuto", 152, 24, 265, 33);
+    TrayIcon = place<QCheckBox>(GroupBox1, "TrayIcon", 8, 48, 161, 33);
+    ButtonDesign = place<RadioGroup>(this, "ButtonDesign", 8, 104, 209, 81);
+    InterGraf = place<RadioGroup>(this, "InterGraf", 224, 104, 201, 193);
+    OKButton = place<QPushButton>(this, "OKButton", 55, 248, 75, 25);
+    OKButton->setText(QStringLiteral("&OK"));
+    OKButton->setDefault(true);
+
+    connect(Langue, &RadioGroup::itemIndexChanged, this,
+            [this](int index) { emit languageChosen(index == 1 ? Language::French : Language::English); });
+    connect(StartAuto, &QCheckBox::toggled, this, &OptsForm::startAutoChosen);
+    connect(TrayIcon, &QCheckBox::toggled, this, &OptsForm::trayIconChosen);
+    connect(ButtonDesign, &RadioGroup::itemIndexChanged, this,
+            [this](int index) { emit buttonDesignChosen(static_cast<std::uint8_t>(index)); });
+    connect(InterGraf, &RadioGroup::itemIndexChanged, this,
+            [this](int index) { emit backgroundChosen(static_cast<std::uint8_t>(index)); });
+    connect(OKButton, &QPushButton::clicked, this, [this] {
+        emit okChosen();
+        accept();
+    });
+    ApplyLanguage(Language::English);
+}
+
+void OptsForm::showOptions(const ProgramOptions& options)
+{
+    const QSignalBlocker quiet(this); // the program applies them itself, in its own order
+    Langue->setItemIndex(options.Langue == Language::French ? 1 : 0);
+    StartAuto->setChecked(options.StartAuto);
+    TrayIcon->setChecked(options.TrayIcon);
+    ButtonDesign->setItemIndex(options.ButtonDesign);
+    InterGraf->setItemIndex(options.InterGraf);
+}
+
+void OptsForm::ApplyLanguage(Language language)
+{
+    // Setting the items again must not act: the choices stay what they were.
+    const QSignalBlocker quiet(this);
+    applyCaptions(*this, OptsCaptions, language);
+    applyCaptions(*this, OptsItemCaptions, language);
+}
+
+} // namespace zelmora::gui
