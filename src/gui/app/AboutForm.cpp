@@ -53,6 +53,9 @@ void makeAddress(QWidget& widget)
     blue.setColor(QPalette::WindowText, Qt::blue);
     blue.setColor(QPalette::ButtonText, Qt::blue);
     widget.setPalette(blue);
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        label->adjustSize(); // bold is wider
+    }
 }
 
 } // namespace

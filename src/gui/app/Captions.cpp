@@ -5,9 +5,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QStyle>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace zelmora::gui {
 
@@ -37,7 +41,13 @@ void fitCaption(QAbstractButton& button)
     QFont font = button.parentWidget() ? button.parentWidget()->font() : button.font();
     QString shown = button.text();
     shown.remove(QLatin1Char('&'));
-    const int room = button.width() - Margins - (button.icon().isNull() ? 0 : button.iconSize().width() + 4);
+    const bool iconBeside = !button.icon().isNull() && !qobject_cast<QToolButton*>(&button);
+    int room = button.width() - Margins - (iconBeside ? button.iconSize().width() + 4 : 0);
+    if (qobject_cast<QCheckBox*>(&button) || qobject_cast<QRadioButton*>(&button)) {
+        const QStyle& style = *button.style();
+        room = button.width() - style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &button)
+             - style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &button) - 4;
+    }
     while (font.pixelSize() > SmallestPixelSize && QFontMetrics(font).horizontalAdvance(shown) > room) {
         font.setPixelSize(font.pixelSize() - 1);
     }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace zelmora::gui {
 
@@ -61,13 +62,17 @@ DatesPage::DatesPage(DatesList& dates, const FriendTable& table, const DisplayOp
     Button6 = button(this, "Button6", 232, 296, 49, 25);
     Button6->setText(QStringLiteral("e-mail"));
     BitBtn11 = button(this, "BitBtn11", 384, 328, 33, 33);
-    BitBtn7 = button(this, "BitBtn7", 424, 304, 73, 57);
+    // A tall button: its picture above its caption.
+    BitBtn7 = new QToolButton(this);
+    BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
+    BitBtn7->setGeometry(424, 304, 73, 57);
+    BitBtn7->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     connect(Button5, &QPushButton::clicked, this, [this] { emit webSiteWanted(readOnlyStored(FriendField::Www)); });
     connect(Button6, &QPushButton::clicked, this, [this] { emit mailWanted(readOnlyStored(FriendField::Mail)); });
     connect(BitBtn11, &QPushButton::clicked, this, [this] {
         emit printWanted(m_dates.DateEntryCount, ListBox2->currentRow(), selectedFriend());
     });
-    connect(BitBtn7, &QPushButton::clicked, this, &DatesPage::quitWanted);
+    connect(BitBtn7, &QToolButton::clicked, this, &DatesPage::quitWanted);
 }
 
 void DatesPage::createReadOnlyCard()

@@ -14,6 +14,7 @@
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QToolButton;
 
 namespace zelmora::gui {
 
@@ -39,7 +40,7 @@ public:
     QPushButton* Button5;
     QPushButton* Button6;
     QPushButton* BitBtn11;
-    QPushButton* BitBtn7;
+    QToolButton* BitBtn7;
 
 signals:
     void webSiteWanted(const std::string& address);

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -237,7 +238,7 @@ void ZelmoraApp::ApplyButtonDesign()
     };
     for (const ShapedButtons& window : shaped) {
         for (const char* name : window.names) {
-            ShapeButton(*window.window->findChild<QPushButton*>(QLatin1String(name)), m_options.ButtonDesign);
+            ShapeButton(*window.window->findChild<QAbstractButton*>(QLatin1String(name)), m_options.ButtonDesign);
         }
     }
 }

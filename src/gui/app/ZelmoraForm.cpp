@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -128,7 +129,7 @@ void ZelmoraForm::setGlyphs()
 {
     setWindowIcon(programIcon());
     const auto glyph = [this](const char* name, Glyph picture, int size) {
-        auto* button = findChild<QPushButton*>(QLatin1String(name));
+        auto* button = findChild<QAbstractButton*>(QLatin1String(name));
         button->setIcon(glyphIcon(picture));
         button->setIconSize(QSize(size, size));
     };
