@@ -163,6 +163,8 @@ void ZelmoraForm::nameUnlabelled(Language language)
         name(QByteArray(prefix).append("WWW").constData(), site);
         name(QByteArray(prefix).append("MAIL").constData(), QStringLiteral("e-mail"));
     }
+    name("ListBox2", fromCp1252(LangText(lang::DatesToCelebrate, language)));
+    name("ListBox1", fromCp1252(LangText(lang::FriendsData, language)));
     name("BitBtn10", fromCp1252(LangText(lang::PrintThisCard, language)));
     name("BitBtn11", fromCp1252(LangText(lang::PrintDateCard, language)));
 }
