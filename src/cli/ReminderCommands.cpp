@@ -154,8 +154,9 @@ int exportCommand(const CliContext& context, Arguments arguments)
     const ExportBytes exported = buildExport(*format, data.table(), context.language, context.clock);
     if (toStandardOutput) {
         context.out << exported.bytes;
-    } else if (const Status written = context.environment.writer.replace(target, exported.bytes); !written.ok) {
-        status = Status::failure(LangTextWithReason(exported.failurePair, context.language, written.message));
+    } else {
+        status = writeFileSaying(context.environment.writer, target, exported.bytes, exported.failurePair,
+                                 context.language);
     }
     if (status.ok && exported.leftOut > 0) {
         context.print(std::string(LangText(lang::DatesLeftOutOfCalendar, context.language))

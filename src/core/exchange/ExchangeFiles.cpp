@@ -31,16 +31,6 @@ std::string problemText(const VCardReadError& error, Language language)
     return text.append(LangText(pair, language));
 }
 
-Status writeExchange(const std::filesystem::path& file, std::string_view bytes, const FileWriter& writer,
-                     Language language)
-{
-    const Status written = writer.replace(file, bytes);
-    if (written.ok) {
-        return written;
-    }
-    return Status::failure(LangTextWithReason(lang::ExchangeFileNotSaved, language, written.message));
-}
-
 } // namespace
 
 VCardFile ReadVCardFile(const std::filesystem::path& file, Language language)
@@ -63,14 +53,14 @@ VCardFile ReadVCardFile(const std::filesystem::path& file, Language language)
 Status WriteVCardExport(const FriendTable& table, Language language, const std::filesystem::path& file,
                         const FileWriter& writer)
 {
-    return writeExchange(file, VCardWriter::write(table), writer, language);
+    return writeFileSaying(writer, file, VCardWriter::write(table), lang::ExchangeFileNotSaved, language);
 }
 
 CalendarExport WriteCalendarExport(const FriendTable& table, Language language, const Clock& clock,
                                    const std::filesystem::path& file, const FileWriter& writer)
 {
     const CalendarText calendar = CalendarWriter(language, clock.now()).write(table);
-    return {writeExchange(file, calendar.bytes, writer, language), calendar.leftOut};
+    return {writeFileSaying(writer, file, calendar.bytes, lang::ExchangeFileNotSaved, language), calendar.leftOut};
 }
 
 } // namespace zelmora

@@ -5,30 +5,16 @@
 
 namespace zelmora {
 
-namespace {
-
-Status writeExport(const std::filesystem::path& file, std::string_view bytes, const FileWriter& writer,
-                   Language language)
-{
-    const Status written = writer.replace(file, bytes);
-    if (written.ok) {
-        return written;
-    }
-    return Status::failure(LangTextWithReason(lang::ExportNotSaved, language, written.message));
-}
-
-} // namespace
-
 Status WriteTextExport(const FriendTable& table, Language language, const std::filesystem::path& file,
                        const FileWriter& writer)
 {
-    return writeExport(file, buildTextExport(table, language), writer, language);
+    return writeFileSaying(writer, file, buildTextExport(table, language), lang::ExportNotSaved, language);
 }
 
 Status WriteHtmlExport(const FriendTable& table, Language language, const std::filesystem::path& file,
                        const FileWriter& writer)
 {
-    return writeExport(file, buildHtmlExport(table, language), writer, language);
+    return writeFileSaying(writer, file, buildHtmlExport(table, language), lang::ExportNotSaved, language);
 }
 
 } // namespace zelmora

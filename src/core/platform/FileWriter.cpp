@@ -29,4 +29,14 @@ Status AtomicFileWriter::replace(const fs::path& target, std::string_view bytes)
     return pending.commit(m_flush);
 }
 
+Status writeFileSaying(const FileWriter& writer, const std::filesystem::path& target, std::string_view bytes,
+                       std::uint16_t pair, Language language)
+{
+    const Status written = writer.replace(target, bytes);
+    if (written.ok) {
+        return written;
+    }
+    return Status::failure(LangTextWithReason(pair, language, written.message));
+}
+
 } // namespace zelmora

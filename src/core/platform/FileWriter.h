@@ -2,6 +2,7 @@
 // Whole-file writing. Every file the program writes goes through a FileWriter, which
 // replaces the old file in one step or leaves it exactly as it was.
 
+#include "core/base/LangText.h"
 #include "core/base/Status.h"
 #include "core/platform/PendingFile.h"
 
@@ -16,6 +17,11 @@ public:
     // Makes `target` hold exactly `bytes`. On failure the old file, if any, is unchanged.
     virtual Status replace(const std::filesystem::path& target, std::string_view bytes) const = 0;
 };
+
+// Makes `target` hold `bytes` through `writer`; on failure the message is language text
+// `pair`, then the system's reason.
+Status writeFileSaying(const FileWriter& writer, const std::filesystem::path& target, std::string_view bytes,
+                       std::uint16_t pair, Language language);
 
 // Writes a temporary file beside the target, flushes it to disk and renames it over the
 // target (see PendingFile: links are written through, owner and permissions kept, a

@@ -3,6 +3,7 @@
 #include "gui/app/Dialogs.h"
 #include "gui/appearance/ProgramIcon.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/Place.h"
 #include "gui/widgets/QtText.h"
 
 #include <QFrame>
@@ -37,9 +38,8 @@ QLabel* label(QWidget* parent, const char* name, int left, int top, const QStrin
 QPushButton* button(QWidget* parent, const char* name, int left, int top, int width, int height,
                     const QString& text)
 {
-    auto* created = new QPushButton(text, parent);
-    created->setObjectName(QLatin1String(name));
-    created->setGeometry(left, top, width, height);
+    auto* created = place<QPushButton>(parent, name, left, top, width, height);
+    created->setText(text);
     return created;
 }
 

@@ -2,6 +2,7 @@
 
 #include "gui/app/CardFields.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/Place.h"
 #include "gui/widgets/LinesListBox.h"
 #include "gui/widgets/QtText.h"
 
@@ -14,14 +15,6 @@
 namespace zelmora::gui {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    auto* created = new QPushButton(parent);
-    created->setObjectName(QLatin1String(name));
-    created->setGeometry(left, top, width, height);
-    return created;
-}
 
 // The read-only fields: grey as an inactive window border, black text, out of the Tab
 // order (a click still reaches them, so their text can be selected and copied).
@@ -48,8 +41,8 @@ DatesPage::DatesPage(DatesList& dates, const FriendTable& table, const DisplayOp
     ListBox2->setFont(monoFont(11));
     connect(ListBox2, &QListWidget::currentRowChanged, this, &DatesPage::ListBox2Click);
 
-    Button1 = button(this, "Button1", 440, 8, 57, 33);
-    Button2 = button(this, "Button2", 440, 48, 57, 33);
+    Button1 = place<QPushButton>(this, "Button1", 440, 8, 57, 33);
+    Button2 = place<QPushButton>(this, "Button2", 440, 48, 57, 33);
     connect(Button1, &QPushButton::clicked, this, [this] {
         m_dates.SortDatesByPerson(m_options.RadioGroup3, m_language, *ListBox2);
     });
@@ -58,14 +51,12 @@ DatesPage::DatesPage(DatesList& dates, const FriendTable& table, const DisplayOp
     });
     createReadOnlyCard();
 
-    Button5 = button(this, "Button5", 8, 296, 81, 25);
-    Button6 = button(this, "Button6", 232, 296, 49, 25);
+    Button5 = place<QPushButton>(this, "Button5", 8, 296, 81, 25);
+    Button6 = place<QPushButton>(this, "Button6", 232, 296, 49, 25);
     Button6->setText(QStringLiteral("e-mail"));
-    BitBtn11 = button(this, "BitBtn11", 384, 328, 33, 33);
+    BitBtn11 = place<QPushButton>(this, "BitBtn11", 384, 328, 33, 33);
     // A tall button: its picture above its caption.
-    BitBtn7 = new QToolButton(this);
-    BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
-    BitBtn7->setGeometry(424, 304, 73, 57);
+    BitBtn7 = place<QToolButton>(this, "BitBtn7", 424, 304, 73, 57);
     BitBtn7->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     connect(Button5, &QPushButton::clicked, this, [this] { emit webSiteWanted(readOnlyStored(FriendField::Www)); });
     connect(Button6, &QPushButton::clicked, this, [this] { emit mailWanted(readOnlyStored(FriendField::Mail)); });

@@ -1,6 +1,7 @@
 #include "gui/app/FriendCardPage.h"
 
 #include "gui/app/CardFields.h"
+#include "gui/widgets/Place.h"
 #include "gui/widgets/Cp1252Validator.h"
 #include "gui/widgets/DateEdit.h"
 #include "gui/widgets/NotesEdit.h"
@@ -16,15 +17,6 @@
 namespace zelmora::gui {
 
 namespace {
-
-template <class Widget>
-Widget* place(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
 
 QLineEdit* createLineEdit(QWidget* parent, FriendField field)
 {
@@ -117,7 +109,7 @@ void FriendCardPage::createButtons()
     connect(BitBtn10, &QPushButton::clicked, this, [this] { emit printWanted(ListBox1->currentRow()); });
 
     // The OK and Cancel buttons of the card answer Enter and Escape anywhere on it.
-    for (const QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
         auto* validate = new QShortcut(key, this, BitBtn1, &QPushButton::click);
         validate->setContext(Qt::WidgetWithChildrenShortcut);
     }

@@ -1,23 +1,11 @@
 #include "gui/app/OptionPages.h"
 
+#include "gui/widgets/Place.h"
 #include "gui/widgets/RadioGroup.h"
 
 #include <QPushButton>
 
 namespace zelmora::gui {
-
-namespace {
-
-template <class Widget>
-Widget* place(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
-} // namespace
 
 void DisplayOptionGroups::bind(RadioGroup* group, std::uint8_t DisplayOptions::*option)
 {

@@ -1,5 +1,6 @@
 #include "gui/app/OptsForm.h"
 
+#include "gui/widgets/Place.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/RadioGroup.h"
 
@@ -24,15 +25,6 @@ const ItemsCaption OptsItemCaptions[] = {
      {lang::GreyBackground, lang::Sahara1Background, lang::Sahara2Background, lang::SpottyBackground,
       lang::RoadBackground, lang::PuzzleBackground, lang::WallpaperBackground}},
 };
-
-template <class Widget>
-Widget* place(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
 
 } // namespace
 
