@@ -257,7 +257,8 @@ int QtReportCanvas::DrawText(std::string_view text, TRect& rect, unsigned flags)
     }
 
     m_painter.save();
-    m_painter.setClipRect(QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top)); // as the band clips
+    // Text past the rectangle is cut, as the band clips.
+    m_painter.setClipRect(QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top));
     m_painter.setPen(toQColor(font().Color));
     drawLines(m_painter, lines, rect, flags);
     m_painter.restore();
