@@ -8,10 +8,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QStringList>
 
 #include <algorithm>
-#include <climits>
+#include <cmath>
 #include <map>
+#include <optional>
+#include <vector>
 
 namespace zelmora::gui {
 
@@ -50,6 +53,125 @@ QString familyFor(const std::string& name)
     }
     known.emplace(name, family);
     return family;
+}
+
+// A run of text without tabs, at its distance from the start of its line.
+struct TextPiece {
+    QString text;
+    qreal x = 0;
+};
+
+struct TextLine {
+    std::vector<TextPiece> pieces;
+    qreal width = 0;
+};
+
+// Text laid out as the classic text call lays it out on a device: lines at line breaks,
+// words wrapped within a width when asked, and each tab advancing to the next stop
+// counted from the start of its line. Every piece is drawn at a place of our own: Qt's
+// own tab stops are scaled by the device's resolution once more, which on a printer
+// sends the rest of a line inches to the right, and a recorded page replays tabs as blanks.
+struct TextLayout {
+    QFontMetricsF metrics;
+    qreal tabStop = 1;
+    bool expandTabs = false;
+
+    TextLine line(const QString& text) const
+    {
+        TextLine laid;
+        const QStringList runs = expandTabs ? text.split(QChar('\t')) : QStringList{QString(text).replace('\t', ' ')};
+        for (qsizetype i = 0; i < runs.size(); ++i) {
+            if (i > 0) {
+                laid.width = (std::floor(laid.width / tabStop) + 1) * tabStop;
+            }
+            if (!runs[i].isEmpty()) {
+                laid.pieces.push_back({runs[i], laid.width});
+                laid.width += metrics.horizontalAdvance(runs[i]);
+            }
+        }
+        return laid;
+    }
+
+    // The lines of one paragraph within `width`, broken between words; the blanks at a
+    // break are dropped, and a word wider than the width keeps a line of its own.
+    QStringList wrapped(const QString& paragraph, qreal width) const
+    {
+        const auto isBlank = [](QChar c) { return c == QChar(' ') || c == QChar('\t'); };
+        QStringList lines;
+        QString current;
+        bool hasWord = false;
+        qsizetype at = 0;
+        while (at < paragraph.size()) {
+            qsizetype end = at;
+            while (end < paragraph.size() && !isBlank(paragraph[end])) {
+                ++end;
+            }
+            const QString word = paragraph.mid(at, end - at);
+            if (hasWord && line(current + word).width > width) {
+                lines.push_back(trimmedEnd(current));
+                current.clear();
+            }
+            current += word;
+            hasWord = hasWord || !word.isEmpty();
+            at = end;
+            while (at < paragraph.size() && isBlank(paragraph[at])) {
+                current += paragraph[at++];
+            }
+        }
+        lines.push_back(trimmedEnd(current));
+        return lines;
+    }
+
+    // Every line of `text`; nothing wraps without a width.
+    std::vector<TextLine> lines(const QString& text, std::optional<qreal> width) const
+    {
+        std::vector<TextLine> laid;
+        for (const QString& paragraph : text.split(QChar('\n'))) {
+            for (const QString& part : width ? wrapped(paragraph, *width) : QStringList{paragraph}) {
+                laid.push_back(line(part));
+            }
+        }
+        return laid;
+    }
+
+    static QString trimmedEnd(QString text)
+    {
+        while (!text.isEmpty() && (text.back() == QChar(' ') || text.back() == QChar('\t'))) {
+            text.chop(1);
+        }
+        return text;
+    }
+};
+
+// Tab stops fall every eight average character widths of the font on the device.
+qreal tabStopOf(const QFontMetrics& metrics) { return 8.0 * std::max(metrics.averageCharWidth(), 1); }
+
+// Each line from the rectangle's top, one line spacing apart, placed by the alignment flags.
+void drawLines(QPainter& painter, const std::vector<TextLine>& lines, const TRect& rect, unsigned flags)
+{
+    const QFontMetrics metrics = painter.fontMetrics();
+    qreal baseline = rect.Top + metrics.ascent();
+    for (const TextLine& line : lines) {
+        qreal start = rect.Left;
+        if ((flags & dtCenter) != 0) {
+            start += (rect.Right - rect.Left - line.width) / 2;
+        } else if ((flags & dtRight) != 0) {
+            start = rect.Right - line.width;
+        }
+        for (const TextPiece& piece : line.pieces) {
+            painter.drawText(QPointF(start + piece.x, baseline), piece.text);
+        }
+        baseline += metrics.lineSpacing();
+    }
+}
+
+qreal widestOf(const std::vector<TextLine>& lines)
+{
+    qreal widest = 0;
+    for (const TextLine& line : lines) {
+        widest = std::max(widest, line.width);
+    }
+    return widest;
 }
 
 } // namespace
@@ -119,41 +241,28 @@ int QtReportCanvas::DrawText(std::string_view text, TRect& rect, unsigned flags)
     qtext.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
     m_painter.setFont(toQFont(font()));
 
-    int alignment = Qt::AlignTop;
-    if ((flags & dtCenter) != 0) {
-        alignment |= Qt::AlignHCenter;
-    } else if ((flags & dtRight) != 0) {
-        alignment |= Qt::AlignRight;
-    } else {
-        alignment |= Qt::AlignLeft;
-    }
+    const QFontMetrics metrics = m_painter.fontMetrics();
     const bool wordBreak = (flags & dtWordBreak) != 0;
-    if (wordBreak) {
-        alignment |= Qt::TextWordWrap;
-    }
-    if ((flags & dtExpandTabs) != 0) {
-        alignment |= Qt::TextExpandTabs;
-    }
+    const TextLayout layout{QFontMetricsF(metrics), tabStopOf(metrics), (flags & dtExpandTabs) != 0};
+    const std::vector<TextLine> lines =
+        layout.lines(qtext, wordBreak ? std::optional<qreal>(std::max(rect.Right - rect.Left, 1)) : std::nullopt);
+    const int height = static_cast<int>(lines.size() - 1) * metrics.lineSpacing() + metrics.height();
 
     if ((flags & dtCalcRect) != 0) {
-        constexpr int Unbounded = INT_MAX / 4;
-        const int width = wordBreak ? std::max(rect.Right - rect.Left, 1) : Unbounded;
-        const QRect bounds = m_painter.fontMetrics().boundingRect(QRect(0, 0, width, Unbounded), alignment, qtext);
         if (!wordBreak) {
-            rect.Right = rect.Left + bounds.width();
+            rect.Right = rect.Left + static_cast<int>(std::ceil(widestOf(lines)));
         }
-        rect.Bottom = rect.Top + bounds.height();
-        return bounds.height();
+        rect.Bottom = rect.Top + height;
+        return height;
     }
 
-    const QRect area(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top);
-    QRect used;
     m_painter.save();
-    m_painter.setClipRect(area); // text past the rectangle is cut, as the band clips
+    // Text past the rectangle is cut, as the band clips.
+    m_painter.setClipRect(QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top));
     m_painter.setPen(toQColor(font().Color));
-    m_painter.drawText(area, alignment, qtext, &used);
+    drawLines(m_painter, lines, rect, flags);
     m_painter.restore();
-    return used.height();
+    return height;
 }
 
 void QtReportCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap)

@@ -1,6 +1,7 @@
 #pragma once
 // The report engine's canvas over a QPainter: a printer page, a PDF page or a QPicture.
-// Texts arrive in Windows-1252 and fonts keep their point size on the device.
+// Texts arrive in Windows-1252 and fonts keep their point size on the device; tabs stop
+// every eight average character widths of the font on the device, as on screen.
 
 #include "core/report/ReportCanvas.h"
 #include "gui/widgets/QtText.h"

@@ -7,9 +7,20 @@
 #include "core/report/TBxPrinter.h"
 
 #include <algorithm>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+namespace zelmora::report {
+
+// Rectangles in failure messages as their four edges.
+inline void PrintTo(const TRect& r, std::ostream* out)
+{
+    *out << '(' << r.Left << ',' << r.Top << ',' << r.Right << ',' << r.Bottom << ')';
+}
+
+} // namespace zelmora::report
 
 namespace zelmora::test {
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace zelmora::test {
 namespace {
@@ -119,6 +120,46 @@ TEST_F(FriendCardReport, PrintsTwoCardsAPageAtSixHundredDpiOnAPrintableHeightOf6
     const auto stamps = std::count_if(canvas.texts.begin(), canvas.texts.end(),
                                       [](const DrawnText& drawn) { return drawn.text == "08/12/2026 14:03:05"; });
     EXPECT_EQ(stamps, 2 + 1 + 1) << "the first page's footer is drawn twice, before and after";
+}
+
+// At 600 dpi from the 96 dpi design a design pixel is 6.25 device pixels; a fraction goes
+// up to the next pixel and an exact odd count one more. The page header starts at 0, the
+// card under it at ScaleY(81) = 507 and the footer at 6814 - ScaleY(80) = 6314. Texts are
+// as wide as the recording canvas measures them (10 pixels a character, 20 a line).
+TEST_F(FriendCardReport, PlacesTitleCardAndFooterAtTheirDeviceCoordinates)
+{
+    const auto table = makeTable({makeFriend("DUPONT", "Jean")});
+    form.FillCardFields(*table, 1);
+    form.BxReport1.Print();
+
+    const auto placesOf = [this](const std::string& text) {
+        std::vector<TRect> places;
+        for (const DrawnText& drawn : canvas.texts) {
+            if (drawn.page == 1 && drawn.text == text) {
+                places.push_back(drawn.rect);
+            }
+        }
+        return places;
+    };
+    using Places = std::vector<TRect>;
+    // Left 333 -> 2081.25 -> 2082, top 32 -> 200 (even); centred and auto-sized, it keeps its left edge.
+    EXPECT_EQ(placesOf("Friend's Card"), (Places{{2082, 200, 2082 + 130, 220}}));
+    // Left 40 -> 250, top 24 -> 150 (even), under the card's top at 507.
+    EXPECT_EQ(placesOf("Last Name"), (Places{{250, 657, 250 + 90, 677}}));
+    // Left 232 -> 1450 (even).
+    EXPECT_EQ(placesOf("DUPONT"), (Places{{1450, 657, 1450 + 60, 677}}));
+    // Top 37 -> 231.25 -> 232 below 6314; the footer is drawn before the page starts and again at its end.
+    EXPECT_EQ(placesOf("Zelmora v3.0"), (Places{{250, 6546, 250 + 120, 6566}, {250, 6546, 250 + 120, 6566}}));
+    EXPECT_EQ(placesOf("08/12/2026 14:03:05"),
+              (Places{{3800, 6546, 3800 + 190, 6566}, {3800, 6546, 3800 + 190, 6566}}));
+
+    // The rules, 716 x 1 at left 40: right 756 -> 4725 (odd) -> 4726; one design pixel high is
+    // seven device pixels. Under the title: top 72 -> 450, bottom 73 -> 456.25 -> 457.
+    // Under the card: top 405 -> 2531.25 -> 2532, bottom 406 -> 2537.5 -> 2538, plus 507.
+    std::vector<std::string> rules;
+    std::copy_if(canvas.calls.begin(), canvas.calls.end(), std::back_inserter(rules),
+                 [](const std::string& call) { return call.find(":Rectangle(") != std::string::npos; });
+    EXPECT_EQ(rules, (std::vector<std::string>{"1:Rectangle(250,450,4726,457)", "1:Rectangle(250,3039,4726,3045)"}));
 }
 
 TEST_F(FriendCardReport, ThreeCardsDoNotFitUnlessThePageIsTallEnough)
