@@ -13,9 +13,12 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+
+#include <fstream>
 
 namespace zelmora::test {
 namespace {
@@ -176,6 +179,26 @@ TEST_F(ProgramOptions, ExportButtonsWriteTheChosenFilesAndHonourCancel)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 5); // no .HTM written
     EXPECT_EQ(dialogs.fileChoices[0].proposed.toStdString(), (folder / "Friends.TXT").string());
     EXPECT_TRUE(opener.opened.empty()); // "Save only"
+}
+
+} // namespace
+} // namespace zelmora::test
+
+namespace zelmora::test {
+namespace {
+
+TEST_F(ProgramOptions, ImportingVCardsAddsTheFriendsToTheListAndSaysHowMany)
+{
+    start({person("MARTIN", "Paul")});
+    std::ofstream(folder / "phone.vcf") << "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Durand;Anne;;;\r\nBDAY:1980-12-09\r\nEND:VCARD\r\n"
+                                        << "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Martin;Paul;;;\r\nEND:VCARD\r\n";
+    dialogs.chooseFileNext(QString::fromStdString((folder / "phone.vcf").string()));
+    QTest::mouseClick(child<QAbstractButton>("ImportVCard"), Qt::LeftButton);
+    ASSERT_EQ(dialogs.told.size(), 1u);
+    EXPECT_EQ(dialogs.told[0].rfind("Imported: 1, skipped as duplicates: 1", 0), 0) << dialogs.told[0];
+    EXPECT_EQ(stored()->FriendCount, 2); // written at once
+    EXPECT_EQ(child<QListWidget>("ListBox1")->item(0)->text(), QStringLiteral("DURAND Anne"));
+    EXPECT_TRUE(child<QListWidget>("ListBox2")->item(0)->text().startsWith(QStringLiteral("09/12/26 DURAND Anne")));
 }
 
 } // namespace
