@@ -2,18 +2,20 @@
 
 #include "core/base/Cp1252.h"
 
+#include <algorithm>
+
 namespace zelmora {
 
 namespace {
 
 std::string shownSafely(std::string_view text, bool keepLineBreaks)
 {
-    std::string safe(text);
-    for (char& c : safe) {
-        if (isControlCharacter(c) && !(keepLineBreaks && c == '\n')) {
-            c = '?';
-        }
+    const auto unsafe = [keepLineBreaks](char c) { return isControlCharacter(c) && !(keepLineBreaks && c == '\n'); };
+    if (std::none_of(text.begin(), text.end(), unsafe)) {
+        return cp1252::toUtf8(text); // the usual case: no copy to mend
     }
+    std::string safe(text);
+    std::replace_if(safe.begin(), safe.end(), unsafe, '?');
     return cp1252::toUtf8(safe);
 }
 
