@@ -3,10 +3,11 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+WINDOWS_BUILD ?= build-windows
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 180
 
-.PHONY: all deps configure build test run test-asan bench fuzz clean
+.PHONY: all deps configure build test run test-asan bench fuzz test-windows install uninstall package clean
 
 all: build
 
@@ -42,5 +43,15 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# The core, zelmora-cli and their tests cross-built for Windows with MinGW-w64, the tests
+# run under Wine (a prefix of its own in $(WINDOWS_BUILD)/wine, no display needed).
+test-windows:
+	scripts/install-deps g++-mingw-w64-x86-64-posix wine wine64
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DZELMORA_BUILD_GUI=OFF -DZELMORA_BUILD_BENCH=OFF
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS); \
+	    status=$$?; scripts/wine-run $(WINDOWS_BUILD)/wine --stop; exit $$status
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)
