@@ -6,8 +6,9 @@ FUZZ_BUILD ?= build-fuzz
 WINDOWS_BUILD ?= build-windows
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 180
+PREFIX     ?= /usr/local
 
-.PHONY: all deps configure build test run test-asan bench fuzz test-windows install uninstall package clean
+.PHONY: all deps configure build test run test-asan bench fuzz test-windows install uninstall package check-package clean
 
 all: build
 
@@ -31,6 +32,25 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZELMORA_SANITIZE=ON -DZELMORA_BUILD_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# Installs the programs, desktop entry, icon, manual pages and help under $(PREFIX) (inside
+# $(DESTDIR) when given); uninstall removes what the last install wrote.
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX) --component zelmora
+
+uninstall:
+	DESTDIR=$(DESTDIR) cmake --build $(BUILD) --target uninstall
+
+# The Debian package, $(BUILD)/zelmora_<version>_<arch>.deb, its dependencies computed by
+# dpkg-shlibdeps from the programs.
+package: build
+	scripts/install-deps dpkg-dev file
+	cd $(BUILD) && rm -f zelmora_*.deb && cpack -G DEB
+
+# The desktop entry, AppStream metainfo, manual pages and package through Debian's validators.
+check-package: package
+	scripts/install-deps desktop-file-utils appstream lintian man-db
+	scripts/check-package $(BUILD)
 
 bench: build
 	scripts/run-benchmarks $(BUILD)
