@@ -15,11 +15,7 @@
 using namespace zelmora;
 namespace fs = std::filesystem;
 
-namespace {
-
-std::size_t entriesIn(const fs::path& folder) { return std::distance(fs::directory_iterator(folder), {}); }
-
-} // namespace
+using test::entriesIn;
 
 TEST(FileWriter, NewFilesArePrivateAndExistingPermissionsStay)
 {
