@@ -44,8 +44,9 @@ TEST(WindowsAutoStart, WritesReadsBackAndRemovesTheUsersRunValue)
 
 class ClassesKey : public ::testing::Test {
 protected:
-    // A class of the test's own, written where the lookup reads (Wine has no per-user
-    // classes; Windows puts the key under the user's when there is no administrator).
+    // A class of the test's own, written where the lookup reads. Wine does not show the
+    // user's Software\Classes there, so the key goes under the machine's classes: on
+    // Windows the test needs an administrator.
     const std::wstring m_class = L"ZelmoraTest" + std::to_wstring(GetCurrentProcessId());
 
     ~ClassesKey() override { RegDeleteTreeW(HKEY_CLASSES_ROOT, m_class.c_str()); }
