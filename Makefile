@@ -3,10 +3,12 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+WINDOWS_BUILD ?= build-windows
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 180
+PREFIX     ?= /usr/local
 
-.PHONY: all deps configure build test run test-asan bench fuzz clean
+.PHONY: all deps configure build test run test-asan bench fuzz test-windows install uninstall package check-package clean
 
 all: build
 
@@ -31,6 +33,25 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
+# Installs the programs, desktop entry, icon, manual pages and help under $(PREFIX) (inside
+# $(DESTDIR) when given); uninstall removes what the last install wrote.
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX) --component zelmora
+
+uninstall:
+	DESTDIR=$(DESTDIR) cmake --build $(BUILD) --target uninstall
+
+# The Debian package, $(BUILD)/zelmora_<version>_<arch>.deb, its dependencies computed by
+# dpkg-shlibdeps from the programs.
+package: build
+	scripts/install-deps dpkg-dev file
+	cd $(BUILD) && rm -f zelmora_*.deb && cpack -G DEB
+
+# The desktop entry, AppStream metainfo, manual pages and package through Debian's validators.
+check-package: package
+	scripts/install-deps desktop-file-utils appstream lintian man-db
+	scripts/check-package $(BUILD)
+
 bench: build
 	scripts/run-benchmarks $(BUILD)
 
@@ -42,5 +63,15 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# The core, zelmora-cli and their tests cross-built for Windows with MinGW-w64, the tests
+# run under Wine (a prefix of its own in $(WINDOWS_BUILD)/wine, no display needed).
+test-windows:
+	scripts/install-deps g++-mingw-w64-x86-64-posix wine wine64
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DZELMORA_BUILD_GUI=OFF -DZELMORA_BUILD_BENCH=OFF
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS); \
+	    status=$$?; scripts/wine-run $(WINDOWS_BUILD)/wine --stop; exit $$status
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

@@ -3,6 +3,7 @@
 #include "cli/ExchangeCommands.h"
 #include "cli/FriendCommands.h"
 #include "cli/ReminderCommands.h"
+#include "core/base/PathText.h"
 #include "core/platform/PendingFile.h"
 #include "core/program/CommandLine.h"
 #include "core/program/DataFolderChoice.h"
@@ -78,7 +79,7 @@ std::optional<GlobalOptions> parseGlobalOptions(const std::vector<std::string>& 
             return std::nullopt;
         }
         if (option.name == "--data-dir") {
-            options.dataFolder = *option.value;
+            options.dataFolder = pathFromUtf8(*option.value);
         } else if (option.name == "--lang") {
             options.language = languageFromCode(*option.value);
             if (!options.language) {

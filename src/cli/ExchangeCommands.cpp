@@ -1,5 +1,6 @@
 #include "cli/ExchangeCommands.h"
 
+#include "core/base/PathText.h"
 #include "core/exchange/ExchangeFiles.h"
 #include "core/exchange/VCardImporter.h"
 
@@ -24,7 +25,7 @@ std::optional<ImportArguments> parseImportArguments(const CliContext& context, A
         } else if (argument == "--dry-run") {
             parsed.dryRun = true;
         } else if (!argument.starts_with("--") && files++ == 0) {
-            parsed.file = argument;
+            parsed.file = pathFromUtf8(argument);
         } else {
             files = 2; // an unknown option or a second file
         }

@@ -1,5 +1,6 @@
 #include "cli/ReminderCommands.h"
 
+#include "core/base/PathText.h"
 #include "core/data/DateText.h"
 #include "core/exchange/CalendarWriter.h"
 #include "core/exchange/VCardWriter.h"
@@ -141,8 +142,8 @@ int exportCommand(const CliContext& context, Arguments arguments)
         return context.usage("export takes text, html, vcard or ics, then the file to write (- for the standard "
                              "output)");
     }
-    const std::string& target = arguments[1];
-    const bool toStandardOutput = target == "-";
+    const bool toStandardOutput = arguments[1] == "-";
+    const std::filesystem::path target = pathFromUtf8(arguments[1]);
     ProgramData data = context.data();
     Status status = toStandardOutput ? Status::success() : checkExportTarget(target, context.dataFolder, context.language);
     if (status.ok) {

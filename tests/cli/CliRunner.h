@@ -2,6 +2,7 @@
 // Runs zelmora-cli commands in-process on a data folder of the test's own.
 
 #include "cli/Cli.h"
+#include "core/base/PathText.h"
 #include "core/platform/FileReader.h"
 #include "core/platform/FileWriter.h"
 #include "support/TempFolder.h"
@@ -24,16 +25,19 @@ public:
 
     CliResult run(std::vector<std::string> arguments) const
     {
-        arguments.insert(arguments.begin(), {"--data-dir", dataFolder.string()});
+        arguments.insert(arguments.begin(), {"--data-dir", pathToUtf8(dataFolder)});
         return runRaw(arguments);
     }
 
     // Without the --data-dir this runner adds.
     CliResult runRaw(const std::vector<std::string>& arguments) const
     {
-        const cli::CliEnvironment environment{programFolder.path(), [this](const char* name) {
-                                                  return std::string(name) == "HOME" && homeSet ? home.path().string() : "";
-                                              },
+        // The home folder is both Linux's HOME and Windows's APPDATA.
+        const auto environmentLookup = [this](const char* name) {
+            const bool isHome = std::string(name) == "HOME" || std::string(name) == "APPDATA";
+            return isHome && homeSet ? pathToUtf8(home.path()) : "";
+        };
+        const cli::CliEnvironment environment{programFolder.path(), environmentLookup,
                                               false, m_writer};
         std::ostringstream out;
         std::ostringstream err;

@@ -3,13 +3,16 @@
 #include "core/platform/FileReader.h"
 #include "core/data/DatabaseCodec.h"
 #include "core/data/FieldCodec.h"
-#include "support/AsOrdinaryUser.h"
 #include "support/FailingWriter.h"
 #include "support/Friends.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+
+#ifndef _WIN32
+#include "support/AsOrdinaryUser.h"
+#endif
 
 using namespace zelmora;
 using test::CliRunner;
@@ -224,17 +227,33 @@ TEST(CliFriends, ReadOnlyFileAndFolderRefuseForReal)
     EXPECT_EQ(cli.databaseBytes(), before);
 
     std::filesystem::permissions(cli.database(), std::filesystem::perms::all);
+#ifndef _WIN32 // a folder of Windows has no permission bits
     std::filesystem::permissions(cli.dataFolder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec
                                                      | std::filesystem::perms::others_read
                                                      | std::filesystem::perms::others_exec);
     const int status = test::asOrdinaryUser([&] { return cli.run({"add", "Nom=C"}).status; });
     EXPECT_EQ(status, 1);
     EXPECT_EQ(cli.databaseBytes(), before);
+#endif
 }
 
 TEST(CliFriends, DefaultDataFolderIsTheUsersOwn)
 {
     const CliRunner cli;
     ASSERT_EQ(cli.runRaw({"add", "Nom=HOME"}).status, 0);
+#ifdef _WIN32
+    EXPECT_TRUE(std::filesystem::exists(cli.home / "Zelmora" / "Zelmor.dta"));
+#else
     EXPECT_TRUE(std::filesystem::exists(cli.home / ".local/share/zelmora/Zelmor.dta"));
+#endif
+}
+
+TEST(CliFriends, ADataFolderNamedInAnyScriptIsUsedByThatName)
+{
+    CliRunner cli;
+    cli.dataFolder = cli.data.path() / pathFromUtf8("Zo\xC3\xA9 \xE6\x97\xA5\xE8\xA8\x98");
+    ASSERT_EQ(cli.run({"add", "Nom=Dupont"}).status, 0);
+    EXPECT_TRUE(std::filesystem::exists(cli.dataFolder / "Zelmor.dta"));
+    EXPECT_EQ(cli.run({"list"}).out, "DUPONT \n");
+    EXPECT_EQ(cli.run({"export", "text", pathToUtf8(cli.dataFolder / "Zelmor.dta")}).status, 1);
 }

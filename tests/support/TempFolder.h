@@ -31,4 +31,10 @@ private:
     std::filesystem::path m_path;
 };
 
+// How many files and folders `folder` holds.
+inline std::size_t entriesIn(const std::filesystem::path& folder)
+{
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
 } // namespace zelmora::test

@@ -1,6 +1,7 @@
 #include "core/card/DatabaseStore.h"
 
 #include "core/base/Cp1252.h"
+#include "core/base/PathText.h"
 #include "core/platform/FolderLock.h"
 
 namespace zelmora {
@@ -75,7 +76,7 @@ Status DatabaseStore::update(const std::function<void()>& reloaded, const std::f
     std::filesystem::path keptCopy;
     const Status written = m_file.write(withoutNewCard(m_table), m_options, &keptCopy);
     if (!keptCopy.empty()) {
-        m_asker.tell(LangTextWithReason(lang::DamagedFileKept, m_language, cp1252::forDisplay(keptCopy.string())));
+        m_asker.tell(LangTextWithReason(lang::DamagedFileKept, m_language, cp1252::forDisplay(pathToUtf8(keptCopy))));
     }
     if (written.ok) {
         m_table.DataChanged = false;

@@ -1,6 +1,7 @@
 #include "core/data/DatabaseFile.h"
 
 #include "core/base/Cp1252.h"
+#include "core/base/PathText.h"
 #include "core/platform/Folders.h"
 #include "core/platform/FileReader.h"
 
@@ -44,7 +45,7 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
         if (!created.ok) {
             result.status = LoadStatus::CannotCreate;
             result.message = LangTextWithReason(lang::CannotCreateDatabase, language,
-                                                cp1252::forDisplay(m_path.parent_path().string()) + "\n" + created.message);
+                                                cp1252::forDisplay(pathToUtf8(m_path.parent_path())) + "\n" + created.message);
             return result;
         }
         m_knownContents = contentsHash(bytes);
@@ -157,7 +158,7 @@ SaveOutcome DatabaseFile::SaveDatabase(FriendTable& table, const DisplayOptions&
     fs::path keptCopy;
     const Status written = write(table, options, &keptCopy);
     if (!keptCopy.empty()) {
-        asker.tell(LangTextWithReason(lang::DamagedFileKept, language, cp1252::forDisplay(keptCopy.string())));
+        asker.tell(LangTextWithReason(lang::DamagedFileKept, language, cp1252::forDisplay(pathToUtf8(keptCopy))));
     }
     if (written.ok) {
         table.DataChanged = false;

@@ -12,7 +12,7 @@ class ClassesRegistry {
 public:
     virtual ~ClassesRegistry() = default;
     // The default (unnamed) value of the key at `keyPath` (parts separated by backslashes),
-    // up to its first zero byte; nothing when the key cannot be opened or the value read.
+    // in UTF-8 up to its first zero; nothing when the key cannot be opened or the value read.
     virtual std::optional<std::string> defaultValue(std::string_view keyPath) const = 0;
 };
 

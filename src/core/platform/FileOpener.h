@@ -2,7 +2,7 @@
 // Opens a file the program has just written with the program the desktop associates
 // with that kind of file.
 
-#include "core/platform/ProcessLauncher.h"
+#include "core/base/Status.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,6 +1,7 @@
 #include "core/platform/FileReader.h"
 
 #include "core/base/Cp1252.h"
+#include "core/base/PathText.h"
 
 #include <cerrno>
 #include <cstring>
@@ -15,7 +16,7 @@ std::string systemErrorText(int error) { return std::strerror(error); }
 
 std::string fileMessage(std::string_view what, const fs::path& file, std::string_view reason)
 {
-    return cp1252::forDisplay(std::string(what) + " " + file.string() + ": " + std::string(reason));
+    return cp1252::forDisplay(std::string(what) + " " + pathToUtf8(file) + ": " + std::string(reason));
 }
 
 FileContents readWholeFile(const fs::path& file, std::uintmax_t maxBytes)

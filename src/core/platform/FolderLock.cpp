@@ -1,6 +1,7 @@
 #include "core/platform/FolderLock.h"
 
 #include "core/base/Cp1252.h"
+#include "core/base/PathText.h"
 #include "core/platform/FileReader.h"
 #include "core/platform/Folders.h"
 #include "core/platform/PendingFile.h"
@@ -29,7 +30,7 @@ Status FolderLock::acquire(const std::filesystem::path& folder, Language languag
             return Status::failure(fileMessage("cannot lock", file, reason));
         }
         if (std::chrono::steady_clock::now() >= deadline) {
-            return Status::failure(LangTextWithReason(lang::DataFolderBusy, language, cp1252::forDisplay(folder.string())));
+            return Status::failure(LangTextWithReason(lang::DataFolderBusy, language, cp1252::forDisplay(pathToUtf8(folder))));
         }
         std::this_thread::sleep_for(Pause);
     }

@@ -2,29 +2,11 @@
 
 #include "core/platform/FileReader.h"
 
-#include <cstdlib>
 #include <system_error>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace zelmora {
 
 namespace fs = std::filesystem;
-
-fs::path ExecutablePath()
-{
-#ifdef _WIN32
-    wchar_t buffer[MAX_PATH * 4];
-    const DWORD length = GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(std::size(buffer)));
-    return fs::path(std::wstring(buffer, length));
-#else
-    std::error_code error;
-    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path() : executable;
-#endif
-}
 
 fs::path ProgramFolder()
 {
@@ -32,35 +14,15 @@ fs::path ProgramFolder()
     return executable.empty() ? fs::current_path() : executable.parent_path();
 }
 
-std::string systemEnvironment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
 fs::path DataFolder(const fs::path& programFolder, const EnvironmentLookup& environment)
 {
+    // An installed program's folder (/usr/bin, Program Files) never holds them, and is
+    // never written: only a copy that was given its files there is portable.
     std::error_code error;
     if (fs::exists(programFolder / DatabaseFileName, error) || fs::exists(programFolder / SettingsFileName, error)) {
         return programFolder;
     }
-#ifdef _WIN32
-    const std::string appData = environment("APPDATA");
-    if (!appData.empty()) {
-        return fs::path(appData) / "Zelmora";
-    }
-    return programFolder;
-#else
-    const std::string dataHome = environment("XDG_DATA_HOME");
-    if (!dataHome.empty() && fs::path(dataHome).is_absolute()) {
-        return fs::path(dataHome) / "zelmora";
-    }
-    const std::string home = environment("HOME");
-    if (home.empty()) {
-        return {}; // a folder relative to wherever the program was started would be lost
-    }
-    return fs::path(home) / ".local" / "share" / "zelmora";
-#endif
+    return UserDataFolder(environment);
 }
 
 Status ensureFolder(const fs::path& folder)

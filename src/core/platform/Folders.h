@@ -17,13 +17,16 @@ inline constexpr const char* SettingsFileName = "Zelmor.reg";
 std::filesystem::path ExecutablePath();
 std::filesystem::path ProgramFolder();
 
-// Looks up an environment variable; empty when unset.
+// Looks up an environment variable, in UTF-8; empty when unset.
 using EnvironmentLookup = std::function<std::string(const char* name)>;
 std::string systemEnvironment(const char* name);
 
+// The user's own data folder: $XDG_DATA_HOME/zelmora or ~/.local/share/zelmora on Linux,
+// %APPDATA%\Zelmora on Windows; empty when the environment names no home for the user.
+std::filesystem::path UserDataFolder(const EnvironmentLookup& environment = systemEnvironment);
+
 // The folder holding Zelmor.dta and Zelmor.reg: the program folder when it already holds
-// one of them (a portable copy), otherwise the user's own data folder; empty when the
-// system names no home for the user.
+// one of them (a portable copy), otherwise UserDataFolder().
 std::filesystem::path DataFolder(const std::filesystem::path& programFolder,
                                  const EnvironmentLookup& environment = systemEnvironment);
 

@@ -1,5 +1,3 @@
-#ifndef _WIN32
-
 #include "core/platform/ProcessLauncher.h"
 
 #include "core/base/Cp1252.h"
@@ -89,5 +87,3 @@ Status startDetached(const std::vector<std::string>& arguments)
 }
 
 } // namespace zelmora
-
-#endif

@@ -1,6 +1,6 @@
-#ifdef _WIN32
-
 #include "core/platform/WindowsAutoStart.h"
+
+#include "core/base/PathText.h"
 
 #include <system_error>
 #include <windows.h>
@@ -9,33 +9,33 @@ namespace zelmora {
 
 namespace {
 
-constexpr const char* RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr const char* ValueName = "Zelmora";
-
 Status registryFailure(const char* what, LSTATUS code)
 {
-    return Status::failure(std::string(what) + " HKEY_LOCAL_MACHINE\\" + RunKey + ": "
-                               + std::system_category().message(static_cast<int>(code)));
+    return Status::failure(std::string(what) + " HKEY_CURRENT_USER\\" + WindowsAutoStart::RunKey + ": "
+                           + std::system_category().message(static_cast<int>(code)));
 }
+
 
 } // namespace
 
 Status WindowsAutoStart::apply(bool on, const std::filesystem::path& executable) const
 {
+    // The user's own Run key: the machine's needs an administrator, and the program
+    // starts for this user only anyway.
     HKEY key = nullptr;
-    const LSTATUS opened = RegCreateKeyExA(HKEY_LOCAL_MACHINE, RunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                                           nullptr);
+    const LSTATUS opened = RegCreateKeyExW(HKEY_CURRENT_USER, pathFromUtf8(RunKey).c_str(), 0, nullptr, 0,
+                                           KEY_SET_VALUE, nullptr, &key, nullptr);
     if (opened != ERROR_SUCCESS) {
         return registryFailure("cannot open", opened);
     }
     LSTATUS result = ERROR_SUCCESS;
     if (on) {
         // Quoted, so that a path with blanks cannot start another program on the way.
-        const std::string command = "\"" + executable.string() + "\"";
-        result = RegSetValueExA(key, ValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                                static_cast<DWORD>(command.size() + 1));
+        const std::wstring command = L"\"" + executable.wstring() + L"\"";
+        result = RegSetValueExW(key, pathFromUtf8(ValueName).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                                static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
     } else {
-        result = RegDeleteValueA(key, ValueName);
+        result = RegDeleteValueW(key, pathFromUtf8(ValueName).c_str());
         if (result == ERROR_FILE_NOT_FOUND) {
             result = ERROR_SUCCESS;
         }
@@ -47,5 +47,3 @@ Status WindowsAutoStart::apply(bool on, const std::filesystem::path& executable)
 std::unique_ptr<AutoStart> makeSystemAutoStart() { return std::make_unique<WindowsAutoStart>(); }
 
 } // namespace zelmora
-
-#endif

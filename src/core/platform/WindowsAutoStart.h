@@ -1,5 +1,5 @@
 #pragma once
-// The automatic start of Windows: the value "Zelmora" under the Run key of the machine.
+// The automatic start of Windows: the value "Zelmora" under the Run key of the user.
 
 #include "core/platform/AutoStart.h"
 
@@ -7,6 +7,10 @@ namespace zelmora {
 
 class WindowsAutoStart final : public AutoStart {
 public:
+    // Under HKEY_CURRENT_USER.
+    static constexpr const char* RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    static constexpr const char* ValueName = "Zelmora";
+
     Status apply(bool on, const std::filesystem::path& executable) const override;
 };
 

@@ -1,7 +1,6 @@
-#ifndef _WIN32
-
 #include "core/platform/XdgAutoStart.h"
 
+#include "core/base/PathText.h"
 #include "core/platform/FileReader.h"
 
 #include <system_error>
@@ -53,7 +52,7 @@ std::string escapeStringValue(std::string_view value)
 
 std::string desktopExecValue(const fs::path& executable)
 {
-    return escapeStringValue(quoteExecArgument(executable.string()));
+    return escapeStringValue(quoteExecArgument(pathToUtf8(executable)));
 }
 
 std::string autoStartEntry(const fs::path& executable)
@@ -115,5 +114,3 @@ std::unique_ptr<AutoStart> makeSystemAutoStart()
 }
 
 } // namespace zelmora
-
-#endif

@@ -1,6 +1,7 @@
 #include "core/program/DataFolderChoice.h"
 
 #include "core/base/Cp1252.h"
+#include "core/base/PathText.h"
 
 namespace zelmora {
 
@@ -27,7 +28,7 @@ FolderChoice chooseDataFolder(const std::optional<fs::path>& asked, FolderUse us
 {
     const fs::path folder = asked ? *asked : DataFolder(programFolder, environment);
     const auto refuse = [&](std::uint16_t pair) {
-        return FolderChoice{{}, Status::failure(LangTextWithReason(pair, language, cp1252::forDisplay(folder.string())))};
+        return FolderChoice{{}, Status::failure(LangTextWithReason(pair, language, cp1252::forDisplay(pathToUtf8(folder))))};
     };
     if (folder.empty()) {
         return {{}, Status::failure(std::string(LangText(lang::NoDataFolder, language)))};
@@ -47,7 +48,7 @@ Status checkExportTarget(const fs::path& target, const fs::path& dataFolder, Lan
 {
     for (const char* name : {DatabaseFileName, SettingsFileName}) {
         if (sameFile(target, dataFolder / name)) {
-            return Status::failure(LangTextWithReason(lang::ExportOntoData, language, cp1252::forDisplay(target.string())));
+            return Status::failure(LangTextWithReason(lang::ExportOntoData, language, cp1252::forDisplay(pathToUtf8(target))));
         }
     }
     return Status::success();

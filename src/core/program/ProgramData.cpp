@@ -1,6 +1,7 @@
 #include "core/program/ProgramData.h"
 
 #include "core/base/Cp1252.h"
+#include "core/base/PathText.h"
 #include "core/platform/Folders.h"
 
 namespace zelmora {
@@ -18,11 +19,11 @@ Status ProgramData::load()
     switch (loaded.status) {
     case LoadStatus::Damaged:
     case LoadStatus::NewerVersion:
-        return Status::failure(loaded.message + " (" + cp1252::forDisplay(m_file.path().string()) + ")");
+        return Status::failure(loaded.message + " (" + cp1252::forDisplay(pathToUtf8(m_file.path())) + ")");
     case LoadStatus::Unreadable:
         return Status::failure(loaded.message);
     case LoadStatus::MoreThanCounted:
-        m_notices.push_back(loaded.message + " (" + cp1252::forDisplay(m_file.path().string()) + ")");
+        m_notices.push_back(loaded.message + " (" + cp1252::forDisplay(pathToUtf8(m_file.path())) + ")");
         return Status::success();
     default:
         return Status::success();
@@ -49,7 +50,7 @@ Status ProgramData::change(const Change& modify, std::chrono::milliseconds patie
     fs::path keptCopy;
     const Status written = m_file.write(*m_table, m_options, &keptCopy);
     if (!keptCopy.empty()) {
-        m_notices.push_back(LangTextWithReason(lang::DamagedFileKept, m_language, cp1252::forDisplay(keptCopy.string())));
+        m_notices.push_back(LangTextWithReason(lang::DamagedFileKept, m_language, cp1252::forDisplay(pathToUtf8(keptCopy))));
     }
     if (!written.ok) {
         return Status::failure(LangTextWithReason(lang::DatabaseNotSaved, m_language, written.message));

@@ -1,5 +1,6 @@
 #include "core/web/RegistryWebLauncher.h"
 
+#include "core/base/Cp1252.h"
 #include "core/web/BrowserCommand.h"
 
 namespace zelmora {
@@ -27,7 +28,7 @@ Status RegistryWebLauncher::launch(std::string_view address, TBrowserState state
     }
     constexpr int ShowMaximized = 3;
     constexpr int ShowNormal = 1;
-    if (!m_starter(browser.path, browser.extraParameters + " " + asOneParameter(address),
+    if (!m_starter(browser.path, browser.extraParameters + " " + cp1252::toUtf8(asOneParameter(address)),
                    state == TBrowserState::gwMaximized ? ShowMaximized : ShowNormal)) {
         return Status::failure("the browser " + browser.path + " could not be started");
     }

@@ -12,7 +12,7 @@ namespace zelmora {
 
 class RegistryWebLauncher final : public WebLauncher {
 public:
-    // Starts `program` with `parameters`, its window shown as `showCommand` asks (3
+    // Starts `program` with `parameters` (both UTF-8), its window shown as `showCommand` asks (3
     // maximized, 1 normal); true on success. ShellExecute on Windows, a recorder in tests.
     using ProgramStarter
         = std::function<bool(const std::string& program, const std::string& parameters, int showCommand)>;

@@ -1,5 +1,3 @@
-#ifndef _WIN32
-
 #include "core/web/XdgWebLauncher.h"
 
 #include "core/base/Cp1252.h"
@@ -17,5 +15,3 @@ Status XdgWebLauncher::launch(std::string_view address, TBrowserState) const
 std::unique_ptr<WebLauncher> makeSystemWebLauncher() { return std::make_unique<XdgWebLauncher>(); }
 
 } // namespace zelmora
-
-#endif

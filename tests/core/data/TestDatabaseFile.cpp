@@ -55,8 +55,10 @@ TEST_F(DatabaseFileTest, MissingFileIsCreatedPrivateWithTheHeaderOnly)
     DatabaseFile file(dta(), writer);
     EXPECT_EQ(load(file).status, LoadStatus::Created);
     EXPECT_EQ(readFile(dta()), encodeDatabase(FriendTable{}, {}));
+#ifndef _WIN32 // where files have permission bits
     EXPECT_EQ(std::filesystem::status(dta()).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+#endif
     EXPECT_EQ(table->FriendCount, 0);
     EXPECT_EQ(file.FileVersion(), "");
 }

@@ -108,7 +108,7 @@ TEST(VCardImport, ExportedCardsImportBackFieldForField)
 TEST(VCardImport, MalformedFileSaysWhyAndYieldsNoCard)
 {
     test::TempFolder folder;
-    std::ofstream(folder / "bad.vcf") << test::card({"FN:Fine"}) << "BEGIN:VCARD\r\nFN:Cut short\r\n";
+    std::ofstream(folder / "bad.vcf", std::ios::binary) << test::card({"FN:Fine"}) << "BEGIN:VCARD\r\nFN:Cut short\r\n";
     const VCardFile bad = ReadVCardFile(folder / "bad.vcf", Language::English);
     EXPECT_FALSE(bad.status.ok);
     EXPECT_TRUE(bad.cards.empty());

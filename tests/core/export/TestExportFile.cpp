@@ -2,12 +2,12 @@
 #include "core/export/ExportFile.h"
 #include "core/export/HtmlExport.h"
 #include "core/export/TextExport.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <memory>
-#include <stdlib.h>
 
 namespace zelmora {
 namespace {
@@ -31,19 +31,17 @@ class ExportFileTest : public ::testing::Test {
 protected:
     ExportFileTest()
     {
-        std::string pattern = (fs::temp_directory_path() / "zelmora-export-XXXXXX").string();
-        m_folder = mkdtemp(pattern.data());
         (*m_table)[1].Nom.assign("ADAM");
         m_table->FriendCount = 1;
     }
-    ~ExportFileTest() override { fs::remove_all(m_folder); }
 
     std::vector<fs::path> folderContents() const
     {
         return {fs::directory_iterator(m_folder), fs::directory_iterator()};
     }
 
-    fs::path m_folder;
+    test::TempFolder m_temporary;
+    fs::path m_folder = m_temporary.path();
     std::unique_ptr<FriendTable> m_table = std::make_unique<FriendTable>();
 };
 

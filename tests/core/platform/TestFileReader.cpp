@@ -26,13 +26,17 @@ TEST(FileReader, ReadsRegularFilesWhole)
 TEST(FileReader, RefusesWhatIsNoRegularFileOrTooLargeWithoutReadingIt)
 {
     test::TempFolder folder;
+#ifndef _WIN32 // Windows has no FIFO in its folders
     ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
+#endif
     std::ofstream(folder / "large", std::ios::binary) << std::string(101, 'x');
 
     EXPECT_EQ(readWholeFile(folder / "absent").state, FileContents::State::Missing);
+#ifndef _WIN32
     const FileContents fifo = readWholeFile(folder / "fifo"); // would wait for a writer if opened
     EXPECT_EQ(fifo.state, FileContents::State::Failed);
     EXPECT_NE(fifo.message.find("not a regular file"), std::string::npos) << fifo.message;
+#endif
     EXPECT_EQ(readWholeFile(folder.path()).state, FileContents::State::Failed);
     EXPECT_EQ(readWholeFile(folder / "large", 100).state, FileContents::State::TooLarge);
     EXPECT_EQ(readWholeFile(folder / "large", 101).bytes.size(), 101u);

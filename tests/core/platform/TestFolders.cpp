@@ -1,5 +1,6 @@
 #include "core/platform/Folders.h"
 
+#include "core/base/PathText.h"
 #include "core/platform/FileWriter.h"
 #include "support/TempFolder.h"
 
@@ -25,6 +26,13 @@ EnvironmentLookup environmentOf(std::map<std::string, std::string> variables)
 TEST(Folders, DataLivesInTheUsersFolderUnlessTheProgramFolderHoldsIt)
 {
     test::TempFolder program;
+#ifdef _WIN32
+    EXPECT_EQ(DataFolder(program.path(), environmentOf({{"APPDATA", "C:\\Users\\Zo\xC3\xA9\\AppData"}})),
+              fs::path(L"C:\\Users\\Zo\u00E9\\AppData\\Zelmora"));
+    EXPECT_EQ(DataFolder(program.path(), environmentOf({{"HOME", "C:\\Users\\Zoe"}})), fs::path());
+    ASSERT_TRUE(AtomicFileWriter().replace(program / SettingsFileName, "x").ok);
+    EXPECT_EQ(DataFolder(program.path(), environmentOf({{"APPDATA", "C:\\Users\\Zoe"}})), program.path());
+#else
     EXPECT_EQ(DataFolder(program.path(), environmentOf({{"HOME", "/home/zoe"}})), "/home/zoe/.local/share/zelmora");
     EXPECT_EQ(DataFolder(program.path(), environmentOf({{"HOME", "/home/zoe"}, {"XDG_DATA_HOME", "/data"}})),
               "/data/zelmora");
@@ -34,11 +42,12 @@ TEST(Folders, DataLivesInTheUsersFolderUnlessTheProgramFolderHoldsIt)
 
     ASSERT_TRUE(AtomicFileWriter().replace(program / SettingsFileName, "x").ok);
     EXPECT_EQ(DataFolder(program.path(), environmentOf({{"HOME", "/home/zoe"}})), program.path());
+#endif
 }
 
 TEST(Folders, ProgramFolderIsTheExecutablesFolder)
 {
-    EXPECT_EQ(ExecutablePath().filename(), "test_platform");
+    EXPECT_EQ(ExecutablePath().stem(), "test_platform");
     EXPECT_EQ(ProgramFolder(), ExecutablePath().parent_path());
 }
 
@@ -46,9 +55,11 @@ TEST(Folders, EnsureFolderCreatesAPrivateFolderOrSaysWhy)
 {
     test::TempFolder folder;
     EXPECT_TRUE(ensureFolder(folder / "a" / "b").ok);
+#ifndef _WIN32 // where folders have permission bits
     EXPECT_EQ(fs::status(folder / "a" / "b").permissions() & fs::perms::all, fs::perms::owner_all);
+#endif
     ASSERT_TRUE(AtomicFileWriter().replace(folder / "file", "").ok);
     const Status failure = ensureFolder(folder / "file" / "sub");
     ASSERT_FALSE(failure.ok);
-    EXPECT_NE(failure.message.find("file/sub"), std::string::npos);
+    EXPECT_NE(failure.message.find(pathToUtf8(fs::path("file") / "sub")), std::string::npos);
 }

@@ -1,9 +1,7 @@
-#include "core/platform/RecordingProgram.h"
 #include "core/web/FakeClassesRegistry.h"
 #include "core/web/GoToWeb.h"
 #include "core/web/MailtoAddress.h"
 #include "core/web/RegistryWebLauncher.h"
-#include "core/web/XdgWebLauncher.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +9,6 @@ namespace zelmora {
 namespace {
 
 using testing::FakeClassesRegistry;
-using testing::RecordingProgram;
 
 struct Started {
     std::string program;
@@ -128,33 +125,6 @@ TEST_F(RegistryRoute, OnlyWebAddressesAreOpened)
             EXPECT_EQ(started.at(0).parameters, "-nohome " + c.parameter);
         }
     }
-}
-
-TEST(XdgWebLauncher, HandsTheOpenerTheMailtoAddressAsOneArgument)
-{
-    const RecordingProgram opener;
-    const XdgWebLauncher launcher(opener.command());
-    TGoToWeb web(launcher);
-    web.EMail = "jean@dupont.example";
-    web.EMailSubject = "Zelmora v3.0";
-    web.EMailBody = "Bonne f\xEAte !";
-
-    ASSERT_TRUE(web.SendMail().ok);
-    EXPECT_EQ(opener.waitForArguments(),
-              std::vector<std::string>{"mailto:jean@dupont.example?subject=Zelmora%20v3.0&body=Bonne%20f%C3%AAte%20%21"});
-}
-
-TEST(XdgWebLauncher, OpensTheUrlAndReportsAMissingOpener)
-{
-    const RecordingProgram opener;
-    const XdgWebLauncher launcher(opener.command());
-    TGoToWeb web(launcher);
-    web.Url = "www.dupont.example/?a=1&b=2 3";
-    ASSERT_TRUE(web.OpenUrl().ok);
-    EXPECT_EQ(opener.waitForArguments(), std::vector<std::string>{"http://www.dupont.example/?a=1&b=2 3"});
-
-    const XdgWebLauncher missing("/nonexistent/xdg-open");
-    EXPECT_FALSE(TGoToWeb(missing).OpenUrl().ok);
 }
 
 } // namespace
