@@ -35,7 +35,7 @@ Exporter::Exporter(const FriendTable& table, const DisplayOptions& options, cons
     : m_table(table), m_options(options), m_language(language), m_clock(clock), m_dialogs(dialogs),
       m_writer(writer), m_opener(opener)
 {
-    const QDir folder(QString::fromStdString(dataFolder.string()));
+    const QDir folder(fromPath(dataFolder));
     for (std::size_t i = 0; i < Kinds.size(); ++i) {
         m_proposed[i] = folder.filePath(QLatin1String(Kinds[i].firstFile));
     }
@@ -68,7 +68,7 @@ void Exporter::exportAs(ExportKind kind)
         return;
     }
     proposed = *chosen;
-    const std::filesystem::path file = chosen->toStdString();
+    const std::filesystem::path file = toPath(*chosen);
     if (const Status written = write(kind, file); !written.ok) {
         m_dialogs.tell(written.message);
         return; // the old file is as it was: nothing new to open

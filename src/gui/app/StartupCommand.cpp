@@ -1,5 +1,6 @@
 #include "gui/app/StartupCommand.h"
 
+#include "core/base/PathText.h"
 #include "core/base/Cp1252.h"
 #include "core/platform/Folders.h"
 #include "core/program/CommandLine.h"
@@ -64,7 +65,7 @@ int printPdf(const PrintPdfRequest& request, std::ostream& err, const std::files
     }
     if (friendSlots.empty()) {
         return fail(err, Status::failure(LangTextWithReason(lang::NothingToPrint, language,
-                                                            cp1252::forDisplay((folder.folder / DatabaseFileName).string()))));
+                                                            cp1252::forDisplay(pathToUtf8(folder.folder / DatabaseFileName)))));
     }
 
     QtPrintPlatform platform(clock);
@@ -103,12 +104,12 @@ std::optional<PrintPdfRequest> parsePrintPdf(const std::vector<std::string>& arg
         }
         const std::string& value = *option.value;
         if (name == "--print-pdf") {
-            request.output = value;
+            request.output = pathFromUtf8(value);
             haveOutput = true;
         } else if (name == "--friend") {
             request.friendName = value;
         } else if (name == "--data-dir") {
-            request.dataFolder = value;
+            request.dataFolder = pathFromUtf8(value);
         } else {
             request.language = languageFromCode(value);
             if (!request.language) {

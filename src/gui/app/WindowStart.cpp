@@ -1,5 +1,6 @@
 #include "gui/app/WindowStart.h"
 
+#include "core/base/PathText.h"
 #include "core/platform/FileOpener.h"
 #include "core/platform/Folders.h"
 #include "core/program/CommandLine.h"
@@ -45,7 +46,7 @@ std::optional<WindowRequest> parseWindowRequest(const std::vector<std::string>& 
             return std::nullopt;
         }
         if (option.name == "--data-dir") {
-            request.dataFolder = *option.value;
+            request.dataFolder = pathFromUtf8(*option.value);
         } else if (option.name == "--lang") {
             request.language = languageFromCode(*option.value);
             if (!request.language) {

@@ -164,7 +164,7 @@ void ZelmoraApp::start()
     LoadSettings();
     LoadDatabase();
     UpdateTrayIcon();
-    m_watcher.addPath(QString::fromStdString(m_environment.dataFolder.string()));
+    m_watcher.addPath(fromPath(m_environment.dataFolder));
     if (inTray()) {
         showReminder();
     } else {
@@ -327,7 +327,7 @@ void ZelmoraApp::importVCards()
 {
     settlePendingEdit();
     const Language language = m_options.Langue;
-    const FileChoice choice{QString::fromStdString(m_environment.dataFolder.string()),
+    const FileChoice choice{fromPath(m_environment.dataFolder),
                             fromCp1252(LangText(lang::VCardFiles, language)) + QStringLiteral(" (*.vcf *.VCF)"),
                             QStringLiteral("vcf")};
     const std::optional<QString> file = m_environment.dialogs.chooseFileToOpen(choice);
@@ -335,7 +335,7 @@ void ZelmoraApp::importVCards()
         return;
     }
     // The whole file is read before the friends are touched: a bad file changes nothing.
-    const VCardFile cards = ReadVCardFile(file->toStdString(), language);
+    const VCardFile cards = ReadVCardFile(toPath(*file), language);
     if (!cards.status.ok) {
         m_environment.dialogs.tell(cards.status.message);
         return;

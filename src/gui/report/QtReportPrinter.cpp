@@ -18,14 +18,12 @@ namespace {
 
 std::string forUser(const QString& text) { return cp1252::forDisplay(text.toStdString()); }
 
-std::filesystem::path pathOf(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
-QString nameOf(const std::filesystem::path& file) { return QString::fromStdU16String(file.u16string()); }
 
 // A PDF ends with its end-of-file marker: a file cut short by a full disk does not, and
 // the print system does not report the write errors that cut it.
 bool isCompletePdf(const std::filesystem::path& file)
 {
-    QFile pdf(nameOf(file));
+    QFile pdf(fromPath(file));
     if (!pdf.open(QIODevice::ReadOnly) || pdf.size() < 5) {
         return false;
     }
@@ -47,7 +45,7 @@ QtReportPrinter::~QtReportPrinter()
 void QtReportPrinter::printToPdf(const std::filesystem::path& file)
 {
     m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(nameOf(file));
+    m_printer.setOutputFileName(fromPath(file));
     m_printer.setResolution(600);
     // A PDF page has no unprintable edge: the whole sheet is the printable area.
     m_printer.setPageSize(QPageSize(QPageSize::A4));
@@ -59,16 +57,16 @@ bool QtReportPrinter::printsToFile() const { return !m_printer.outputFileName().
 void QtReportPrinter::startPendingFile()
 {
     m_outputFile = m_printer.outputFileName();
-    if (const Status opened = m_pending.open(pathOf(m_outputFile)); !opened.ok) {
+    if (const Status opened = m_pending.open(toPath(m_outputFile)); !opened.ok) {
         m_outputFile.clear();
         throw EPrinterError(opened.message);
     }
-    m_printer.setOutputFileName(nameOf(m_pending.path()));
+    m_printer.setOutputFileName(fromPath(m_pending.path()));
 }
 
 void QtReportPrinter::commitPendingFile(bool printSystemEnded)
 {
-    const std::filesystem::path target = pathOf(m_outputFile);
+    const std::filesystem::path target = toPath(m_outputFile);
     if (!printSystemEnded) {
         dropPendingFile();
         throw EPrinterError("The print system could not complete the document.");

@@ -31,4 +31,8 @@ std::optional<std::string> toCp1252(const QString& text)
 
 bool fitsCp1252(const QString& text) { return toCp1252(text).has_value(); }
 
+std::filesystem::path toPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
+
+QString fromPath(const std::filesystem::path& file) { return QString::fromStdU16String(file.u16string()); }
+
 } // namespace zelmora::gui

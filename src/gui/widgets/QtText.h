@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,5 +14,9 @@ QString fromCp1252(std::string_view text);
 // Nothing when a character has no place in Windows-1252.
 std::optional<std::string> toCp1252(const QString& text);
 bool fitsCp1252(const QString& text);
+
+// File names between Qt and the standard library, whole on every system.
+std::filesystem::path toPath(const QString& name);
+QString fromPath(const std::filesystem::path& file);
 
 } // namespace zelmora::gui
