@@ -4,6 +4,10 @@
 #include "core/base/PathText.h"
 #include "core/platform/Folders.h"
 #include "core/platform/FileReader.h"
+#include "core/platform/MappedFile.h"
+
+#include <cstdint>
+#include <cstring>
 
 namespace zelmora {
 
@@ -11,7 +15,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::size_t contentsHash(std::string_view bytes) { return std::hash<std::string_view>{}(bytes); }
+// Tells whether another program changed the file (no protection against anyone trying
+// to hide a change), eight bytes at a time: every command that loads pays for it.
+std::size_t contentsHash(std::string_view bytes)
+{
+    constexpr std::uint64_t Prime = 0x100000001b3;
+    std::uint64_t hash = 0xcbf29ce484222325 ^ bytes.size();
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + i, 8);
+        hash = (hash ^ word) * Prime;
+    }
+    for (; i < bytes.size(); ++i) {
+        hash = (hash ^ static_cast<unsigned char>(bytes[i])) * Prime;
+    }
+    return static_cast<std::size_t>(hash);
+}
 
 } // namespace
 
@@ -31,8 +51,8 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
     m_knownContents.reset();
 
     LoadResult result;
-    const FileContents contents = readWholeFile(m_path, MaxDatabaseBytes);
-    if (contents.state == FileContents::State::Missing) {
+    const MappedFile contents(m_path, MaxDatabaseBytes);
+    if (contents.state() == FileContents::State::Missing) {
         if (whenMissing == WhenMissing::LeaveMissing) {
             result.status = LoadStatus::Missing;
             return result;
@@ -53,17 +73,17 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
         return result;
     }
 
-    if (contents.state == FileContents::State::Failed) {
+    if (contents.state() == FileContents::State::Failed) {
         m_unreadable = true;
         result.status = LoadStatus::Unreadable;
-        result.message = contents.message;
+        result.message = contents.message();
         return result;
     }
-    if (contents.state == FileContents::State::Read) {
-        m_knownContents = contentsHash(contents.bytes);
+    if (contents.state() == FileContents::State::Read) {
+        m_knownContents = contentsHash(contents.bytes());
     }
-    const DecodeStatus decoded = contents.state == FileContents::State::Read
-                                   ? decodeDatabase(contents.bytes, table, options, m_header)
+    const DecodeStatus decoded = contents.state() == FileContents::State::Read
+                                   ? decodeDatabase(contents.bytes(), table, options, m_header)
                                    : DecodeStatus::Damaged;
     if (decoded == DecodeStatus::NewerVersion) {
         result.status = LoadStatus::NewerVersion;
@@ -73,7 +93,7 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
         result.status = LoadStatus::MoreThanCounted;
         result.message = std::string(LangText(lang::MoreThanCounted, language));
     } else if (decoded == DecodeStatus::Damaged) {
-        if (contents.state != FileContents::State::Read) {
+        if (contents.state() != FileContents::State::Read) {
             options.Classement = options.Surveillance = options.RadioGroup1 = options.RadioGroup2 = 0;
         }
         m_damaged = true;
@@ -142,11 +162,11 @@ Status DatabaseFile::write(const FriendTable& table, const DisplayOptions& optio
 
 bool DatabaseFile::changedOnDisk() const
 {
-    const FileContents contents = readWholeFile(m_path, MaxDatabaseBytes);
-    if (contents.state != FileContents::State::Read) {
-        return m_knownContents.has_value() || contents.state != FileContents::State::Missing;
+    const MappedFile contents(m_path, MaxDatabaseBytes);
+    if (contents.state() != FileContents::State::Read) {
+        return m_knownContents.has_value() || contents.state() != FileContents::State::Missing;
     }
-    return m_knownContents != contentsHash(contents.bytes);
+    return m_knownContents != contentsHash(contents.bytes());
 }
 
 SaveOutcome DatabaseFile::SaveDatabase(FriendTable& table, const DisplayOptions& options, MessageAsker& asker,
