@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -62,6 +63,18 @@ TEST_F(MainWindow, APartialDateIsStoredAsShownAndTheNameInCapitals)
     EXPECT_EQ((*file)[1].Nom, "LEF\xC8VRE");
     EXPECT_EQ((*file)[1].Anniversaire, " 5/12/    ");
     EXPECT_EQ((*file)[1].Fete, "  /  /    ");
+}
+
+TEST_F(MainWindow, EnterInTheNotesValidatesInsteadOfBreakingTheLine)
+{
+    start({makeFriend("MARTIN", "Paul")});
+    goTo("Fiches");
+    auto* notes = child<QPlainTextEdit>("NOTES");
+    notes->setFocus();
+    type(notes, QStringLiteral("ami"));
+    QTest::keyClick(notes, Qt::Key_Return);
+    EXPECT_EQ(notes->toPlainText(), QStringLiteral("ami"));
+    EXPECT_EQ(stored()->operator[](1).Notes, "ami");
 }
 
 TEST_F(MainWindow, TheSelectedDateShowsItsFriendAfterSortingByName)

@@ -13,6 +13,8 @@ namespace {
 // Line feeds come with notes read from the file or pasted; tabs only with pasted text.
 constexpr QStringView NotesControls = u"\n\t";
 
+bool isEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
+
 } // namespace
 
 NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
@@ -32,9 +34,19 @@ bool NotesEdit::accepts(const QString& text) const
     return acceptableFieldText(text, NotesControls) && toPlainText().size() - selected + text.size() <= MaxLength;
 }
 
+bool NotesEdit::event(QEvent* event)
+{
+    // A text editor claims Enter before the window's shortcuts see it; this one lets it go.
+    if (event->type() == QEvent::ShortcutOverride && isEnter(*static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return false;
+    }
+    return QPlainTextEdit::event(event);
+}
+
 void NotesEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isEnter(*event)) {
         event->ignore(); // left to the window
         return;
     }
