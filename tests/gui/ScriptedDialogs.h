@@ -4,6 +4,7 @@
 // (OK when none is left), and every message and question is recorded.
 
 #include "gui/app/Dialogs.h"
+#include "support/ScriptedAsker.h"
 
 #include <QDialog>
 #include <QPrinter>
@@ -17,7 +18,7 @@
 
 namespace zelmora::test {
 
-class ScriptedDialogs : public gui::Dialogs {
+class ScriptedDialogs : public gui::Dialogs, public ScriptedAnswers {
 public:
     // The next print dialogs choose this PDF file; an empty path cancels them.
     void chooseNext(std::filesystem::path pdf) { m_next = std::move(pdf); }
@@ -34,7 +35,6 @@ public:
     }
     // The next file dialog gives this file; an empty name cancels it.
     void chooseFileNext(QString file) { m_files.push_back(std::move(file)); }
-    void answerNext(bool ok) { m_answers.push_back(ok); }
 
     // Each dialog shown modally is recorded by name; `whileShown` acts in it (a click) before it closes.
     std::function<void(QDialog&)> whileShown;
@@ -49,21 +49,10 @@ public:
 
     std::optional<QString> chooseFileToSave(const gui::FileChoice& choice) override { return nextFile(choice); }
     std::optional<QString> chooseFileToOpen(const gui::FileChoice& choice) override { return nextFile(choice); }
-    void tell(std::string_view message) override { told.emplace_back(message); }
-    bool askOkCancel(std::string_view question) override
-    {
-        asked.emplace_back(question);
-        if (m_answers.empty()) {
-            return true;
-        }
-        const bool answer = m_answers.front();
-        m_answers.pop_front();
-        return answer;
-    }
+    void tell(std::string_view message) override { record(message); }
+    bool askOkCancel(std::string_view question) override { return answer(question); }
 
     int printDialogs = 0;
-    std::vector<std::string> told;
-    std::vector<std::string> asked;
     std::vector<gui::FileChoice> fileChoices; // what the file dialogs proposed
 
 private:
@@ -83,7 +72,6 @@ private:
 
     std::filesystem::path m_next;
     std::deque<QString> m_files;
-    std::deque<bool> m_answers;
 };
 
 } // namespace zelmora::test
