@@ -3,6 +3,7 @@
 
 #include "core/data/FriendTable.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,14 @@ inline TFriend fullFriend(int n)
         field.assign(value);
     }
     return f;
+}
+
+// A folder of its own for a benchmark's files, under the system's temporary folder.
+inline std::filesystem::path benchFolder(const char* name)
+{
+    const auto folder = std::filesystem::temp_directory_path() / name;
+    std::filesystem::create_directories(folder);
+    return folder;
 }
 
 inline std::unique_ptr<FriendTable> fullTable(Order order = Order::Sorted)

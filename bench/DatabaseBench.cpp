@@ -12,17 +12,10 @@ using namespace zelmora;
 
 namespace {
 
-std::filesystem::path benchFolder()
-{
-    const auto folder = std::filesystem::temp_directory_path() / "zelmora-bench";
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 void LoadDatabase(benchmark::State& state)
 {
     const AtomicFileWriter writer(AtomicFileWriter::Flush::No);
-    const auto path = benchFolder() / "Zelmor.dta";
+    const auto path = bench::benchFolder("zelmora-bench") / "Zelmor.dta";
     if (const Status written = writer.replace(path, encodeDatabase(*bench::fullTable(), {})); !written.ok) {
         state.SkipWithError(written.message.c_str());
         return;
@@ -40,7 +33,7 @@ void LoadDatabase(benchmark::State& state)
 void SaveDatabase(benchmark::State& state)
 {
     const AtomicFileWriter writer(AtomicFileWriter::Flush::No);
-    const auto path = benchFolder() / "Zelmor-save.dta";
+    const auto path = bench::benchFolder("zelmora-bench") / "Zelmor-save.dta";
     auto table = bench::fullTable();
     DisplayOptions options;
     DatabaseFile file(path, writer);

@@ -32,17 +32,10 @@ std::unique_ptr<FriendTable> datedTable()
     return table;
 }
 
-std::filesystem::path benchFolder()
-{
-    const auto folder = std::filesystem::temp_directory_path() / "zelmora-bench-exchange";
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 void ImportVCardFile(benchmark::State& state)
 {
     const AtomicFileWriter writer(AtomicFileWriter::Flush::No);
-    const auto cards = benchFolder() / "friends.vcf";
+    const auto cards = bench::benchFolder("zelmora-bench-exchange") / "friends.vcf";
     if (!writer.replace(cards, VCardWriter::write(*datedTable())).ok) {
         state.SkipWithError("cannot write the cards");
         return;
@@ -53,7 +46,7 @@ void ImportVCardFile(benchmark::State& state)
         const VCardFile file = ReadVCardFile(cards, Language::English);
         const ImportReport report =
             VCardImporter(Language::English, VCardImporter::Duplicates::Skip).import(*table, file.cards);
-        DatabaseFile database(benchFolder() / "Zelmor.dta", writer);
+        DatabaseFile database(bench::benchFolder("zelmora-bench-exchange") / "Zelmor.dta", writer);
         const Status saved = database.write(*table, {});
         benchmark::DoNotOptimize(saved);
         if (report.imported.size() != FriendTable::Capacity) {

@@ -60,10 +60,7 @@ const std::map<std::string, Command, std::less<>>& commands()
     return table;
 }
 
-struct GlobalOptions {
-    std::optional<std::filesystem::path> dataFolder;
-    std::optional<Language> language;
-    std::optional<LocalDate> today;
+struct GlobalOptions : RunOptions {
     std::size_t commandIndex = 0;
 };
 
@@ -78,22 +75,11 @@ std::optional<GlobalOptions> parseGlobalOptions(const std::vector<std::string>& 
             problem = option.name + " needs a value";
             return std::nullopt;
         }
-        if (option.name == "--data-dir") {
-            options.dataFolder = pathFromUtf8(*option.value);
-        } else if (option.name == "--lang") {
-            options.language = languageFromCode(*option.value);
-            if (!options.language) {
-                problem = "--lang takes en or fr, not '" + *option.value + "'";
-                return std::nullopt;
-            }
-        } else if (option.name == "--today") {
-            options.today = parseIsoDate(*option.value);
-            if (!options.today) {
-                problem = "--today takes a date written YYYY-MM-DD, not '" + *option.value + "'";
-                return std::nullopt;
-            }
-        } else {
+        const RunOptionRead read = readRunOption(option, options, problem);
+        if (read == RunOptionRead::NotARunOption) {
             problem = "unknown option " + option.name;
+        }
+        if (read != RunOptionRead::Taken) {
             return std::nullopt;
         }
     }

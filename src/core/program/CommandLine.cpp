@@ -1,5 +1,7 @@
 #include "core/program/CommandLine.h"
 
+#include "core/base/PathText.h"
+
 #include "core/platform/Folders.h"
 #include "core/settings/SettingsFile.h"
 
@@ -15,6 +17,29 @@ CommandOption readOption(const std::vector<std::string>& arguments, std::size_t&
         option.value = arguments[++index];
     }
     return option;
+}
+
+RunOptionRead readRunOption(const CommandOption& option, RunOptions& options, std::string& problem)
+{
+    const std::string& value = *option.value;
+    if (option.name == "--data-dir") {
+        options.dataFolder = pathFromUtf8(value);
+    } else if (option.name == "--lang") {
+        options.language = languageFromCode(value);
+        if (!options.language) {
+            problem = "--lang takes en or fr, not '" + value + "'";
+            return RunOptionRead::Bad;
+        }
+    } else if (option.name == "--today") {
+        options.today = parseIsoDate(value);
+        if (!options.today) {
+            problem = "--today takes a date written YYYY-MM-DD, not '" + value + "'";
+            return RunOptionRead::Bad;
+        }
+    } else {
+        return RunOptionRead::NotARunOption;
+    }
+    return RunOptionRead::Taken;
 }
 
 std::optional<Language> languageFromCode(std::string_view code)

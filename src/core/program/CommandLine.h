@@ -3,6 +3,7 @@
 // language codes, and which language a run speaks.
 
 #include "core/base/LangText.h"
+#include "core/platform/Clock.h"
 
 #include <filesystem>
 #include <optional>
@@ -20,6 +21,19 @@ struct CommandOption {
 // The option at arguments[index], written "--name value" or "--name=value"; `index`
 // is left on the last argument used.
 CommandOption readOption(const std::vector<std::string>& arguments, std::size_t& index);
+
+// What --data-dir, --lang and --today ask of a run, in zelmora and zelmora-cli alike.
+struct RunOptions {
+    std::optional<std::filesystem::path> dataFolder;
+    std::optional<Language> language;
+    std::optional<LocalDate> today; // the clock stands still on this day for the whole run
+};
+
+enum class RunOptionRead { Taken, NotARunOption, Bad };
+
+// Takes `option` into `options` when it is one of the three; for a value it cannot take,
+// the reason is in `problem`. The option must have its value.
+RunOptionRead readRunOption(const CommandOption& option, RunOptions& options, std::string& problem);
 
 // "en" or "fr"; nothing for anything else.
 std::optional<Language> languageFromCode(std::string_view code);

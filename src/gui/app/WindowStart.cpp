@@ -37,28 +37,16 @@ std::optional<WindowRequest> parseWindowRequest(const std::vector<std::string>& 
     WindowRequest request;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const CommandOption option = readOption(arguments, i);
-        if (option.name != "--data-dir" && option.name != "--lang" && option.name != "--today") {
-            problem = "unknown argument '" + option.name + "'";
-            return std::nullopt;
-        }
         if (!option.value || option.value->empty()) {
             problem = option.name + " needs a value";
             return std::nullopt;
         }
-        if (option.name == "--data-dir") {
-            request.dataFolder = pathFromUtf8(*option.value);
-        } else if (option.name == "--lang") {
-            request.language = languageFromCode(*option.value);
-            if (!request.language) {
-                problem = "--lang takes en or fr, not '" + *option.value + "'";
-                return std::nullopt;
-            }
-        } else {
-            request.today = parseIsoDate(*option.value);
-            if (!request.today) {
-                problem = "--today takes a date written YYYY-MM-DD, not '" + *option.value + "'";
-                return std::nullopt;
-            }
+        const RunOptionRead read = readRunOption(option, request, problem);
+        if (read == RunOptionRead::NotARunOption) {
+            problem = "unknown argument '" + option.name + "'";
+        }
+        if (read != RunOptionRead::Taken) {
+            return std::nullopt;
         }
     }
     return request;

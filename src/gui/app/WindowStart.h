@@ -1,8 +1,7 @@
 #pragma once
 // Starting the window program: `zelmora [--data-dir DIR] [--lang en|fr] [--today YYYY-MM-DD]`.
 
-#include "core/base/LangText.h"
-#include "core/platform/Clock.h"
+#include "core/program/CommandLine.h"
 
 #include <filesystem>
 #include <optional>
@@ -11,11 +10,7 @@
 
 namespace zelmora::gui {
 
-struct WindowRequest {
-    std::optional<std::filesystem::path> dataFolder;
-    std::optional<Language> language;
-    std::optional<LocalDate> today; // the clock stands still on this day for the whole run
-};
+using WindowRequest = RunOptions;
 
 // Reads the window's options; nothing, with the reason in `problem`, for anything else.
 std::optional<WindowRequest> parseWindowRequest(const std::vector<std::string>& arguments, std::string& problem);
