@@ -3,10 +3,10 @@
 #include "core/base/Cp1252.h"
 #include "core/exchange/CalendarDay.h"
 #include "core/exchange/ContentLines.h"
+#include "core/exchange/FriendUid.h"
 
 #include <array>
 #include <cstdio>
-#include <map>
 
 namespace zelmora {
 
@@ -34,18 +34,6 @@ std::string naturalName(const TFriend& f)
         name += ' ';
     }
     return name.append(f.Nom.view());
-}
-
-// FNV-1a: a short, stable fingerprint of the friend's name for the UID (not a secret).
-std::string fingerprint(std::string_view text)
-{
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const char c : text) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
-    }
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-    return hex;
 }
 
 class EventWriter {
@@ -124,12 +112,9 @@ CalendarText CalendarWriter::write(const FriendTable& table) const
     appendContentLine(calendar.bytes, "PRODID:-//Zelmora//Zelmora 3.0//EN");
     appendContentLine(calendar.bytes, "CALSCALE:GREGORIAN");
     EventWriter events(calendar.bytes, m_language, m_stamp);
-    std::map<std::string, int> seen; // friends of the same name get numbered UIDs
+    const FriendUids uids(table);
     for (std::uint16_t slot = 1; slot <= table.FriendCount; ++slot) {
-        const std::string name = listText(table[slot]);
-        const int repeat = seen[name]++;
-        const std::string stem = fingerprint(name) + (repeat > 0 ? "-" + NumToText(repeat + 1) : "");
-        calendar.leftOut += events.writeFriend(table[slot], stem);
+        calendar.leftOut += events.writeFriend(table[slot], uids.stem(slot));
     }
     appendContentLine(calendar.bytes, "END:VCALENDAR");
     return calendar;
