@@ -38,9 +38,8 @@ inline std::unique_ptr<FriendTable> fullTable(Order order = Order::Sorted)
 {
     auto table = std::make_unique<FriendTable>();
     for (int n = 1; n <= FriendTable::Capacity; ++n) {
-        (*table)[++table->FriendCount] = fullFriend(order == Order::Sorted ? n : FriendTable::Capacity + 1 - n);
+        table->AppendFriend(fullFriend(order == Order::Sorted ? n : FriendTable::Capacity + 1 - n));
     }
-    table->CurrentFriend = 1;
     return table;
 }
 

@@ -1,7 +1,7 @@
 // Loading, saving and sorting a full friend table.
 #include "BenchData.h"
 
-#include "core/data/DatabaseFile.h"
+#include "core/storage/DatabaseFile.h"
 #include "core/platform/FileWriter.h"
 
 #include <benchmark/benchmark.h>
@@ -38,7 +38,7 @@ void SaveDatabase(benchmark::State& state)
     DisplayOptions options;
     DatabaseFile file(path, writer);
     for (auto _ : state) {
-        const Status status = file.write(*table, options);
+        const Status status = file.write(*table, options).status;
         benchmark::DoNotOptimize(status);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(std::filesystem::file_size(path)));

@@ -9,12 +9,6 @@ using namespace zelmora;
 
 namespace {
 
-struct CountingBox : DatesListBox {
-    void clear() override { lines = 0; }
-    void addLine(std::string_view) override { ++lines; }
-    int lines = 0;
-};
-
 std::string date(int day, int month) { return (day < 10 ? "0" : "") + std::to_string(day) + (month < 10 ? "/0" : "/") + std::to_string(month) + "/1980"; }
 
 // Dates spread over the year, or all four of every friend within the next days.
@@ -35,13 +29,12 @@ std::unique_ptr<FriendTable> tableWithDates(bool allInWindow)
 void BuildDatesList(benchmark::State& state)
 {
     const auto table = tableWithDates(state.range(0) == 1);
-    auto list = std::make_unique<DatesList>();
-    CountingBox box;
-    const FixedClock today(LocalDate{2026, 12, 7});
+    DatesList list;
     for (auto _ : state) {
-        list->BuildDatesList(*table, DisplayOptions{}, today, Language::English, box);
+        list.BuildDatesList(*table, DisplayOptions{}, LocalDate{2026, 12, 7});
+        benchmark::DoNotOptimize(list);
     }
-    state.counters["entries"] = list->DateEntryCount;
+    state.counters["entries"] = list.DateEntryCount;
 }
 
 } // namespace

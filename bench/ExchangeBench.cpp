@@ -2,7 +2,7 @@
 // table (read, parse, map, sort and save the database), and both exports.
 #include "BenchData.h"
 
-#include "core/data/DatabaseFile.h"
+#include "core/storage/DatabaseFile.h"
 #include "core/exchange/CalendarWriter.h"
 #include "core/exchange/ExchangeFiles.h"
 #include "core/exchange/VCardImporter.h"
@@ -47,7 +47,7 @@ void ImportVCardFile(benchmark::State& state)
         const ImportReport report =
             VCardImporter(Language::English, VCardImporter::Duplicates::Skip).import(*table, file.cards);
         DatabaseFile database(bench::benchFolder("zelmora-bench-exchange") / "Zelmor.dta", writer);
-        const Status saved = database.write(*table, {});
+        const Status saved = database.write(*table, {}).status;
         benchmark::DoNotOptimize(saved);
         if (report.imported.size() != FriendTable::Capacity) {
             state.SkipWithError("not every card was imported");

@@ -25,9 +25,9 @@ std::optional<std::string> CliContext::toCp1252(std::string_view utf8) const
     return std::move(converted.text);
 }
 
-int CliContext::finish(const ProgramData& data, const Status& status) const
+int CliContext::finish(FriendsStore& data, const Status& status) const
 {
-    for (const std::string& notice : data.notices()) {
+    for (const std::string& notice : data.takeNotices()) {
         printError(notice);
     }
     if (!status.ok) {

@@ -7,7 +7,7 @@
 #include "core/platform/FileWriter.h"
 #include "core/platform/Folders.h"
 #include "core/program/ExitStatus.h"
-#include "core/program/ProgramData.h"
+#include "core/storage/FriendsStore.h"
 
 #include <filesystem>
 #include <optional>
@@ -42,9 +42,9 @@ struct CliContext {
     // The argument in Windows-1252, or nothing after saying which character cannot be stored.
     std::optional<std::string> toCp1252(std::string_view utf8) const;
 
-    ProgramData data() const { return ProgramData(dataFolder, language, environment.writer); }
+    FriendsStore data() const { return FriendsStore(dataFolder, language, environment.writer); }
     // Tells the data's notices and, on failure, the reason; the exit status.
-    int finish(const ProgramData& data, const Status& status) const;
+    int finish(FriendsStore& data, const Status& status) const;
 };
 
 using Arguments = std::span<const std::string>;

@@ -59,7 +59,7 @@ int importCommand(const CliContext& context, Arguments arguments)
     if (!parsed) {
         return ExitUsage;
     }
-    ProgramData data = context.data();
+    FriendsStore data = context.data();
     // The whole file is read before the database is touched: a bad file changes nothing.
     const VCardFile cards = ReadVCardFile(parsed->file, context.language);
     if (!cards.status.ok) {
@@ -70,7 +70,7 @@ int importCommand(const CliContext& context, Arguments arguments)
     std::optional<ImportReport> report;
     Status status;
     if (parsed->dryRun) {
-        status = data.loadForReading();
+        status = data.read();
         FriendTable trial = data.table();
         report = importer.import(trial, cards.cards);
     } else {
@@ -79,7 +79,7 @@ int importCommand(const CliContext& context, Arguments arguments)
         status = data.change([&](FriendTable& table, DisplayOptions&) {
             report = importer.import(table, cards.cards);
             return report->imported.empty() ? Status::failure({}) : Status::success();
-        });
+        }).status;
     }
     const bool nothingImported = report && !parsed->dryRun && report->imported.empty();
     if (report) {

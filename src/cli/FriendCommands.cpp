@@ -2,6 +2,7 @@
 
 #include "core/base/Cp1252.h"
 #include "core/data/DateText.h"
+#include "core/program/FriendChoice.h"
 #include "core/program/TerminalText.h"
 
 #include <algorithm>
@@ -60,8 +61,8 @@ int listCommand(const CliContext& context, Arguments arguments)
     if (!arguments.empty()) {
         return context.usage("list takes no arguments");
     }
-    ProgramData data = context.data();
-    const Status loaded = data.loadForReading();
+    FriendsStore data = context.data();
+    const Status loaded = data.read();
     if (loaded.ok) {
         for (std::uint16_t slot = 1; slot <= data.table().FriendCount; ++slot) {
             context.print(listText(data.table()[slot]));
@@ -88,17 +89,18 @@ int addCommand(const CliContext& context, Arguments arguments)
     if (!card) {
         return ExitUsage;
     }
-    ProgramData data = context.data();
+    FriendsStore data = context.data();
     const Status added = data.change([&](FriendTable& table, DisplayOptions&) {
-        if (!table.AppendFriend()) {
+        if (table.isFull()) {
             return Status::failure(std::string(LangText(lang::TableFull, context.language)));
         }
-        if (!table.ValidateCard(*card, [&] { return allowDuplicate; })) {
+        if (!allowDuplicate && table.NameExists(listTextOf(*card))) {
             return Status::failure(std::string(LangText(lang::DuplicateNameQuestion, context.language))
                                    + "\n(add --allow-duplicate keeps both)");
         }
+        table.ValidateCard(0, *card);
         return Status::success();
-    });
+    }).status;
     return context.finish(data, added);
 }
 
@@ -107,15 +109,14 @@ int deleteCommand(const CliContext& context, Arguments arguments)
     if (arguments.size() != 1) {
         return context.usage("delete takes one argument: the friend's \"LAST-NAME FIRST-NAME\" as listed");
     }
-    ProgramData data = context.data();
+    FriendsStore data = context.data();
     const Status deleted = data.change([&](FriendTable& table, DisplayOptions&) {
         const FriendChoice found = findFriendByListText(table, arguments[0], context.language);
         if (found.status.ok) {
-            table.CurrentFriend = found.slot;
             table.DeleteFriend(found.slot);
         }
         return found.status;
-    });
+    }).status;
     return context.finish(data, deleted);
 }
 

@@ -6,9 +6,9 @@
 #include "core/exchange/VCardWriter.h"
 #include "core/export/HtmlExport.h"
 #include "core/export/TextExport.h"
-#include "core/program/DataFolderChoice.h"
 #include "core/program/TerminalText.h"
 #include "core/reminder/DatesList.h"
+#include "core/storage/OutputTarget.h"
 
 #include <algorithm>
 #include <array>
@@ -21,13 +21,13 @@ namespace {
 struct Choice {
     std::string_view option;
     std::array<std::string_view, 3> words;
-    std::uint8_t DisplayOptions::*target;
+    DisplayOption target;
 };
 
 constexpr std::array<Choice, 3> DatesChoices = {{
-    {"--window", {"month", "two-weeks", "week"}, &DisplayOptions::Surveillance},
-    {"--sort", {"date", "person"}, &DisplayOptions::Classement},
-    {"--info", {"age", "countdown", "none"}, &DisplayOptions::RadioGroup3},
+    {"--window", {"month", "two-weeks", "week"}, DisplayOption::WatchWindow},
+    {"--sort", {"date", "person"}, DisplayOption::SortOrder},
+    {"--info", {"age", "countdown", "none"}, DisplayOption::ExtraInfo},
 }};
 
 // The item chosen for each of DatesChoices, where the command line chose one.
@@ -54,26 +54,6 @@ std::optional<DatesOverrides> parseDatesOptions(const CliContext& context, Argum
     }
     return overrides;
 }
-
-// Prints the list lines, in red when the list box would show them red and the
-// terminal may have colours.
-class TerminalListBox : public DatesListBox {
-public:
-    explicit TerminalListBox(const CliContext& context) : m_context(context) {}
-    void clear() override { m_lines.clear(); }
-    void addLine(std::string_view line) override { m_lines.emplace_back(line); }
-
-    void print(bool red) const
-    {
-        for (const std::string& line : m_lines) {
-            m_context.out << (red ? "\x1b[31m" : "") << terminalLine(line) << (red ? "\x1b[0m\n" : "\n");
-        }
-    }
-
-private:
-    const CliContext& m_context;
-    std::vector<std::string> m_lines;
-};
 
 enum class ExportFormat { Text, Html, VCard, Calendar };
 
@@ -116,22 +96,26 @@ int datesCommand(const CliContext& context, Arguments arguments)
     if (!overrides) {
         return ExitUsage;
     }
-    ProgramData data = context.data();
-    const Status loaded = data.loadForReading();
+    FriendsStore data = context.data();
+    const Status loaded = data.read();
     if (!loaded.ok) {
         return context.finish(data, loaded);
     }
     DisplayOptions options = data.options(); // the stored choices, unless overridden
     for (std::size_t i = 0; i < DatesChoices.size(); ++i) {
         if ((*overrides)[i]) {
-            options.*DatesChoices[i].target = *(*overrides)[i];
+            setItem(options, DatesChoices[i].target, *(*overrides)[i]);
         }
     }
-    auto list = std::make_unique<DatesList>();
-    TerminalListBox box(context);
-    list->BuildDatesList(data.table(), options, context.clock, context.language, box);
-    const bool colours = context.environment.stdoutIsTerminal && context.environment.environment("NO_COLOR").empty();
-    box.print(colours && list->ShownInRed);
+    DatesList list;
+    list.BuildDatesList(data.table(), options, context.clock.today());
+    // Red as the window shows it, where the terminal may have colours.
+    const bool red = list.ShownInRed && context.environment.stdoutIsTerminal
+                  && context.environment.environment("NO_COLOR").empty();
+    for (std::uint16_t entry = 1; entry <= list.DateEntryCount; ++entry) {
+        const std::string line = terminalLine(FormatDateLine(list[entry], list.order(), options.extraInfo, context.language));
+        context.out << (red ? "\x1b[31m" : "") << line << (red ? "\x1b[0m\n" : "\n");
+    }
     return context.finish(data, loaded);
 }
 
@@ -144,11 +128,8 @@ int exportCommand(const CliContext& context, Arguments arguments)
     }
     const bool toStandardOutput = arguments[1] == "-";
     const std::filesystem::path target = pathFromUtf8(arguments[1]);
-    ProgramData data = context.data();
-    Status status = toStandardOutput ? Status::success() : checkExportTarget(target, context.dataFolder, context.language);
-    if (status.ok) {
-        status = data.loadForReading();
-    }
+    FriendsStore data = context.data();
+    Status status = data.read();
     if (!status.ok) {
         return context.finish(data, status);
     }
@@ -156,8 +137,8 @@ int exportCommand(const CliContext& context, Arguments arguments)
     if (toStandardOutput) {
         context.out << exported.bytes;
     } else {
-        status = writeFileSaying(context.environment.writer, target, exported.bytes, exported.failurePair,
-                                 context.language);
+        const OutputWriter writer(context.environment.writer, context.dataFolder, context.language);
+        status = writeFileSaying(writer, target, exported.bytes, exported.failurePair, context.language);
     }
     if (status.ok && exported.leftOut > 0) {
         context.print(std::string(LangText(lang::DatesLeftOutOfCalendar, context.language))

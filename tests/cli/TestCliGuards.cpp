@@ -2,7 +2,7 @@
 // data folder check, control characters, and where output may go.
 #include "CliRunner.h"
 
-#include "core/data/DatabaseFile.h"
+#include "core/storage/DatabaseFile.h"
 #include "core/export/TextExport.h"
 #include "core/platform/FolderLock.h"
 #include "support/DeviceNodes.h"
@@ -70,7 +70,7 @@ TEST(CliGuards, ControlCharactersAreRefusedAndShownAsQuestionMarks)
     // Values written by another program: an escape, a line break, a C1 control.
     const auto table = test::makeTable({test::makeFriend("A\x1b[2J", "B\nC\x9D")});
     const AtomicFileWriter writer;
-    ASSERT_TRUE(DatabaseFile(cli.database(), writer).write(*table, {}).ok);
+    ASSERT_TRUE(DatabaseFile(cli.database(), writer).write(*table, {}).status.ok);
     EXPECT_EQ(cli.run({"list"}).out, "A?[2J B?C?\n");
     const auto missing = cli.run({"delete", "A\x1b[2J B"});
     EXPECT_NE(missing.err.find("No friend has this name: A?[2J B"), std::string::npos) << missing.err;
@@ -93,7 +93,7 @@ TEST(CliGuards, ExportGoesToStandardOutputOrAFileButNeverOverTheData)
     for (const auto& name : {"Zelmor.dta", "./Zelmor.reg"}) {
         const auto refused = cli.run({"export", "html", (cli.dataFolder / name).string()});
         EXPECT_EQ(refused.status, 1);
-        EXPECT_NE(refused.err.find("An export never replaces the database"), std::string::npos) << refused.err;
+        EXPECT_NE(refused.err.find("An export or a print never replaces the program's own files"), std::string::npos) << refused.err;
     }
     EXPECT_EQ(cli.databaseBytes(), before);
     EXPECT_FALSE(std::filesystem::exists(cli.dataFolder / "Zelmor.reg"));

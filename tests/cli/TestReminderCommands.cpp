@@ -54,7 +54,7 @@ test::CliResult runOnTerminal(const CliRunner& cli, bool terminal, std::vector<s
 TEST(CliDates, PrintsTheListWithTheStoredOptions)
 {
     const CliRunner cli;
-    storeFriends(cli, *dupontAndMartin(), DisplayOptions{1, 0, 0, 0, 1}); // by person, countdown
+    storeFriends(cli, *dupontAndMartin(), {.sortOrder = SortOrder::ByPerson, .extraInfo = ExtraInfo::Countdown});
     const auto result = cli.run({"--today", "2026-12-07", "dates"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "Dupont Jean" + Blanks16 + "05/01/27 Birthday     (29 days)\n"
@@ -65,7 +65,7 @@ TEST(CliDates, PrintsTheListWithTheStoredOptions)
 TEST(CliDates, OptionsOverrideTheStoredChoices)
 {
     const CliRunner cli;
-    storeFriends(cli, *dupontAndMartin(), DisplayOptions{1, 0, 0, 0, 1});
+    storeFriends(cli, *dupontAndMartin(), {.sortOrder = SortOrder::ByPerson, .extraInfo = ExtraInfo::Countdown});
     const auto result =
         cli.run({"--lang", "fr", "--today", "2026-12-07", "dates", "--sort", "date", "--info", "age", "--window", "week"});
     EXPECT_EQ(result.out, "07/12/26 Martin Paul" + Blanks16 + "Anniversaire (36 ans)\n"
@@ -81,7 +81,7 @@ TEST(CliDates, RedOnlyOnATerminalWhenADateFallsToday)
     EXPECT_EQ(red.out.substr(0, 5), "\x1b[31m");
     EXPECT_EQ(runOnTerminal(cli, false, {"--today", "2026-12-07", "dates"}).out.find('\x1b'), std::string::npos);
     EXPECT_EQ(runOnTerminal(cli, true, {"--today", "2026-12-06", "dates"}).out.find('\x1b'), std::string::npos);
-    storeFriends(cli, *dupontAndMartin(), DisplayOptions{0, 0, 0, 1, 0}); // leave today's dates black
+    storeFriends(cli, *dupontAndMartin(), {.todayColour = TodayColour::Black});
     EXPECT_EQ(runOnTerminal(cli, true, {"--today", "2026-12-07", "dates"}).out.find('\x1b'), std::string::npos);
 }
 

@@ -2,8 +2,9 @@
 
 #include "gui/app/DatesPage.h"
 #include "gui/app/FriendCardPage.h"
+#include "core/platform/FolderLock.h"
 #include "gui/widgets/DateEdit.h"
-#include "gui/widgets/LinesListBox.h"
+#include "gui/widgets/LinesListView.h"
 #include "gui/widgets/RadioGroup.h"
 
 #include <QApplication>
@@ -31,7 +32,8 @@ void type(QWidget* widget, const QString& text)
 class MainWindow : public WindowFixture {
 protected:
     void goTo(const char* page) { window().ListeChoix->setCurrentWidget(child<QWidget>(page)); }
-    QString line(int row) { return window().datesPage->ListBox2->item(row)->text(); }
+    using WindowFixture::line;
+    QString line(int row) { return line("ListBox2", row); }
 };
 
 TEST_F(MainWindow, EveryCaptionFindsItsWidgetInBothLanguages)
@@ -83,13 +85,13 @@ TEST_F(MainWindow, TheSelectedDateShowsItsFriendAfterSortingByName)
            person("ARNAUD", "Anne", {{FriendField::Anniversaire, "20/12/1980"}, {FriendField::Ville, "Lyon"}}),
            person("MARTIN", "Paul", {{FriendField::Fete, "10/12/    "}})});
     gui::DatesPage& dates = *window().datesPage;
-    ASSERT_EQ(dates.ListBox2->count(), 3);
+    ASSERT_EQ(lineCount("ListBox2"), 3);
     EXPECT_TRUE(line(0).startsWith(QStringLiteral("09/12/26 ZOLA Emile"))) << line(0).toStdString();
     QTest::mouseClick(dates.Button1, Qt::LeftButton); // Sort/Name
-    dates.ListBox2->setCurrentRow(0);
+    chooseLine("ListBox2", 0);
     EXPECT_EQ(dates.readOnlyText(FriendField::Nom), QStringLiteral("ARNAUD"));
     EXPECT_EQ(dates.readOnlyText(FriendField::Ville), QStringLiteral("Lyon"));
-    dates.ListBox2->setCurrentRow(2);
+    chooseLine("ListBox2", 2);
     EXPECT_EQ(dates.readOnlyText(FriendField::Nom), QStringLiteral("ZOLA"));
 
     for (const char* page : {"Fiches", "Dates"}) {
@@ -129,11 +131,47 @@ TEST_F(MainWindow, ANewCardIsNeverWrittenBeforeItIsValidated)
     child<gui::RadioGroup>("Surveillance")->setItemIndex(2); // an option saved at once
     EXPECT_EQ(stored()->FriendCount, 1);
     QTest::keyClick(child<QLineEdit>("NOM"), Qt::Key_Escape); // Escape cancels the card
-    EXPECT_EQ(app->table().FriendCount, 1);
+    EXPECT_EQ(app->friends().FriendCount, 1);
     DisplayOptions options;
     FriendTable table;
     DatabaseFile(folder / "Zelmor.dta", AtomicFileWriter()).LoadDatabase(table, options, Language::English);
-    EXPECT_EQ(options.Surveillance, 2);
+    EXPECT_EQ(options.watchWindow, WatchWindow::OneWeek);
+}
+
+TEST_F(MainWindow, AfterEveryAnswerTheListHighlightsTheFriendOnTheCard)
+{
+    for (const bool ok : {true, false}) {
+        start({makeFriend("ARNAUD", "Anne"), makeFriend("BRUN", "Luc"), makeFriend("CARON", "Marc")});
+        goTo("Fiches");
+        QTest::keyClicks(child<QLineEdit>("VILLE"), QStringLiteral("Lyon"));
+        dialogs.answerNext(ok);
+        chooseLine("ListBox1", 2);
+        // OK keeps the validated friend on the card, Cancel shows the clicked one: the list follows.
+        const int expected = ok ? 0 : 2;
+        EXPECT_EQ(chosenLine("ListBox1"), expected);
+        EXPECT_EQ(child<QLineEdit>("NOM")->text() + QLatin1Char(' ') + child<QLineEdit>("PRENOM")->text(),
+                  line("ListBox1", expected));
+    }
+}
+
+TEST_F(MainWindow, ACardTheLockKeptStaysMarkedAndIsWrittenOnceTheFolderIsFree)
+{
+    start({makeFriend("MARTIN", "Paul")});
+    goTo("Fiches");
+    auto anotherProgram = std::make_unique<FolderLock>();
+    ASSERT_TRUE(anotherProgram->acquire(folder.path(), Language::English).ok);
+    QTest::keyClicks(child<QLineEdit>("VILLE"), QStringLiteral("Lyon"));
+    QTest::mouseClick(child<QPushButton>("BitBtn1"), Qt::LeftButton);
+    ASSERT_EQ(dialogs.told.size(), 1u);
+    EXPECT_EQ(child<QLineEdit>("VILLE")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_TRUE(window().windowTitle().endsWith(QLatin1Char('*')));
+    EXPECT_EQ(stored()->operator[](1).Ville, "");
+
+    anotherProgram.reset();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stored()->operator[](1).Ville == "Lyon"; }, 5000));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Zelmora v3.0"));
+    EXPECT_EQ(child<QLineEdit>("VILLE")->palette().color(QPalette::Text), QColor(0, 0, 0));
+    EXPECT_EQ(dialogs.told.size(), 1u);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "support/Friends.h"
 #include "support/TempFolder.h"
 
-#include "core/data/DatabaseFile.h"
+#include "core/storage/DatabaseFile.h"
 #include "core/platform/FileReader.h"
 #include "core/platform/Folders.h"
 #include "core/settings/SettingsFile.h"
@@ -31,7 +31,7 @@ protected:
     void writeFriends(const FriendTable& table)
     {
         const AtomicFileWriter writer;
-        ASSERT_TRUE(DatabaseFile(data / DatabaseFileName, writer).write(table, DisplayOptions{}).ok);
+        ASSERT_TRUE(DatabaseFile(data / DatabaseFileName, writer).write(table, DisplayOptions{}).status.ok);
     }
 
     ProcessResult zelmora(QStringList arguments)
@@ -117,7 +117,7 @@ TEST_F(PrintPdf, SpeaksTheStoredLanguageOrTheOneAskedFor)
 {
     writeFriends(*fiveFriends());
     ProgramOptions french;
-    french.Langue = Language::French;
+    french.language = Language::French;
     const AtomicFileWriter writer;
     ASSERT_TRUE(SettingsFile(data / SettingsFileName, writer).write(french).ok);
 

@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
@@ -78,7 +77,7 @@ TEST_F(ProgramOptions, AFirstStartAsksTheLanguageThenShowsTheAboutBoxAndLeavesBo
     };
     launch();
     EXPECT_EQ(dialogs.shownModally, (std::vector<std::string>{"LangForm", "AboutForm"}));
-    EXPECT_EQ(app->programOptions().Langue, Language::French);
+    EXPECT_EQ(app->programOptions().language, Language::French);
     EXPECT_TRUE(window().isVisible());
     EXPECT_TRUE(std::filesystem::exists(folder / "Zelmor.reg"));
     EXPECT_TRUE(std::filesystem::exists(folder / "Zelmor.dta"));
@@ -181,6 +180,22 @@ TEST_F(ProgramOptions, ExportButtonsWriteTheChosenFilesAndHonourCancel)
     EXPECT_TRUE(opener.opened.empty()); // "Save only"
 }
 
+TEST_F(ProgramOptions, NoExportReplacesTheDataFoldersOwnFiles)
+{
+    start({makeFriend("MARTIN", "Paul")});
+    const std::string friends = readWholeFile(folder / "Zelmor.dta").bytes;
+    const char* buttons[] = {"BitBtn3", "BitBtn8", "ExportVCard", "ExportCalendar"};
+    for (const char* button : buttons) {
+        dialogs.chooseFileNext(QString::fromStdString((folder / "Zelmor.dta").string()));
+        QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton);
+    }
+    ASSERT_EQ(dialogs.told.size(), std::size(buttons));
+    for (const std::string& message : dialogs.told) {
+        EXPECT_NE(message.find("never replaces the program's own files"), std::string::npos) << message;
+    }
+    EXPECT_EQ(readWholeFile(folder / "Zelmor.dta").bytes, friends);
+}
+
 } // namespace
 } // namespace zelmora::test
 
@@ -197,8 +212,8 @@ TEST_F(ProgramOptions, ImportingVCardsAddsTheFriendsToTheListAndSaysHowMany)
     ASSERT_EQ(dialogs.told.size(), 1u);
     EXPECT_EQ(dialogs.told[0].rfind("Imported: 1, skipped as duplicates: 1", 0), 0) << dialogs.told[0];
     EXPECT_EQ(stored()->FriendCount, 2); // written at once
-    EXPECT_EQ(child<QListWidget>("ListBox1")->item(0)->text(), QStringLiteral("DURAND Anne"));
-    EXPECT_TRUE(child<QListWidget>("ListBox2")->item(0)->text().startsWith(QStringLiteral("09/12/26 DURAND Anne")));
+    EXPECT_EQ(line("ListBox1", 0), QStringLiteral("DURAND Anne"));
+    EXPECT_TRUE(line("ListBox2", 0).startsWith(QStringLiteral("09/12/26 DURAND Anne")));
 }
 
 } // namespace

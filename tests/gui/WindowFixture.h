@@ -2,7 +2,7 @@
 // The whole window program on a folder of its own, with dialogs the test answers, a
 // clock standing on 8 December 2026 and a launcher that only records.
 
-#include "core/data/DatabaseFile.h"
+#include "core/storage/DatabaseFile.h"
 #include "core/data/FieldCodec.h"
 #include "core/platform/AutoStart.h"
 #include "core/platform/FileOpener.h"
@@ -14,6 +14,7 @@
 #include "support/TempFolder.h"
 #include "ScriptedDialogs.h"
 
+#include <QAbstractItemView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -105,6 +106,23 @@ protected:
         auto* found = window().findChild<Widget*>(QLatin1String(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
+    }
+    // The lines of one of the window's lists, and choosing one as the user would.
+    int lineCount(const char* list) { return child<QAbstractItemView>(list)->model()->rowCount(); }
+    QString line(const char* list, int row)
+    {
+        const QAbstractItemModel* model = child<QAbstractItemView>(list)->model();
+        return model->data(model->index(row, 0)).toString();
+    }
+    void chooseLine(const char* list, int row)
+    {
+        auto* view = child<QAbstractItemView>(list);
+        view->setCurrentIndex(view->model()->index(row, 0));
+    }
+    int chosenLine(const char* list)
+    {
+        const QModelIndex current = child<QAbstractItemView>(list)->currentIndex();
+        return current.isValid() ? current.row() : -1;
     }
     // The friends as the file holds them now.
     std::unique_ptr<FriendTable> stored()

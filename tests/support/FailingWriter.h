@@ -4,11 +4,15 @@
 
 #include "core/platform/FileWriter.h"
 
+#include <cstdint>
+
 namespace zelmora::test {
 
 class FailingWriter : public AtomicFileWriter {
 public:
-    explicit FailingWriter(std::size_t failAfterBytes) : m_budget(failAfterBytes) {}
+    explicit FailingWriter(std::size_t failAfterBytes = SIZE_MAX) : m_budget(failAfterBytes) {}
+    // From now on, writing fails after `bytes` more.
+    void failAfter(std::size_t bytes) { m_budget = bytes; }
 
 protected:
     Status writeChunk(int fd, std::string_view bytes) const override

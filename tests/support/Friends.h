@@ -29,7 +29,6 @@ inline std::unique_ptr<FriendTable> makeTable(std::initializer_list<TFriend> fri
     for (const TFriend& f : friends) {
         (*table)[++table->FriendCount] = f;
     }
-    table->CurrentFriend = table->FriendCount > 0 ? 1 : 0;
     return table;
 }
 

@@ -166,6 +166,10 @@ inline constexpr std::uint16_t ExportCalendar = 240;
 inline constexpr std::uint16_t VCardFiles = 241;
 inline constexpr std::uint16_t CalendarFiles = 242;
 inline constexpr std::uint16_t MakerLine = 243;
+// The window's session (numbered from 280 on).
+inline constexpr std::uint16_t CardKeptUntilSaved = 280; // followed by why it could not be saved yet
+inline constexpr std::uint16_t FriendDeletedMeanwhile = 281;
+inline constexpr std::uint16_t CardNotSaved = 282;
 } // namespace lang
 
 } // namespace zelmora

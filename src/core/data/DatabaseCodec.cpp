@@ -45,26 +45,19 @@ std::optional<std::uint16_t> friendCount(std::string_view digits)
     return static_cast<std::uint16_t>(count);
 }
 
-// Reads the option digits into `options` and `kept`; false when one is not a valid item.
+// Reads the option digits into `options` and `kept`; false when one is not a valid item. A
+// short header holds the first two only.
 bool readOptionDigits(std::string_view header, bool longHeader, DisplayOptions& options, DisplayOptions& kept)
 {
-    struct Digit {
-        std::size_t position;
-        std::uint8_t itemCount;
-        std::uint8_t DisplayOptions::*option;
-    };
-    static constexpr std::array<Digit, 5> digits = {{{4, 2, &DisplayOptions::Classement},
-                                                     {5, 3, &DisplayOptions::Surveillance},
-                                                     {6, 2, &DisplayOptions::RadioGroup1},
-                                                     {7, 2, &DisplayOptions::RadioGroup2},
-                                                     {8, 3, &DisplayOptions::RadioGroup3}}};
-    for (std::size_t i = 0; i < (longHeader ? 5 : 2); ++i) {
-        const auto value = optionDigit(header[digits[i].position], digits[i].itemCount);
+    constexpr std::size_t FirstDigit = 4;
+    for (std::size_t i = 0; i < (longHeader ? DisplayOptionCount : 2); ++i) {
+        const auto option = static_cast<DisplayOption>(i);
+        const auto value = optionDigit(header[FirstDigit + i], DisplayOptionItems[i]);
         if (!value) {
             return false;
         }
-        options.*digits[i].option = *value;
-        kept.*digits[i].option = *value;
+        setItem(options, option, *value);
+        setItem(kept, option, *value);
     }
     return true;
 }
@@ -83,12 +76,18 @@ bool readFriend(FieldReader& reader, std::string_view version, TFriend& record)
 
 } // namespace
 
+void resetAfterDamage(DisplayOptions& options)
+{
+    const ExtraInfo kept = options.extraInfo;
+    options = DisplayOptions{};
+    options.extraInfo = kept;
+}
+
 std::string encodeDatabase(const FriendTable& table, const DisplayOptions& options)
 {
     std::string header(CurrentVersionTag);
-    for (const std::uint8_t digit : {options.Classement, options.Surveillance, options.RadioGroup1,
-                                     options.RadioGroup2, options.RadioGroup3}) {
-        header += static_cast<char>('0' + digit);
+    for (std::size_t i = 0; i < DisplayOptionCount; ++i) {
+        header += static_cast<char>('0' + itemOf(options, static_cast<DisplayOption>(i)));
     }
     header += NumToText(table.FriendCount);
 
@@ -116,8 +115,9 @@ DecodeStatus decodeDatabase(std::string_view bytes, FriendTable& table, DisplayO
 {
     header = {};
     const auto damaged = [&] {
-        options.Classement = options.Surveillance = options.RadioGroup1 = options.RadioGroup2 = 0;
-        header.kept.Classement = header.kept.Surveillance = 0;
+        resetAfterDamage(options);
+        header.kept.sortOrder = SortOrder::ByDate;
+        header.kept.watchWindow = WatchWindow::OneMonth;
         table.FriendCount = 0;
         return DecodeStatus::Damaged;
     };

@@ -33,6 +33,9 @@ struct DecodedHeader {
     DisplayOptions kept;     // option digits as read, 0 for those the file lacks
 };
 
+// What a damaged file leaves of the options: the first four reset, the extra column kept.
+void resetAfterDamage(DisplayOptions& options);
+
 // Fills `table` (slots 1 to FriendCount) and `options` from the file's bytes, as the
 // load does: a newer version leaves both untouched; a damaged file leaves an empty table
 // and the first option groups reset. Bytes after the last counted friend are not read.

@@ -3,11 +3,11 @@
 // strictly smaller. It is not stable, and stored files and lists show its exact order,
 // so it is kept as is; this version only makes it cheap.
 
-#include <array>
 #include <cstdint>
 #include <numeric>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace zelmora {
 
@@ -35,13 +35,14 @@ inline KeyPrefix keyPrefix(std::string_view first, std::string_view second = {})
 
 // Sorts slots 1..count of `slots` (slot 0 unused). `prefixOf(record)` gives keyPrefix of the
 // record's key and `less(a, b)` compares two whole keys, when the prefixes cannot tell.
-template <class Record, std::size_t N, class PrefixOf, class Less>
-void exchangeSort(std::array<Record, N>& slots, std::uint16_t count, PrefixOf prefixOf, Less less)
+// Returns the slot to which the record of slot `followed` moved (0 stays 0).
+template <class Slots, class PrefixOf, class Less>
+std::uint16_t exchangeSort(Slots& slots, std::uint16_t count, PrefixOf prefixOf, Less less, std::uint16_t followed = 0)
 {
     if (count < 2) {
-        return;
+        return followed;
     }
-    std::array<KeyPrefix, N> prefix;
+    std::vector<KeyPrefix> prefix(count + 1u);
     for (std::uint16_t slot = 1; slot <= count; ++slot) {
         prefix[slot] = prefixOf(slots[slot]);
     }
@@ -61,11 +62,11 @@ void exchangeSort(std::array<Record, N>& slots, std::uint16_t count, PrefixOf pr
         inOrder = !keyLess(slot, slot - 1);
     }
     if (inOrder) {
-        return;
+        return followed;
     }
     // The sort runs on slot numbers, so a swap moves two numbers instead of two records;
     // the records then move once each, following the cycles of the permutation.
-    std::array<std::uint16_t, N> order;
+    std::vector<std::uint16_t> order(count + 1u);
     std::iota(order.begin(), order.end(), std::uint16_t{0});
     for (std::uint16_t i = 1; i < count; ++i) {
         for (std::uint16_t j = i + 1; j <= count; ++j) {
@@ -74,11 +75,17 @@ void exchangeSort(std::array<Record, N>& slots, std::uint16_t count, PrefixOf pr
             }
         }
     }
+    for (std::uint16_t slot = 1; followed != 0 && slot <= count; ++slot) {
+        if (order[slot] == followed) {
+            followed = slot;
+            break;
+        }
+    }
     for (std::uint16_t start = 1; start <= count; ++start) {
         if (order[start] == start) {
             continue;
         }
-        Record spare = std::move(slots[start]);
+        auto spare = std::move(slots[start]);
         std::uint16_t slot = start;
         while (order[slot] != start) {
             const std::uint16_t from = order[slot];
@@ -89,6 +96,7 @@ void exchangeSort(std::array<Record, N>& slots, std::uint16_t count, PrefixOf pr
         slots[slot] = std::move(spare);
         order[slot] = slot;
     }
+    return followed;
 }
 
 } // namespace zelmora

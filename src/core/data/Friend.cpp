@@ -64,4 +64,12 @@ std::string listText(const TFriend& f)
     return text;
 }
 
+std::string listTextOf(const CardTexts& card)
+{
+    TFriend named;
+    named.Nom.assign(trimControls(card[fieldIndex(FriendField::Nom)]));
+    named.Prenom.assign(trimControls(card[fieldIndex(FriendField::Prenom)]));
+    return listText(named);
+}
+
 } // namespace zelmora

@@ -60,6 +60,9 @@ std::string listText(const TFriend& f);
 // line both fill one of these and hand it to the table.
 using CardTexts = std::array<std::string, FriendFieldCount>;
 
+// The list text the card's names will have once stored (trimmed, cut to their capacity).
+std::string listTextOf(const CardTexts& card);
+
 inline constexpr std::size_t fieldIndex(FriendField field) { return static_cast<std::size_t>(field); }
 
 } // namespace zelmora

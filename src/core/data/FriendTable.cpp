@@ -2,44 +2,34 @@
 
 #include "core/data/ExchangeSort.h"
 
-#include <string>
-#include <utility>
+#include <algorithm>
 
 namespace zelmora {
 
 FriendTable& FriendTable::operator=(const FriendTable& other)
 {
     if (this != &other) {
-        *m_slots = *other.m_slots;
+        // Slots past the last friend are never read: only friends are worth the copy.
+        std::copy_n(other.m_slots->begin(), other.FriendCount + 1, m_slots->begin());
         FriendCount = other.FriendCount;
-        CurrentFriend = other.CurrentFriend;
-        PreviousFriend = other.PreviousFriend;
-        EditPending = other.EditPending;
-        NewPending = other.NewPending;
-        DataChanged = other.DataChanged;
     }
     return *this;
 }
 
 void FriendTable::ClearFriend(std::uint16_t slot) { (*m_slots)[slot] = TFriend{}; }
 
-bool FriendTable::AppendFriend()
+bool FriendTable::AppendFriend(const TFriend& record)
 {
     if (isFull()) {
         return false;
     }
-    ++FriendCount;
-    PreviousFriend = CurrentFriend;
-    CurrentFriend = FriendCount;
-    ClearFriend(FriendCount);
-    EditPending = true;
-    NewPending = true;
+    (*m_slots)[++FriendCount] = record;
     return true;
 }
 
 void FriendTable::DeleteFriend(std::uint16_t slot)
 {
-    if (slot < 1 || slot > FriendCount) {
+    if (!isFriend(slot)) {
         return;
     }
     for (std::uint16_t s = slot; s < FriendCount; ++s) {
@@ -47,10 +37,6 @@ void FriendTable::DeleteFriend(std::uint16_t slot)
     }
     ClearFriend(FriendCount);
     --FriendCount;
-    if (CurrentFriend > FriendCount) {
-        CurrentFriend = FriendCount;
-    }
-    SortFriends();
 }
 
 void FriendTable::StoreCard(std::uint16_t slot, const CardTexts& card)
@@ -72,13 +58,14 @@ CardTexts FriendTable::ShowCard(std::uint16_t slot) const
     return card;
 }
 
-void FriendTable::SortFriends()
+std::uint16_t FriendTable::SortFriends(std::uint16_t followed)
 {
-    exchangeSort(
+    return exchangeSort(
         *m_slots, FriendCount, [](const TFriend& f) { return keyPrefix(f.Nom.view(), f.Prenom.view()); },
         [](const TFriend& a, const TFriend& b) {
             return compareJoined(a.Nom.view(), a.Prenom.view(), b.Nom.view(), b.Prenom.view()) < 0;
-        });
+        },
+        followed);
 }
 
 std::uint16_t FriendTable::FindFriend(std::string_view text) const
@@ -91,50 +78,26 @@ std::uint16_t FriendTable::FindFriend(std::string_view text) const
     return 0;
 }
 
-bool FriendTable::NameExists(std::string_view text) const
+bool FriendTable::NameExists(std::string_view text, std::uint16_t except) const
 {
     for (std::uint16_t slot = 1; slot <= FriendCount; ++slot) {
-        if (slot != CurrentFriend && listText((*m_slots)[slot]) == text) {
+        if (slot != except && listText((*m_slots)[slot]) == text) {
             return true;
         }
     }
     return false;
 }
 
-bool FriendTable::ValidateCard(const CardTexts& card, const std::function<bool()>& keepDuplicate)
+std::uint16_t FriendTable::ValidateCard(std::uint16_t slot, const CardTexts& card)
 {
-    // With no friend on the card (the last one was deleted), what was typed becomes a
-    // new friend rather than vanishing into the empty slot 0.
-    if (CurrentFriend == 0 && !AppendFriend()) {
-        return false;
+    if (slot == 0) {
+        if (!AppendFriend()) {
+            return 0;
+        }
+        slot = FriendCount;
     }
-    TFriend named; // the names as they will be stored, trimmed and cut
-    named.Nom.assign(trimControls(card[fieldIndex(FriendField::Nom)]));
-    named.Prenom.assign(trimControls(card[fieldIndex(FriendField::Prenom)]));
-    if (FriendCount > 1 && NameExists(listText(named)) && !keepDuplicate()) {
-        CancelCard();
-        return false;
-    }
-    StoreCard(CurrentFriend, card);
-    const std::string stored = listText((*m_slots)[CurrentFriend]);
-    SortFriends();
-    CurrentFriend = FindFriend(stored);
-    EditPending = false;
-    NewPending = false;
-    return true;
-}
-
-void FriendTable::CancelCard()
-{
-    if (NewPending) {
-        NewPending = false;
-        ClearFriend(FriendCount);
-        --FriendCount;
-        CurrentFriend = PreviousFriend;
-        SortFriends();
-    }
-    EditPending = false;
+    StoreCard(slot, card);
+    return SortFriends(slot);
 }
 
 } // namespace zelmora
-

@@ -1,12 +1,12 @@
 #pragma once
-// The in-memory friend table with its card markers and the table-level operations:
-// append, delete, clear, store and show the card, sort, find and the duplicate test.
+// The in-memory friend table and the table-level operations: append, delete, clear, store
+// and show a card, sort, find and the duplicate test. It holds friends only: which friend a
+// card shows, and whether it is being edited, belong to whoever edits the card.
 
 #include "core/data/Friend.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -27,36 +27,30 @@ public:
     const TFriend& operator[](std::uint16_t slot) const { return (*m_slots)[slot]; }
 
     std::uint16_t FriendCount = 0;
-    std::uint16_t CurrentFriend = 0;
-    std::uint16_t PreviousFriend = 0;
-    bool EditPending = false;
-    bool NewPending = false;
-    bool DataChanged = false;
 
     bool isFull() const { return FriendCount >= Capacity; }
+    bool isFriend(std::uint16_t slot) const { return slot >= 1 && slot <= FriendCount; }
 
     void ClearFriend(std::uint16_t slot);
-    // Adds an empty slot at the end and makes it current; false (and no change) when full.
-    bool AppendFriend();
-    // Removes the friend of `slot`, closing the gap, then sorts.
+    // Adds `record` after the last friend, unsorted; false (and no change) when full.
+    bool AppendFriend(const TFriend& record = {});
+    // Removes the friend of `slot`, closing the gap.
     void DeleteFriend(std::uint16_t slot);
     // Copies the card into `slot`: Nom and Prenom trimmed, every value cut to its capacity.
     void StoreCard(std::uint16_t slot, const CardTexts& card);
     CardTexts ShowCard(std::uint16_t slot) const;
     // Ascending order of Nom then Prenom on byte codes, exactly as the program's exchange
-    // sort leaves it (equal keys included).
-    void SortFriends();
+    // sort leaves it (equal keys included). Returns the slot the friend of `followed` moved to.
+    std::uint16_t SortFriends(std::uint16_t followed = 0);
     // First slot whose list text equals `text`; 0 when none.
     std::uint16_t FindFriend(std::string_view text) const;
-    // Whether a friend other than CurrentFriend has that list text.
-    bool NameExists(std::string_view text) const;
+    // Whether a friend other than the one in slot `except` has that list text.
+    bool NameExists(std::string_view text, std::uint16_t except = 0) const;
 
-    // The table side of "OK": stores the card into the current slot, sorts, and follows
-    // the friend to its new slot. `keepDuplicate` is asked when another friend already
-    // has the same name; a refusal cancels instead. Returns whether the card was stored.
-    bool ValidateCard(const CardTexts& card, const std::function<bool()>& keepDuplicate);
-    // The table side of "Cancel": drops a new slot that was never validated.
-    void CancelCard();
+    // The table side of "OK": stores the card into `slot`, or as a new friend when `slot` is
+    // 0, sorts, and returns the friend's slot afterwards; 0 (and no change) when the table is
+    // full. The duplicate test is the caller's, before.
+    std::uint16_t ValidateCard(std::uint16_t slot, const CardTexts& card);
 
 private:
     using Slots = std::array<TFriend, Capacity + 1>;

@@ -30,7 +30,7 @@ ImportReport VCardImporter::import(FriendTable& table, std::span<const VCard> ca
             report.leftOut = cards.size() - i;
             break;
         }
-        table[++table.FriendCount] = mapped.record;
+        table.AppendFriend(mapped.record);
         if (mapped.changedCharacters > 0) {
             report.changedCharacters += mapped.changedCharacters;
             report.changed.push_back(name);
@@ -40,10 +40,6 @@ ImportReport VCardImporter::import(FriendTable& table, std::span<const VCard> ca
     }
     if (!report.imported.empty()) {
         table.SortFriends();
-        table.DataChanged = true;
-        if (table.CurrentFriend == 0) {
-            table.CurrentFriend = 1;
-        }
     }
     return report;
 }

@@ -60,7 +60,7 @@ Language chosenLanguage(std::optional<Language> asked, const std::filesystem::pa
     }
     const AtomicFileWriter unused; // reading the settings never writes them
     const auto stored = SettingsFile(dataFolder / SettingsFileName, unused).peek();
-    return stored ? stored->Langue : Language::English;
+    return stored ? stored->language : Language::English;
 }
 
 } // namespace zelmora

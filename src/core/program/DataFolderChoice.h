@@ -1,5 +1,5 @@
 #pragma once
-// Which folder a run works on, and which files in it an export must never replace.
+// Which folder a run works on.
 
 #include "core/base/LangText.h"
 #include "core/base/Status.h"
@@ -26,9 +26,5 @@ struct FolderChoice {
 FolderChoice chooseDataFolder(const std::optional<std::filesystem::path>& asked, FolderUse use,
                               const std::filesystem::path& programFolder, const EnvironmentLookup& environment,
                               Language language);
-
-// Refuses an export onto the data folder's own Zelmor.dta or Zelmor.reg, by any name.
-Status checkExportTarget(const std::filesystem::path& target, const std::filesystem::path& dataFolder,
-                         Language language);
 
 } // namespace zelmora

@@ -2,19 +2,22 @@
 
 #include "core/data/ExchangeSort.h"
 
+#include <array>
+
 namespace zelmora {
 
 namespace {
 
-struct Occasion {
+struct OccasionField {
+    Occasion occasion;
     FriendField field;
     std::uint16_t label; // language pair
 };
 
-constexpr std::array<Occasion, 4> Occasions = {{{FriendField::Anniversaire, lang::BirthdayOccasion},
-                                                {FriendField::Fete, lang::SaintsDayOccasion},
-                                                {FriendField::Date1, lang::Date1},
-                                                {FriendField::Date2, lang::Date2}}};
+constexpr std::array<OccasionField, 4> Occasions = {{{Occasion::Birthday, FriendField::Anniversaire, lang::BirthdayOccasion},
+                                                     {Occasion::SaintsDay, FriendField::Fete, lang::SaintsDayOccasion},
+                                                     {Occasion::Date1, FriendField::Date1, lang::Date1},
+                                                     {Occasion::Date2, FriendField::Date2, lang::Date2}}};
 
 int daysInMonth(int month, int year)
 {
@@ -31,15 +34,20 @@ void appendPadded(std::string& line, std::string_view text, std::size_t width)
 
 } // namespace
 
-DateKey WindowEndKey(LocalDate today, std::uint8_t surveillance)
+std::string_view occasionLabel(Occasion occasion, Language language)
+{
+    return LangText(Occasions[static_cast<std::size_t>(occasion)].label, language);
+}
+
+DateKey WindowEndKey(LocalDate today, WatchWindow window)
 {
     int year = today.year;
     int month = today.month;
     int day = today.day;
-    if (surveillance == 0) {
+    if (window == WatchWindow::OneMonth) {
         ++month; // the same day next month, even a 31st of February: the key order copes
     } else {
-        day += surveillance == 1 ? 14 : 7;
+        day += window == WatchWindow::TwoWeeks ? 14 : 7;
         if (day > daysInMonth(month, year)) {
             day -= daysInMonth(month, year);
             ++month;
@@ -52,12 +60,12 @@ DateKey WindowEndKey(LocalDate today, std::uint8_t surveillance)
     return MakeDateKey(year, month, day);
 }
 
-void DatesList::collect(const FriendTable& table, Language language, bool highlightToday)
+void DatesList::collect(const FriendTable& table, bool highlightToday)
 {
     const std::int32_t today = DayNumber(TodayKey.view());
     for (std::uint16_t slot = 1; slot <= table.FriendCount; ++slot) {
         const TFriend& person = table[slot];
-        for (const Occasion& occasion : Occasions) {
+        for (const OccasionField& occasion : Occasions) {
             const std::string_view date = fieldText(person, occasion.field);
             const DateKey next = NextOccurrenceKey(date, TodayKey.view());
             if (next == TodayKey && highlightToday) {
@@ -66,68 +74,64 @@ void DatesList::collect(const FriendTable& table, Language language, bool highli
             if (compareBytes(TodayKey.view(), next.view()) > 0 || compareBytes(next.view(), WindowEndKey.view()) > 0) {
                 continue;
             }
-            TDateEntry& entry = (*m_entries)[++DateEntryCount];
+            TDateEntry& entry = m_entries.emplace_back();
             entry.Nom = person.Nom;
             entry.Prenom = person.Prenom;
             entry.Date = KeyToDate(next.view());
             entry.Age = AgeInYears(DateToKey(date).view(), next.view());
             entry.Days = static_cast<std::uint16_t>(DayNumber(next.view()) - today);
-            entry.Reason.assign(LangText(occasion.label, language));
+            entry.occasion = occasion.occasion;
             entry.FriendIndex = slot;
             entry.YearKnown = TextToNum(date.substr(std::min<std::size_t>(6, date.size()), 4)) != 0;
         }
     }
+    DateEntryCount = static_cast<std::uint16_t>(m_entries.size());
 }
 
-void DatesList::BuildDatesList(const FriendTable& table, const DisplayOptions& options, const Clock& clock,
-                               Language language, DatesListBox& box)
+void DatesList::BuildDatesList(const FriendTable& table, const DisplayOptions& options, LocalDate today)
 {
+    m_entries.clear();
     DateEntryCount = 0;
-    if (table.FriendCount > 0) {
-        const LocalDate today = clock.today();
-        TodayKey = MakeDateKey(today.year, today.month, today.day);
-        WindowEndKey = zelmora::WindowEndKey(today, options.Surveillance);
-        ShownInRed = false;
-        collect(table, language, options.RadioGroup2 == 0);
-    }
-    if (options.Classement == 0) {
-        SortDatesByDate(options.RadioGroup3, language, box);
+    ShownInRed = false;
+    TodayKey = MakeDateKey(today.year, today.month, today.day);
+    WindowEndKey = zelmora::WindowEndKey(today, options.watchWindow);
+    collect(table, options.todayColour == TodayColour::Red);
+    if (options.sortOrder == SortOrder::ByDate) {
+        SortDatesByDate();
     } else {
-        SortDatesByPerson(options.RadioGroup3, language, box);
+        SortDatesByPerson();
     }
 }
 
-void DatesList::SortDatesByPerson(std::uint8_t optionalInformation, Language language, DatesListBox& box)
+// The exchange sort numbers its slots from 1, as the list does.
+struct OneBased {
+    std::vector<TDateEntry>& entries;
+    TDateEntry& operator[](std::uint16_t slot) { return entries[slot - 1u]; }
+};
+
+void DatesList::SortDatesByPerson()
 {
+    OneBased slots{m_entries};
     exchangeSort(
-        *m_entries, DateEntryCount, [](const TDateEntry& e) { return keyPrefix(e.Nom.view(), e.Prenom.view()); },
+        slots, DateEntryCount, [](const TDateEntry& e) { return keyPrefix(e.Nom.view(), e.Prenom.view()); },
         [](const TDateEntry& a, const TDateEntry& b) {
             return compareJoined(a.Nom.view(), a.Prenom.view(), b.Nom.view(), b.Prenom.view()) < 0;
         });
-    FillDatesListBox(LineOrder::PersonFirst, optionalInformation, language, box);
+    m_order = SortOrder::ByPerson;
 }
 
-void DatesList::SortDatesByDate(std::uint8_t optionalInformation, Language language, DatesListBox& box)
+void DatesList::SortDatesByDate()
 {
+    OneBased slots{m_entries};
     exchangeSort(
-        *m_entries, DateEntryCount, [](const TDateEntry& e) { return keyPrefix(DateToKey(e.Date.view()).view()); },
+        slots, DateEntryCount, [](const TDateEntry& e) { return keyPrefix(DateToKey(e.Date.view()).view()); },
         [](const TDateEntry& a, const TDateEntry& b) {
             return compareBytes(DateToKey(a.Date.view()).view(), DateToKey(b.Date.view()).view()) < 0;
         });
-    FillDatesListBox(LineOrder::DateFirst, optionalInformation, language, box);
+    m_order = SortOrder::ByDate;
 }
 
-void DatesList::FillDatesListBox(LineOrder order, std::uint8_t optionalInformation, Language language,
-                                 DatesListBox& box) const
-{
-    box.clear();
-    for (std::uint16_t entry = 1; entry <= DateEntryCount; ++entry) {
-        box.addLine(FormatDateLine((*m_entries)[entry], order, optionalInformation, language));
-    }
-}
-
-std::string FormatDateLine(const TDateEntry& entry, DatesList::LineOrder order, std::uint8_t optionalInformation,
-                           Language language)
+std::string FormatDateLine(const TDateEntry& entry, SortOrder order, ExtraInfo extra, Language language)
 {
     const std::string_view date = entry.Date.view();
     std::string shortDate(date.substr(0, 6));
@@ -139,17 +143,17 @@ std::string FormatDateLine(const TDateEntry& entry, DatesList::LineOrder order, 
 
     std::string line;
     line.reserve(64);
-    if (order == DatesList::LineOrder::DateFirst) {
+    if (order == SortOrder::ByDate) {
         line.append(shortDate).append(" ").append(person);
     } else {
         line.append(person).append(shortDate).append(" ");
     }
-    appendPadded(line, entry.Reason.view(), 13);
+    appendPadded(line, occasionLabel(entry.occasion, language).substr(0, 12), 13); // a 12-character reason column
 
     // A date typed without a year has no age to show.
-    if (optionalInformation == 0 && entry.YearKnown) {
+    if (extra == ExtraInfo::Age && entry.YearKnown) {
         line.append("(").append(NumToText(entry.Age)).append(LangText(lang::YearsSuffix, language));
-    } else if (optionalInformation == 1) {
+    } else if (extra == ExtraInfo::Countdown) {
         line.append("(").append(NumToText(entry.Days)).append(LangText(lang::DaysSuffix, language));
     }
     return line.substr(0, 200);

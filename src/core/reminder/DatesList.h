@@ -1,21 +1,25 @@
 #pragma once
-// The reminder: every birthday, saint's day and other date whose next yearly occurrence
-// falls between today and the end of the watch window, sorted by date or by person and
-// written as fixed-width lines.
+// The dates to celebrate: every birthday, saint's day and other date whose next yearly
+// occurrence falls between today and the end of the watch window, as entries sorted by date
+// or by person. The lines are formatted where they are shown (FormatDateLine).
 
+#include "core/base/LangText.h"
 #include "core/data/DateText.h"
 #include "core/data/DisplayOptions.h"
 #include "core/data/FriendTable.h"
 #include "core/platform/Clock.h"
-#include "core/base/LangText.h"
 
-#include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace zelmora {
+
+// The four dates of a friend, in the order they are collected.
+enum class Occasion : std::uint8_t { Birthday, SaintsDay, Date1, Date2 };
+
+// The occasion's name in the list ("Birthday", "Saint's day", "Date 1", "Date 2").
+std::string_view occasionLabel(Occasion occasion, Language language);
 
 struct TDateEntry {
     ShortText<50> Nom;
@@ -23,59 +27,40 @@ struct TDateEntry {
     DateText Date;          // the occurrence, "dd/mm/yyyy"
     std::uint16_t Age = 0;  // years since the friend's date
     std::uint16_t Days = 0; // days from today to the occurrence
-    ShortText<12> Reason;   // the occasion, in the language of the build
+    Occasion occasion = Occasion::Birthday;
     std::uint16_t FriendIndex = 0;
     bool YearKnown = false; // the friend's date has a year, so Age means something
 };
 
-// Where the list lines go: the window's list box, or a terminal.
-class DatesListBox {
-public:
-    virtual ~DatesListBox() = default;
-    virtual void clear() = 0;
-    virtual void addLine(std::string_view line) = 0;
-};
-
 // The last day of the watch window that starts `today`, as a date key.
-DateKey WindowEndKey(LocalDate today, std::uint8_t surveillance);
+DateKey WindowEndKey(LocalDate today, WatchWindow window);
 
 class DatesList {
 public:
-    // Every friend's four dates can qualify.
-    static constexpr std::uint16_t Capacity = 4 * FriendTable::Capacity;
-
-    // The entries (about 0.5 MB) live on the heap, so a list is safe anywhere.
-    DatesList() = default;
-    DatesList(const DatesList&) = delete;
-    DatesList& operator=(const DatesList&) = delete;
-
-    enum class LineOrder { DateFirst, PersonFirst };
-
-    // Entries 1 to DateEntryCount; line k - 1 of the list box shows entry k.
-    const TDateEntry& operator[](std::uint16_t entry) const { return (*m_entries)[entry]; }
+    // Entries 1 to DateEntryCount: line k - 1 of a list shows entry k.
+    const TDateEntry& operator[](std::uint16_t entry) const { return m_entries[entry - 1u]; }
     std::uint16_t DateEntryCount = 0;
     DateKey TodayKey;
     DateKey WindowEndKey;
-    // The list box's colour: red when a date falls today (and the option asks for it).
+    // Whether the list is shown red: a date falls today and the options ask for it.
     bool ShownInRed = false;
 
-    // Collects the dates in the window, sorts them by the Classement option and fills `box`.
-    void BuildDatesList(const FriendTable& table, const DisplayOptions& options, const Clock& clock,
-                        Language language, DatesListBox& box);
-    void SortDatesByPerson(std::uint8_t optionalInformation, Language language, DatesListBox& box);
-    void SortDatesByDate(std::uint8_t optionalInformation, Language language, DatesListBox& box);
-    void FillDatesListBox(LineOrder order, std::uint8_t optionalInformation, Language language,
-                          DatesListBox& box) const;
+    // Collects the dates in the window and sorts them by the options' order.
+    void BuildDatesList(const FriendTable& table, const DisplayOptions& options, LocalDate today);
+    void SortDatesByPerson();
+    void SortDatesByDate();
+    // The order the entries are in now.
+    SortOrder order() const { return m_order; }
 
 private:
-    void collect(const FriendTable& table, Language language, bool highlightToday);
+    void collect(const FriendTable& table, bool highlightToday);
 
-    using Entries = std::array<TDateEntry, Capacity + 1>;
-    std::unique_ptr<Entries> m_entries = std::make_unique<Entries>();
+    std::vector<TDateEntry> m_entries;
+    SortOrder m_order = SortOrder::ByDate;
 };
 
-// One line of the list (49 characters, then the optional "(n years)" or "(n days)").
-std::string FormatDateLine(const TDateEntry& entry, DatesList::LineOrder order, std::uint8_t optionalInformation,
-                           Language language);
+// One line of the list (49 characters, then the optional "(n years)" or "(n days)"), with
+// the date first or the person first as `order` says.
+std::string FormatDateLine(const TDateEntry& entry, SortOrder order, ExtraInfo extra, Language language);
 
 } // namespace zelmora

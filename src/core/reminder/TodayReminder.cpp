@@ -14,7 +14,7 @@ std::string reminderLine(const TDateEntry& entry, Language language)
 {
     std::string line = entry.Days == 0 ? std::string(LangText(lang::Today, language)) : entry.Date.str().substr(0, 5);
     line.append(": ").append(entry.Nom.view()).append(" ").append(entry.Prenom.view());
-    line.append(", ").append(trimControls(entry.Reason.view()));
+    line.append(", ").append(trimControls(occasionLabel(entry.occasion, language).substr(0, 12)));
     return line;
 }
 

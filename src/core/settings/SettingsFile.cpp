@@ -9,11 +9,11 @@ namespace zelmora {
 std::string encodeSettingsValue(const ProgramOptions& options)
 {
     std::string value;
-    value += options.Langue == Language::French ? '1' : '0';
-    value += options.StartAuto ? '1' : '0';
-    value += options.TrayIcon ? '1' : '0';
-    value += static_cast<char>('0' + options.ButtonDesign);
-    value += static_cast<char>('0' + options.InterGraf);
+    value += options.language == Language::French ? '1' : '0';
+    value += options.startAtLogin ? '1' : '0';
+    value += options.trayIcon ? '1' : '0';
+    value += static_cast<char>('0' + static_cast<int>(options.buttonShape));
+    value += static_cast<char>('0' + options.background);
     return value;
 }
 
@@ -25,11 +25,11 @@ std::optional<ProgramOptions> decodeSettingsValue(std::string_view value)
         return std::nullopt;
     }
     ProgramOptions options;
-    options.Langue = value[0] == '1' ? Language::French : Language::English;
-    options.StartAuto = value[1] == '1';
-    options.TrayIcon = value[2] == '1';
-    options.ButtonDesign = static_cast<std::uint8_t>(value[3] - '0');
-    options.InterGraf = static_cast<std::uint8_t>(value[4] - '0');
+    options.language = value[0] == '1' ? Language::French : Language::English;
+    options.startAtLogin = value[1] == '1';
+    options.trayIcon = value[2] == '1';
+    options.buttonShape = static_cast<ButtonShape>(value[3] - '0');
+    options.background = static_cast<std::uint8_t>(value[4] - '0');
     return options;
 }
 
@@ -61,10 +61,9 @@ SettingsLoad SettingsFile::LoadSettings(ProgramOptions& options) const
         options = *stored;
         return SettingsLoad::Read;
     }
-    options.Langue = Language::English;
-    options.StartAuto = false;
-    options.TrayIcon = false;
-    options.ButtonDesign = 1;
+    const std::uint8_t background = options.background;
+    options = ProgramOptions{};
+    options.background = background;
     return SettingsLoad::Damaged;
 }
 
@@ -73,17 +72,6 @@ Status SettingsFile::write(const ProgramOptions& options) const
     std::string bytes;
     WriteField(bytes, encodeSettingsValue(options));
     return m_writer.replace(m_path, bytes);
-}
-
-SaveOutcome SettingsFile::SaveSettings(const ProgramOptions& options, MessageAsker& asker) const
-{
-    const Status written = write(options);
-    if (written.ok) {
-        return SaveOutcome::Saved;
-    }
-    return asker.askOkCancel(LangTextWithReason(lang::SettingsNotSaved, options.Langue, written.message))
-             ? SaveOutcome::FailedQuitAnyway
-             : SaveOutcome::FailedStayOpen;
 }
 
 } // namespace zelmora

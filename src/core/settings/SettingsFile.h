@@ -5,7 +5,6 @@
 #include "core/base/LangText.h"
 #include "core/base/Status.h"
 #include "core/platform/FileWriter.h"
-#include "core/platform/MessageAsker.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -14,12 +13,14 @@
 
 namespace zelmora {
 
+enum class ButtonShape : std::uint8_t { Rounded, Square };
+
 struct ProgramOptions {
-    Language Langue = Language::English;
-    bool StartAuto = false;
-    bool TrayIcon = false;
-    std::uint8_t ButtonDesign = 1; // 0 rounded, 1 right-angled
-    std::uint8_t InterGraf = 0;    // background 0 to 6
+    Language language = Language::English;
+    bool startAtLogin = false;
+    bool trayIcon = false;
+    ButtonShape buttonShape = ButtonShape::Square;
+    std::uint8_t background = 0; // one of the seven backgrounds, 0 to 6
 
     friend bool operator==(const ProgramOptions&, const ProgramOptions&) = default;
 };
@@ -48,8 +49,6 @@ public:
     std::optional<ProgramOptions> peek() const;
 
     Status write(const ProgramOptions& options) const;
-    // Writes the options; when that fails, asks whether to quit anyway.
-    SaveOutcome SaveSettings(const ProgramOptions& options, MessageAsker& asker) const;
 
 private:
     std::filesystem::path m_path;

@@ -9,9 +9,9 @@
 
 namespace zelmora::gui {
 
-void ShapeButton(QWidget& button, std::uint8_t buttonDesign)
+void ShapeButton(QWidget& button, ButtonShape shape)
 {
-    if (buttonDesign != 0) {
+    if (shape != ButtonShape::Rounded) {
         button.clearMask(); // the whole button again
         return;
     }

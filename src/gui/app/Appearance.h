@@ -2,6 +2,8 @@
 // How the windows look: rounded or right-angled buttons, and the chosen tile painted
 // behind the controls of the main window, the options dialog and the About box.
 
+#include "core/settings/SettingsFile.h"
+
 #include <QObject>
 #include <QPixmap>
 
@@ -12,9 +14,9 @@ class QWidget;
 
 namespace zelmora::gui {
 
-// Rounded corners (ellipses of 20 × 20 pixels) for design 0, the whole rectangle
-// otherwise; a click outside the shape does not reach the button.
-void ShapeButton(QWidget& button, std::uint8_t buttonDesign);
+// Rounded corners (ellipses of 20 × 20 pixels), or the whole rectangle; a click outside the
+// shape does not reach the button.
+void ShapeButton(QWidget& button, ButtonShape shape);
 
 // Tiles `tile` over `form` from its top left corner, past its right and bottom edges.
 void PaintBackground(QWidget& form, const QPixmap& tile);
@@ -26,7 +28,7 @@ public:
 
     // Paints the tile behind `form` from now on.
     void addForm(QWidget& form);
-    // Takes tile `index` (the InterGraf item) and repaints every form at once.
+    // Takes tile `index` (the background option) and repaints every form at once.
     void SelectBackground(int index);
     const QPixmap& Fond() const { return m_fond; }
 

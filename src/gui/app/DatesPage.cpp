@@ -3,7 +3,8 @@
 #include "gui/app/CardFields.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/Place.h"
-#include "gui/widgets/LinesListBox.h"
+#include "gui/models/DatesListModel.h"
+#include "gui/widgets/LinesListView.h"
 #include "gui/widgets/QtText.h"
 
 #include <QLabel>
@@ -30,25 +31,21 @@ void makeReadOnly(QWidget* field)
 
 } // namespace
 
-DatesPage::DatesPage(DatesList& dates, const FriendTable& table, const DisplayOptions& options,
-                     const Language& language, QWidget* parent)
-    : QWidget(parent), m_dates(dates), m_table(table), m_options(options), m_language(language)
+DatesPage::DatesPage(DatesListModel& dates, const FriendTable& friends, QWidget* parent)
+    : QWidget(parent), m_dates(dates), m_friends(friends)
 {
     setObjectName(QStringLiteral("Dates"));
-    ListBox2 = new LinesListBox(14, this);
+    ListBox2 = new LinesListView(14, this);
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
     ListBox2->setGeometry(0, 0, 433, 89);
     ListBox2->setFont(monoFont(11));
-    connect(ListBox2, &QListWidget::currentRowChanged, this, &DatesPage::ListBox2Click);
+    ListBox2->setModel(&dates);
+    connect(ListBox2, &LinesListView::currentRowChanged, this, &DatesPage::ListBox2Click);
 
     Button1 = place<QPushButton>(this, "Button1", 440, 8, 57, 33);
     Button2 = place<QPushButton>(this, "Button2", 440, 48, 57, 33);
-    connect(Button1, &QPushButton::clicked, this, [this] {
-        m_dates.SortDatesByPerson(m_options.RadioGroup3, m_language, *ListBox2);
-    });
-    connect(Button2, &QPushButton::clicked, this, [this] {
-        m_dates.SortDatesByDate(m_options.RadioGroup3, m_language, *ListBox2);
-    });
+    connect(Button1, &QPushButton::clicked, this, [this] { m_dates.sortByPerson(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { m_dates.sortByDate(); });
     createReadOnlyCard();
 
     Button5 = place<QPushButton>(this, "Button5", 8, 296, 81, 25);
@@ -61,7 +58,7 @@ DatesPage::DatesPage(DatesList& dates, const FriendTable& table, const DisplayOp
     connect(Button5, &QPushButton::clicked, this, [this] { emit webSiteWanted(readOnlyStored(FriendField::Www)); });
     connect(Button6, &QPushButton::clicked, this, [this] { emit mailWanted(readOnlyStored(FriendField::Mail)); });
     connect(BitBtn11, &QPushButton::clicked, this, [this] {
-        emit printWanted(m_dates.DateEntryCount, ListBox2->currentRow(), selectedFriend());
+        emit printWanted(m_dates.dates().DateEntryCount, ListBox2->currentRow(), selectedFriend());
     });
     connect(BitBtn7, &QToolButton::clicked, this, &DatesPage::quitWanted);
 }
@@ -98,22 +95,19 @@ void DatesPage::createReadOnlyCard()
 
 void DatesPage::BuildDatesList(const Clock& clock)
 {
-    m_dates.BuildDatesList(m_table, m_options, clock, m_language, *ListBox2);
+    m_dates.rebuild(m_friends, clock.today());
     showListColour();
 }
 
 void DatesPage::showListColour()
 {
-    ListBox2->setLinesColour(m_dates.ShownInRed ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    ListBox2->setLinesColour(m_dates.dates().ShownInRed ? QColor(255, 0, 0) : QColor(0, 0, 0));
 }
 
 std::uint16_t DatesPage::selectedFriend() const
 {
-    const int line = ListBox2->currentRow();
-    if (m_dates.DateEntryCount == 0 || line < 0 || line >= m_dates.DateEntryCount) {
-        return 0;
-    }
-    return m_dates[static_cast<std::uint16_t>(line + 1)].FriendIndex;
+    const TDateEntry* entry = m_dates.entryAt(ListBox2->currentRow());
+    return entry ? entry->FriendIndex : 0;
 }
 
 void DatesPage::ListBox2Click(int)
@@ -125,7 +119,7 @@ void DatesPage::ListBox2Click(int)
 
 void DatesPage::ShowReadOnlyCard(std::uint16_t slot)
 {
-    const CardTexts card = m_table.ShowCard(slot);
+    const CardTexts card = m_friends.ShowCard(slot);
     for (std::size_t i = 0; i < FriendFieldCount; ++i) {
         const QString text = fromCp1252(card[i]);
         if (auto* notes = qobject_cast<QPlainTextEdit*>(m_fields[i])) {

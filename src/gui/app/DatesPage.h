@@ -2,9 +2,8 @@
 // The "Dates to celebrate" tab: the dates list at the top, re-sorted by name or by day,
 // and below it a read-only copy of the card of the friend whose line is selected.
 
-#include "core/base/LangText.h"
-#include "core/data/DisplayOptions.h"
-#include "core/reminder/DatesList.h"
+#include "core/data/FriendTable.h"
+#include "core/platform/Clock.h"
 
 #include <QWidget>
 
@@ -18,14 +17,14 @@ class QToolButton;
 
 namespace zelmora::gui {
 
-class LinesListBox;
+class DatesListModel;
+class LinesListView;
 
 class DatesPage : public QWidget {
     Q_OBJECT
 
 public:
-    DatesPage(DatesList& dates, const FriendTable& table, const DisplayOptions& options, const Language& language,
-              QWidget* parent = nullptr);
+    DatesPage(DatesListModel& dates, const FriendTable& friends, QWidget* parent = nullptr);
 
     // Rebuilds the list from the friends and the options as they stand today.
     void BuildDatesList(const Clock& clock);
@@ -34,7 +33,7 @@ public:
     std::uint16_t selectedFriend() const;
     QString readOnlyText(FriendField field) const;
 
-    LinesListBox* ListBox2;
+    LinesListView* ListBox2;
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button5;
@@ -55,10 +54,8 @@ private:
     void ShowReadOnlyCard(std::uint16_t slot);
     std::string readOnlyStored(FriendField field) const;
 
-    DatesList& m_dates;
-    const FriendTable& m_table;
-    const DisplayOptions& m_options;
-    const Language& m_language;
+    DatesListModel& m_dates;
+    const FriendTable& m_friends;
     std::array<QWidget*, FriendFieldCount> m_fields{};
 };
 

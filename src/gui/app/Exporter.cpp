@@ -74,7 +74,7 @@ void Exporter::exportAs(ExportKind kind)
         return; // the old file is as it was: nothing new to open
     }
     const bool opensAfterwards = kind == ExportKind::Text || kind == ExportKind::Html;
-    if (opensAfterwards && m_options.RadioGroup1 == 1) {
+    if (opensAfterwards && m_options.exportMode == ExportMode::SaveAndOpen) {
         const auto opened = m_opener.open(file, kind == ExportKind::Text ? FileOpener::Kind::Text : FileOpener::Kind::Html);
         if (!opened.ok) {
             m_dialogs.tell(opened.message);

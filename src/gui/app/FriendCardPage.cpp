@@ -7,10 +7,11 @@
 #include "gui/widgets/NotesEdit.h"
 #include "gui/widgets/QtText.h"
 
-#include <QLabel>
-#include "gui/widgets/LinesListBox.h"
+#include "gui/app/SessionSignals.h"
+#include "gui/models/FriendListModel.h"
+#include "gui/widgets/LinesListView.h"
 
-#include <QListWidget>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -34,18 +35,21 @@ QLineEdit* createLineEdit(QWidget* parent, FriendField field)
 
 } // namespace
 
-FriendCardPage::FriendCardPage(CardEditor& editor, const FriendTable& table, QWidget* parent)
-    : QWidget(parent), m_editor(editor), m_table(table)
+FriendCardPage::FriendCardPage(CardSession& session, SessionSignals& sessionSignals, FriendListModel& friends,
+                               QWidget* parent)
+    : QWidget(parent), m_session(session)
 {
     setObjectName(QStringLiteral("Fiches"));
-    ListBox1 = new LinesListBox(16, this);
+    ListBox1 = new LinesListView(16, this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(0, 0, 377, 89);
-    connect(ListBox1, &QListWidget::currentRowChanged, this, &FriendCardPage::ListBox1Click);
+    ListBox1->setModel(&friends);
+    connect(ListBox1, &LinesListView::currentRowChanged, this, [this](int line) { m_session.select(line); });
     createFields();
     createButtons();
     setTabOrder();
-    refresh();
+    connect(&sessionSignals, &SessionSignals::cardUpdated, this, &FriendCardPage::showCard);
+    showCard();
 }
 
 void FriendCardPage::createFields()
@@ -54,15 +58,15 @@ void FriendCardPage::createFields()
         QWidget* widget = nullptr;
         if (place.field == FriendField::Notes) {
             auto* notes = new NotesEdit(this);
-            connect(notes, &QPlainTextEdit::textChanged, this, [this] { fieldChanged(FriendField::Notes); });
+            connect(notes, &QPlainTextEdit::textChanged, this, [this] { fieldEdited(FriendField::Notes); });
             widget = notes;
         } else if (isDateField(place.field)) {
             auto* date = new DateEdit(this);
-            connect(date, &QLineEdit::textEdited, this, [this, f = place.field] { fieldChanged(f); });
+            connect(date, &QLineEdit::textEdited, this, [this, f = place.field] { fieldEdited(f); });
             widget = date;
         } else {
             QLineEdit* edit = createLineEdit(this, place.field);
-            connect(edit, &QLineEdit::textEdited, this, [this, f = place.field] { fieldChanged(f); });
+            connect(edit, &QLineEdit::textEdited, this, [this, f = place.field] { fieldEdited(f); });
             widget = edit;
         }
         widget->setObjectName(QLatin1String(place.name));
@@ -92,21 +96,12 @@ void FriendCardPage::createButtons()
     BitBtn2 = place<QPushButton>(this, "BitBtn2", 424, 336, 73, 25);
 
     connect(NewName, &QPushButton::clicked, this, &FriendCardPage::NewNameClick);
-    connect(DeleteName, &QPushButton::clicked, this, [this] {
-        m_editor.DeleteNameClick();
-        refresh();
-    });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] {
-        m_editor.BitBtn1Click();
-        refresh();
-    });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] {
-        m_editor.BitBtn2Click();
-        refresh();
-    });
+    connect(DeleteName, &QPushButton::clicked, this, [this] { m_session.remove(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { m_session.validate(); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { m_session.cancel(); });
     connect(Button3, &QPushButton::clicked, this, [this] { emit webSiteWanted(fieldText(FriendField::Www)); });
     connect(Button4, &QPushButton::clicked, this, [this] { emit mailWanted(fieldText(FriendField::Mail)); });
-    connect(BitBtn10, &QPushButton::clicked, this, [this] { emit printWanted(ListBox1->currentRow()); });
+    connect(BitBtn10, &QPushButton::clicked, this, [this] { emit printWanted(m_session.selectedLine()); });
 
     // The OK and Cancel buttons of the card answer Enter and Escape anywhere on it.
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
@@ -152,6 +147,7 @@ void FriendCardPage::setFieldText(FriendField f, const std::string& text)
         return; // leaves the cursor where the user is typing
     }
     QWidget* widget = field(f);
+    const QSignalBlocker quiet(widget); // the program, not the user, changes it
     if (auto* date = qobject_cast<DateEdit*>(widget)) {
         date->setStoredText(text);
     } else if (auto* notes = qobject_cast<NotesEdit*>(widget)) {
@@ -165,68 +161,31 @@ void FriendCardPage::showColour(FriendField f)
 {
     QWidget* widget = field(f);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, m_editor.isRed(f) ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    palette.setColor(QPalette::Text, m_session.isChanged(f) ? QColor(255, 0, 0) : QColor(0, 0, 0));
     widget->setPalette(palette);
 }
 
-void FriendCardPage::fieldChanged(FriendField f)
-{
-    if (m_refreshing) {
-        return;
-    }
-    m_editor.fieldEdited(f, fieldText(f));
-    showColour(f);
-}
+void FriendCardPage::fieldEdited(FriendField f) { m_session.edit(f, fieldText(f)); }
 
-void FriendCardPage::refillList()
+void FriendCardPage::showCard()
 {
-    ListBox1->clear();
-    QStringList names;
-    names.reserve(m_table.FriendCount);
-    for (std::uint16_t slot = 1; slot <= m_table.FriendCount; ++slot) {
-        names << fromCp1252(listText(m_table[slot]));
-    }
-    ListBox1->addItems(names);
-    m_listRevision = m_editor.listRevision();
-}
-
-void FriendCardPage::refresh()
-{
-    m_refreshing = true;
-    {
-        const QSignalBlocker quiet(ListBox1);
-        if (m_listRevision != m_editor.listRevision()) {
-            refillList();
-        }
-        ListBox1->setCurrentRow(m_editor.selectedLine());
-    }
+    ListBox1->showCurrentRow(m_session.selectedLine());
     for (std::size_t i = 0; i < FriendFieldCount; ++i) {
         const auto f = static_cast<FriendField>(i);
-        setFieldText(f, m_editor.card()[i]);
+        setFieldText(f, m_session.card()[i]);
         showColour(f);
         if (auto* edit = qobject_cast<QLineEdit*>(field(f))) {
-            edit->setReadOnly(!m_editor.isEditable());
+            edit->setReadOnly(!m_session.isEditable());
         } else {
-            static_cast<NotesEdit*>(field(f))->setReadOnly(!m_editor.isEditable());
+            static_cast<NotesEdit*>(field(f))->setReadOnly(!m_session.isEditable());
         }
     }
-    m_refreshing = false;
-}
-
-void FriendCardPage::ListBox1Click(int line)
-{
-    if (m_refreshing) {
-        return;
-    }
-    m_editor.ListBox1Click(line);
-    refresh();
 }
 
 void FriendCardPage::NewNameClick()
 {
-    m_editor.NewNameClick();
-    refresh();
-    if (m_editor.isEditable() && m_table.NewPending) {
+    m_session.startNew();
+    if (m_session.isNew()) {
         field(FriendField::Nom)->setFocus(); // ready for the new friend's name
     }
 }

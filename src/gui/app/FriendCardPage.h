@@ -1,36 +1,35 @@
 #pragma once
 // The "Friends Data" tab: the friend list, the card of nineteen fields and its buttons.
-// What the card shows and what each action does is decided by CardEditor; this page
-// only shows it and passes the user's actions on.
+// What the card shows and what each action does is the session's; this page passes the
+// user's actions on and shows the card whenever the session announces a change.
 
-#include "core/card/CardEditor.h"
+#include "core/session/CardSession.h"
 
 #include <QWidget>
 
 #include <array>
 #include <string>
 
-class QLabel;
-class QListWidget;
 class QPushButton;
 
 namespace zelmora::gui {
+
+class FriendListModel;
+class LinesListView;
+class SessionSignals;
 
 class FriendCardPage : public QWidget {
     Q_OBJECT
 
 public:
-    FriendCardPage(CardEditor& editor, const FriendTable& table, QWidget* parent = nullptr);
-
-    // Shows what the card rules say: the list and its selection, the texts, their
-    // colours and whether they can be edited.
-    void refresh();
+    FriendCardPage(CardSession& session, SessionSignals& sessionSignals, FriendListModel& friends,
+                   QWidget* parent = nullptr);
 
     QWidget* field(FriendField field) const { return m_fields[fieldIndex(field)]; }
     // The field's text as the card stores it (Windows-1252).
     std::string fieldText(FriendField field) const;
 
-    QListWidget* ListBox1;
+    LinesListView* ListBox1;
     QPushButton* NewName;
     QPushButton* DeleteName;
     QPushButton* Button3;
@@ -48,19 +47,15 @@ private:
     void createFields();
     void createButtons();
     void setTabOrder();
-    void fieldChanged(FriendField field);
+    void fieldEdited(FriendField field);
     void setFieldText(FriendField field, const std::string& text);
     void showColour(FriendField field);
-    void refillList();
-
-    void ListBox1Click(int line);
+    // Shows the card as the session has it: texts, colours, whether it can be edited, the selection.
+    void showCard();
     void NewNameClick();
 
-    CardEditor& m_editor;
-    const FriendTable& m_table;
+    CardSession& m_session;
     std::array<QWidget*, FriendFieldCount> m_fields{};
-    unsigned m_listRevision = ~0u;
-    bool m_refreshing = false; // the program, not the user, is changing the fields
 };
 
 } // namespace zelmora::gui

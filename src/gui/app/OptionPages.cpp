@@ -7,13 +7,14 @@
 
 namespace zelmora::gui {
 
-void DisplayOptionGroups::bind(RadioGroup* group, std::uint8_t DisplayOptions::*option)
+void DisplayOptionGroups::bind(RadioGroup* group, DisplayOption option)
 {
     m_bound.emplace_back(group, option);
     connect(group, &RadioGroup::itemIndexChanged, this, [this, option](int index) {
-        if (index >= 0 && m_options.*option != index) {
-            m_options.*option = static_cast<std::uint8_t>(index);
-            emit changedByUser();
+        if (index >= 0 && itemOf(m_options, option) != index) {
+            DisplayOptions options = m_options;
+            setItem(options, option, static_cast<std::uint8_t>(index));
+            emit chosen(options);
         }
     });
 }
@@ -22,7 +23,7 @@ void DisplayOptionGroups::showOptions()
 {
     for (const auto& [group, option] : m_bound) {
         const QSignalBlocker quiet(group);
-        group->setItemIndex(m_options.*option);
+        group->setItemIndex(itemOf(m_options, option));
     }
 }
 
@@ -37,7 +38,7 @@ ExportPage::ExportPage(DisplayOptionGroups& groups, QWidget* parent) : QWidget(p
     RadioGroup1 = place<RadioGroup>(this, "RadioGroup1", 88, 152, 305, 81);
     BitBtn3 = place<QPushButton>(this, "BitBtn3", 72, 248, 337, 41);
     BitBtn8 = place<QPushButton>(this, "BitBtn8", 72, 304, 337, 41);
-    groups.bind(RadioGroup1, &DisplayOptions::RadioGroup1);
+    groups.bind(RadioGroup1, DisplayOption::ExportMode);
 }
 
 OptionsPage::OptionsPage(DisplayOptionGroups& groups, QWidget* parent) : QWidget(parent)
@@ -51,10 +52,10 @@ OptionsPage::OptionsPage(DisplayOptionGroups& groups, QWidget* parent) : QWidget
     BitBtn6 = place<QPushButton>(this, "BitBtn6", 368, 184, 121, 41);
     BitBtn4 = place<QPushButton>(this, "BitBtn4", 368, 240, 121, 41);
     BitBtn4->setText(QStringLiteral("&Options")); // the same in both languages
-    groups.bind(Surveillance, &DisplayOptions::Surveillance);
-    groups.bind(RadioGroup3, &DisplayOptions::RadioGroup3);
-    groups.bind(Classement, &DisplayOptions::Classement);
-    groups.bind(RadioGroup2, &DisplayOptions::RadioGroup2);
+    groups.bind(Surveillance, DisplayOption::WatchWindow);
+    groups.bind(RadioGroup3, DisplayOption::ExtraInfo);
+    groups.bind(Classement, DisplayOption::SortOrder);
+    groups.bind(RadioGroup2, DisplayOption::TodayColour);
 }
 
 } // namespace zelmora::gui

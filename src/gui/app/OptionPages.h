@@ -14,26 +14,28 @@ namespace zelmora::gui {
 
 class RadioGroup;
 
-// An option group that writes the user's choice into a display option.
+// The option groups of the display options: they show the options as they stand and
+// announce the user's choice.
 class DisplayOptionGroups : public QObject {
     Q_OBJECT
 
 public:
-    explicit DisplayOptionGroups(DisplayOptions& options, QObject* parent = nullptr)
+    explicit DisplayOptionGroups(const DisplayOptions& options, QObject* parent = nullptr)
         : QObject(parent), m_options(options)
     {
     }
 
-    void bind(RadioGroup* group, std::uint8_t DisplayOptions::*option);
+    void bind(RadioGroup* group, DisplayOption option);
     // The groups show the options as they stand (after a load), without any signal.
     void showOptions();
 
 signals:
-    void changedByUser();
+    // The options with the user's new choice in them.
+    void chosen(const DisplayOptions& options);
 
 private:
-    DisplayOptions& m_options;
-    std::vector<std::pair<RadioGroup*, std::uint8_t DisplayOptions::*>> m_bound;
+    const DisplayOptions& m_options;
+    std::vector<std::pair<RadioGroup*, DisplayOption>> m_bound;
 };
 
 class ExportPage : public QWidget {

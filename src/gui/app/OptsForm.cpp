@@ -55,7 +55,7 @@ OptsForm::OptsForm(QWidget* parent)
     connect(StartAuto, &QCheckBox::toggled, this, &OptsForm::startAutoChosen);
     connect(TrayIcon, &QCheckBox::toggled, this, &OptsForm::trayIconChosen);
     connect(ButtonDesign, &RadioGroup::itemIndexChanged, this,
-            [this](int index) { emit buttonDesignChosen(static_cast<std::uint8_t>(index)); });
+            [this](int index) { emit buttonDesignChosen(static_cast<ButtonShape>(index)); });
     connect(InterGraf, &RadioGroup::itemIndexChanged, this,
             [this](int index) { emit backgroundChosen(static_cast<std::uint8_t>(index)); });
     connect(OKButton, &QPushButton::clicked, this, [this] {
@@ -68,11 +68,11 @@ OptsForm::OptsForm(QWidget* parent)
 void OptsForm::showOptions(const ProgramOptions& options)
 {
     const QSignalBlocker quiet(this); // the program applies them itself, in its own order
-    Langue->setItemIndex(options.Langue == Language::French ? 1 : 0);
-    StartAuto->setChecked(options.StartAuto);
-    TrayIcon->setChecked(options.TrayIcon);
-    ButtonDesign->setItemIndex(options.ButtonDesign);
-    InterGraf->setItemIndex(options.InterGraf);
+    Langue->setItemIndex(options.language == Language::French ? 1 : 0);
+    StartAuto->setChecked(options.startAtLogin);
+    TrayIcon->setChecked(options.trayIcon);
+    ButtonDesign->setItemIndex(static_cast<int>(options.buttonShape));
+    InterGraf->setItemIndex(options.background);
 }
 
 void OptsForm::ApplyLanguage(Language language)

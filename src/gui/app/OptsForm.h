@@ -39,7 +39,7 @@ signals:
     void languageChosen(Language language);
     void startAutoChosen(bool on);
     void trayIconChosen(bool on);
-    void buttonDesignChosen(std::uint8_t design);
+    void buttonDesignChosen(ButtonShape shape);
     void backgroundChosen(std::uint8_t background);
     void okChosen();
 };

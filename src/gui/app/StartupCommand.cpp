@@ -6,9 +6,10 @@
 #include "core/program/CommandLine.h"
 #include "core/program/DataFolderChoice.h"
 #include "core/program/ExitStatus.h"
-#include "core/program/ProgramData.h"
+#include "core/program/FriendChoice.h"
 #include "core/program/TerminalText.h"
 #include "core/report/TBxPrinter.h"
+#include "core/storage/FriendsStore.h"
 #include "gui/report/CardPrinting.h"
 #include "gui/report/QtPrintPlatform.h"
 
@@ -43,9 +44,9 @@ int printPdf(const PrintPdfRequest& request, std::ostream& err, const std::files
     }
     const Language language = chosenLanguage(request.language, folder.folder);
     const AtomicFileWriter writer; // never used: printing reads the friends only
-    ProgramData data(folder.folder, language, writer);
-    const Status loaded = data.loadForReading();
-    for (const std::string& notice : data.notices()) {
+    FriendsStore data(folder.folder, language, writer);
+    const Status loaded = data.read();
+    for (const std::string& notice : data.takeNotices()) {
         err << "zelmora: " << terminalMessage(notice) << '\n';
     }
     if (!loaded.ok) {

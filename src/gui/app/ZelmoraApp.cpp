@@ -5,6 +5,7 @@
 #include "core/exchange/VCardImporter.h"
 #include "core/platform/FolderLock.h"
 #include "core/platform/Folders.h"
+#include "core/reminder/DatesList.h"
 #include "core/reminder/TodayReminder.h"
 #include "gui/app/AboutForm.h"
 #include "gui/app/DatesPage.h"
@@ -39,23 +40,24 @@ struct ShapedButtons {
 ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
     : m_environment(environment),
       m_settings(environment.dataFolder / SettingsFileName, m_writer),
-      m_database(environment.dataFolder / DatabaseFileName, m_writer),
-      m_store(m_database, m_table, m_display, environment.dialogs, m_options.Langue),
-      m_editor(m_table, m_store, environment.dialogs, m_options.Langue),
+      m_store(environment.dataFolder, m_options.language, m_writer),
+      m_session(m_store, environment.dialogs, m_options.language),
+      m_outputWriter(m_writer, environment.dataFolder, m_options.language),
       m_goToWeb2(environment.webLauncher),
       m_printPlatform(environment.clock),
       m_printInstallation(m_printPlatform),
-      m_prtForm(m_options.Langue),
-      m_cardPrinter(m_prtForm, m_table, m_printPlatform.qtPrinter().qprinter(), environment.dialogs),
-      m_exporter(m_table, m_display, m_options.Langue, environment.clock, environment.dialogs, m_writer,
-                 environment.fileOpener, environment.dataFolder)
+      m_prtForm(m_options.language),
+      m_cardPrinter(m_prtForm, m_store.table(), m_printPlatform.qtPrinter().qprinter(), environment.dialogs),
+      m_exporter(m_store.table(), m_store.options(), m_options.language, environment.clock, environment.dialogs,
+                 m_outputWriter, environment.fileOpener, environment.dataFolder)
 {
+    m_session.setListener(&m_signals);
     QCoreApplication::setApplicationName(QStringLiteral("Zelmora vx.y"));
     m_goToWeb2.BrowserState = TBrowserState::gwNormal;
     // The windows, once and for the whole run, in this order.
-    m_form = std::make_unique<ZelmoraForm>(m_editor, m_table, m_dates, m_display, m_options.Langue,
+    m_form = std::make_unique<ZelmoraForm>(m_session, m_signals, m_store.options(), m_options.language,
                                            environment.clock);
-    m_aboutForm = std::make_unique<AboutForm>(environment.webLauncher, environment.dialogs, m_options.Langue);
+    m_aboutForm = std::make_unique<AboutForm>(environment.webLauncher, environment.dialogs, m_options.language);
     m_optsForm = std::make_unique<OptsForm>();
     m_langForm = std::make_unique<LangForm>();
     m_helpWindow = std::make_unique<HelpWindow>();
@@ -71,6 +73,14 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
     m_watchDelay.setInterval(300);
     connect(&m_watchDelay, &QTimer::timeout, this, &ZelmoraApp::readFileAgainIfChanged);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_watchDelay, qOverload<>(&QTimer::start));
+
+    m_retryDelay.setInterval(1000);
+    connect(&m_retryDelay, &QTimer::timeout, this, &ZelmoraApp::retryWaitingCard);
+    connect(&m_signals, &SessionSignals::cardUpdated, this, [this] {
+        if (m_session.isWaitingToWrite() != m_retryDelay.isActive()) {
+            m_session.isWaitingToWrite() ? m_retryDelay.start() : m_retryDelay.stop();
+        }
+    });
 }
 
 ZelmoraApp::~ZelmoraApp() = default;
@@ -93,13 +103,13 @@ void ZelmoraApp::connectMainWindow()
     };
     connect(&form, &ZelmoraForm::webSiteWanted, this, [this, tellIfFailed](const std::string& address) {
         m_goToWeb2.Url = address;
-        m_goToWeb2.MessageLanguage = m_options.Langue;
+        m_goToWeb2.MessageLanguage = m_options.language;
         tellIfFailed(m_goToWeb2.OpenUrl());
     });
     connect(&form, &ZelmoraForm::mailWanted, this, [this, tellIfFailed](const std::string& address) {
         m_goToWeb2.EMailSubject = "Zelmora v3.0";
         m_goToWeb2.EMail = address;
-        m_goToWeb2.MessageLanguage = m_options.Langue;
+        m_goToWeb2.MessageLanguage = m_options.language;
         tellIfFailed(m_goToWeb2.SendMail());
     });
     connect(&form, &ZelmoraForm::printCardWanted, this, [this](int line) { m_cardPrinter.printFriendCard(line); });
@@ -112,8 +122,9 @@ void ZelmoraApp::connectMainWindow()
     connect(&form, &ZelmoraForm::vCardExportWanted, this, [this] { m_exporter.exportAs(ExportKind::VCard); });
     connect(&form, &ZelmoraForm::calendarExportWanted, this, [this] { m_exporter.exportAs(ExportKind::Calendar); });
     connect(&form, &ZelmoraForm::vCardImportWanted, this, &ZelmoraApp::importVCards);
-    connect(&form, &ZelmoraForm::displayOptionsChanged, this, &ZelmoraApp::saveDisplayOptions);
-    connect(&form, &ZelmoraForm::helpWanted, this, [this] { m_helpWindow->ShowHelp(m_options.Langue); });
+    connect(&form, &ZelmoraForm::displayOptionsChosen, this,
+            [this](const DisplayOptions& options) { m_session.chooseDisplayOptions(options); });
+    connect(&form, &ZelmoraForm::helpWanted, this, [this] { m_helpWindow->ShowHelp(m_options.language); });
     connect(&form, &ZelmoraForm::aboutWanted, this, [this] { m_environment.dialogs.showModal(*m_aboutForm); });
     connect(&form, &ZelmoraForm::optionsWanted, this, [this] { m_environment.dialogs.showModal(*m_optsForm); });
 }
@@ -124,7 +135,7 @@ void ZelmoraApp::connectDialogs()
     connect(&options, &OptsForm::languageChosen, this, &ZelmoraApp::chooseLanguage);
     connect(&options, &OptsForm::startAutoChosen, this, &ZelmoraApp::chooseStartAuto);
     connect(&options, &OptsForm::trayIconChosen, this, &ZelmoraApp::chooseTrayIcon);
-    connect(&options, &OptsForm::buttonDesignChosen, this, &ZelmoraApp::chooseButtonDesign);
+    connect(&options, &OptsForm::buttonDesignChosen, this, &ZelmoraApp::chooseButtonShape);
     connect(&options, &OptsForm::backgroundChosen, this, &ZelmoraApp::chooseBackground);
     // After the dialog's OK the answer to a failed save changes nothing: the dialog closes.
     connect(&options, &OptsForm::okChosen, this, [this] { saveSettingsUnderLock(); });
@@ -152,7 +163,7 @@ void ZelmoraApp::connectTray()
     });
     connect(m_form->Popup1, &QAction::triggered, this, &ZelmoraApp::showMainWindow);
     connect(m_form->Popup2, &QAction::triggered, this, [this] { m_aboutForm->show(); });
-    connect(m_form->Popup4, &QAction::triggered, this, [this] { m_helpWindow->ShowHelp(m_options.Langue); });
+    connect(m_form->Popup4, &QAction::triggered, this, [this] { m_helpWindow->ShowHelp(m_options.language); });
     connect(m_form->Popup5, &QAction::triggered, this, [this] {
         m_closer.QuitRequested = true;
         m_form->close();
@@ -176,21 +187,20 @@ void ZelmoraApp::LoadSettings()
 {
     const SettingsLoad loaded = m_settings.LoadSettings(m_options);
     m_FirstStart = loaded != SettingsLoad::Read;
-    m_storedLanguage = m_options.Langue;
+    m_storedLanguage = m_options.language;
     if (loaded == SettingsLoad::Damaged) {
         m_environment.dialogs.tell(LangText(lang::SettingsDamaged, Language::English));
     }
     if (m_environment.language) {
-        m_options.Langue = *m_environment.language;
+        m_options.language = *m_environment.language;
     }
     m_optsForm->showOptions(m_options);
     QCoreApplication::setApplicationName(ProductTitle);
-    m_form->setWindowTitle(ProductTitle);
     m_aboutForm->setVersion(QStringLiteral("v3.0"));
     ApplyLanguage();
     ApplyAutoStart();
     ApplyButtonDesign();
-    m_backgrounds.SelectBackground(m_options.InterGraf);
+    m_backgrounds.SelectBackground(m_options.background);
     m_closer.QuitRequested = false;
     if (!inTray() && m_FirstStart) {
         m_environment.dialogs.showModal(*m_langForm);
@@ -200,17 +210,17 @@ void ZelmoraApp::LoadSettings()
 
 void ZelmoraApp::LoadDatabase()
 {
-    const LoadResult loaded = m_store.load();
+    const LoadResult loaded = m_store.open();
     if (!loaded.message.empty()) {
         m_environment.dialogs.tell(loaded.message);
     }
-    m_editor.loaded();
+    m_session.loaded();
     m_form->showData();
 }
 
 void ZelmoraApp::ApplyLanguage()
 {
-    const Language language = m_options.Langue;
+    const Language language = m_options.language;
     m_form->ApplyLanguage(language);
     m_aboutForm->ApplyLanguage(language);
     m_optsForm->ApplyLanguage(language);
@@ -219,8 +229,8 @@ void ZelmoraApp::ApplyLanguage()
 
 void ZelmoraApp::ApplyAutoStart()
 {
-    const Status applied = zelmora::ApplyAutoStart(m_options.StartAuto, m_environment.executable,
-                                                   m_environment.autoStart, m_options.Langue);
+    const Status applied = zelmora::ApplyAutoStart(m_options.startAtLogin, m_environment.executable,
+                                                   m_environment.autoStart, m_options.language);
     if (!applied.ok) {
         m_environment.dialogs.tell(applied.message);
     }
@@ -238,25 +248,27 @@ void ZelmoraApp::ApplyButtonDesign()
     };
     for (const ShapedButtons& window : shaped) {
         for (const char* name : window.names) {
-            ShapeButton(*window.window->findChild<QAbstractButton*>(QLatin1String(name)), m_options.ButtonDesign);
+            ShapeButton(*window.window->findChild<QAbstractButton*>(QLatin1String(name)), m_options.buttonShape);
         }
     }
 }
 
-bool ZelmoraApp::inTray() const { return m_options.TrayIcon && m_environment.trayAvailable; }
+bool ZelmoraApp::inTray() const { return m_options.trayIcon && m_environment.trayAvailable; }
 
 void ZelmoraApp::UpdateTrayIcon()
 {
-    if (m_options.TrayIcon && !m_environment.trayAvailable && !m_toldNoTray) {
+    if (m_options.trayIcon && !m_environment.trayAvailable && !m_toldNoTray) {
         m_toldNoTray = true; // once: the window stays reachable, closing it ends the program
-        m_environment.dialogs.tell(LangText(lang::NoNotificationArea, m_options.Langue));
+        m_environment.dialogs.tell(LangText(lang::NoNotificationArea, m_options.language));
     }
     m_trayIcon.setVisible(inTray());
 }
 
 void ZelmoraApp::showReminder()
 {
-    const std::optional<ReminderMessage> reminder = todayReminder(m_dates, m_options.Langue);
+    DatesList dates; // the same dates as the list, whatever the Dates tab shows
+    dates.BuildDatesList(m_store.table(), m_store.options(), m_environment.clock.today());
+    const std::optional<ReminderMessage> reminder = todayReminder(dates, m_options.language);
     if (!reminder) {
         return;
     }
@@ -266,35 +278,35 @@ void ZelmoraApp::showReminder()
 
 void ZelmoraApp::chooseLanguage(Language language)
 {
-    if (language == m_options.Langue) {
+    if (language == m_options.language) {
         return;
     }
-    m_options.Langue = language;
+    m_options.language = language;
     m_optsForm->showOptions(m_options);
     ApplyLanguage();
 }
 
 void ZelmoraApp::chooseStartAuto(bool on)
 {
-    m_options.StartAuto = on;
+    m_options.startAtLogin = on;
     ApplyAutoStart();
 }
 
 void ZelmoraApp::chooseTrayIcon(bool on)
 {
-    m_options.TrayIcon = on;
+    m_options.trayIcon = on;
     UpdateTrayIcon();
 }
 
-void ZelmoraApp::chooseButtonDesign(std::uint8_t design)
+void ZelmoraApp::chooseButtonShape(ButtonShape shape)
 {
-    m_options.ButtonDesign = design;
+    m_options.buttonShape = shape;
     ApplyButtonDesign();
 }
 
 void ZelmoraApp::chooseBackground(std::uint8_t background)
 {
-    m_options.InterGraf = background;
+    m_options.background = background;
     m_backgrounds.SelectBackground(background);
 }
 
@@ -314,19 +326,12 @@ void ZelmoraApp::CloseSecondaryWindows()
     m_form->close();
 }
 
-void ZelmoraApp::saveDisplayOptions()
-{
-    const Status saved = m_store.update([this] { m_editor.reloaded(); }, [] {});
-    if (!saved.ok) {
-        m_environment.dialogs.tell(LangTextWithReason(lang::DatabaseNotSaved, m_options.Langue, saved.message));
-    }
-    m_form->refreshCard();
-}
-
 void ZelmoraApp::importVCards()
 {
-    settlePendingEdit();
-    const Language language = m_options.Langue;
+    if (m_session.settlePendingEdit() == CardSession::Settled::StillPending) {
+        return; // the card could not be written: the user was told why
+    }
+    const Language language = m_options.language;
     const FileChoice choice{fromPath(m_environment.dataFolder),
                             fromCp1252(LangText(lang::VCardFiles, language)) + QStringLiteral(" (*.vcf *.VCF)"),
                             QStringLiteral("vcf")};
@@ -341,17 +346,16 @@ void ZelmoraApp::importVCards()
         return;
     }
     ImportReport report;
-    const Status saved = m_store.update([this] { m_editor.reloaded(); }, [&] {
-        report = VCardImporter(language, VCardImporter::Duplicates::Skip).import(m_table, cards.cards);
+    const FriendsStore::Outcome saved = m_session.changeFriends([&](FriendTable& table, DisplayOptions&) {
+        report = VCardImporter(language, VCardImporter::Duplicates::Skip).import(table, cards.cards);
+        return report.imported.empty() ? Status::failure({}) : Status::success(); // nothing new, nothing written
     });
-    m_editor.reloaded();
-    m_form->showData();
     std::string message = report.summary(language);
     for (const std::string& line : report.details(language)) {
         message.append("\n").append(line);
     }
-    if (!saved.ok) {
-        message.append("\n\n").append(LangTextWithReason(lang::DatabaseNotSaved, language, saved.message));
+    if (!saved.status.message.empty()) {
+        message.append("\n\n").append(saved.status.message);
     }
     m_environment.dialogs.tell(message);
 }
@@ -362,38 +366,39 @@ void ZelmoraApp::readFileAgainIfChanged()
         m_watchDelay.start(); // not under a question the user is answering
         return;
     }
-    if (m_store.changedOnDisk() && m_store.reload()) {
-        m_editor.reloaded();
-        m_form->showData();
+    m_session.readAgainIfChanged();
+}
+
+void ZelmoraApp::retryWaitingCard()
+{
+    if (!QApplication::activeModalWidget()) {
+        m_session.retryWaitingWrite();
     }
 }
 
-void ZelmoraApp::settlePendingEdit()
-{
-    m_editor.settlePendingEdit();
-    m_form->refreshCard();
-}
+void ZelmoraApp::settlePendingEdit() { m_session.settlePendingEdit(); }
 
 SaveOutcome ZelmoraApp::saveSettingsUnderLock()
 {
     ProgramOptions stored = m_options;
-    if (m_environment.language && m_options.Langue == *m_environment.language) {
-        stored.Langue = m_storedLanguage; // a language chosen for one run only
+    if (m_environment.language && m_options.language == *m_environment.language) {
+        stored.language = m_storedLanguage; // a language chosen for one run only
     }
     FolderLock lock;
-    if (const Status taken = lock.acquire(m_environment.dataFolder, m_options.Langue); !taken.ok) {
-        return m_environment.dialogs.askOkCancel(LangTextWithReason(lang::SettingsNotSaved, m_options.Langue, taken.message))
-                 ? SaveOutcome::FailedQuitAnyway
-                 : SaveOutcome::FailedStayOpen;
+    Status saved = lock.acquire(m_environment.dataFolder, m_options.language);
+    if (saved.ok) {
+        saved = m_settings.write(stored);
     }
-    return m_settings.SaveSettings(stored, m_environment.dialogs);
+    if (saved.ok) {
+        return SaveOutcome::Saved;
+    }
+    return m_environment.dialogs.askOkCancel(LangTextWithReason(lang::SettingsNotSaved, m_options.language, saved.message))
+             ? SaveOutcome::FailedQuitAnyway
+             : SaveOutcome::FailedStayOpen;
 }
 
 SaveOutcome ZelmoraApp::saveSettings() { return saveSettingsUnderLock(); }
 
-SaveOutcome ZelmoraApp::saveDatabase()
-{
-    return m_store.SaveDatabase([this] { m_editor.reloaded(); });
-}
+SaveOutcome ZelmoraApp::saveDatabase() { return m_session.saveAtClose(); }
 
 } // namespace zelmora::gui

@@ -1,24 +1,25 @@
 #pragma once
-// The window program as a whole: it owns the program-wide objects (friends, dates list,
-// options, files, printing, the windows and the tray icon), runs the start-up in its
-// fixed order and does what closing the main window asks. Tests build one on a folder,
+// The window program as a whole: it owns the program-wide objects (the friends and the
+// card's session, options, files, printing, the windows and the tray icon), runs the
+// start-up in its fixed order and does what closing the main window asks. Tests build one on a folder,
 // with dialogs, launchers and an automatic start of their own.
 
-#include "core/card/CardEditor.h"
-#include "core/card/DatabaseStore.h"
-#include "core/card/WindowCloser.h"
 #include "core/platform/AutoStart.h"
 #include "core/platform/Clock.h"
 #include "core/platform/FileOpener.h"
 #include "core/platform/FileWriter.h"
-#include "core/reminder/DatesList.h"
 #include "core/report/TBxPrinter.h"
 #include "core/report/TPrtForm.h"
+#include "core/session/CardSession.h"
+#include "core/session/WindowCloser.h"
 #include "core/settings/SettingsFile.h"
+#include "core/storage/FriendsStore.h"
+#include "core/storage/OutputTarget.h"
 #include "core/web/GoToWeb.h"
 #include "gui/app/Appearance.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/Exporter.h"
+#include "gui/app/SessionSignals.h"
 #include "gui/report/CardPrinting.h"
 #include "gui/report/QtPrintPlatform.h"
 
@@ -73,8 +74,9 @@ public:
     HelpWindow& helpWindow() { return *m_helpWindow; }
     QSystemTrayIcon& trayIcon() { return m_trayIcon; }
     const Backgrounds& backgrounds() const { return m_backgrounds; }
-    FriendTable& table() { return m_table; }
-    const DisplayOptions& displayOptions() const { return m_display; }
+    const FriendTable& friends() const { return m_store.table(); }
+    const DisplayOptions& displayOptions() const { return m_store.options(); }
+    CardSession& session() { return m_session; }
     const ProgramOptions& programOptions() const { return m_options; }
     // The message shown by the tray icon at a hidden start, if any.
     const QString& reminderShown() const { return m_reminderShown; }
@@ -83,7 +85,7 @@ public:
     void chooseLanguage(Language language);
     void chooseStartAuto(bool on);
     void chooseTrayIcon(bool on);
-    void chooseButtonDesign(std::uint8_t design);
+    void chooseButtonShape(ButtonShape shape);
     void chooseBackground(std::uint8_t background);
 
 private:
@@ -99,9 +101,9 @@ private:
     void connectDialogs();
     void connectTray();
     void CloseSecondaryWindows();
-    void saveDisplayOptions();
     void importVCards();
     void readFileAgainIfChanged();
+    void retryWaitingCard();
     SaveOutcome saveSettingsUnderLock();
 
     void settlePendingEdit() override;
@@ -115,12 +117,10 @@ private:
     bool m_FirstStart = true;
     bool m_toldNoTray = false;
     SettingsFile m_settings;
-    FriendTable m_table;
-    DisplayOptions m_display;
-    DatesList m_dates;
-    DatabaseFile m_database;
-    DatabaseStore m_store;
-    CardEditor m_editor;
+    FriendsStore m_store;
+    CardSession m_session;
+    SessionSignals m_signals;
+    const OutputWriter m_outputWriter; // exports and prints never replace the data folder's own files
     WindowCloser m_closer;
     TGoToWeb m_goToWeb2;
     QtPrintPlatform m_printPlatform;
@@ -138,6 +138,7 @@ private:
     QString m_reminderShown;
     QFileSystemWatcher m_watcher;
     QTimer m_watchDelay; // a save is a burst of changes in the folder: look once it is over
+    QTimer m_retryDelay; // a validated card waits for the folder's lock
 };
 
 } // namespace zelmora::gui

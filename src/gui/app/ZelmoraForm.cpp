@@ -2,6 +2,9 @@
 
 #include "gui/app/DatesPage.h"
 #include "gui/app/FriendCardPage.h"
+#include "gui/app/SessionSignals.h"
+#include "gui/models/DatesListModel.h"
+#include "gui/models/FriendListModel.h"
 #include "gui/appearance/Glyphs.h"
 #include "gui/appearance/ProgramIcon.h"
 #include "gui/widgets/Fonts.h"
@@ -60,14 +63,16 @@ const ItemsCaption MainItemCaptions[] = {
 std::span<const Caption> ZelmoraForm::captions() { return MainCaptions; }
 std::span<const ItemsCaption> ZelmoraForm::itemCaptions() { return MainItemCaptions; }
 
-ZelmoraForm::ZelmoraForm(CardEditor& editor, FriendTable& table, DatesList& dates, DisplayOptions& options,
+ZelmoraForm::ZelmoraForm(CardSession& session, SessionSignals& sessionSignals, const DisplayOptions& options,
                          const Language& language, const Clock& clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint),
-      m_editor(editor), m_clock(clock), m_optionGroups(options)
+      m_session(session), m_clock(clock), m_optionGroups(options),
+      m_friendList(new FriendListModel(session.friends(), this)),
+      m_datesList(new DatesListModel(options, language, this))
 {
     setObjectName(QStringLiteral("ZelmoraForm"));
-    setWindowTitle(QStringLiteral("Zelmora v3.0"));
+    showTitle();
     setFixedSize(529, 409);
     setFont(sansFont(11));
 
@@ -75,8 +80,8 @@ ZelmoraForm::ZelmoraForm(CardEditor& editor, FriendTable& table, DatesList& date
     ListeChoix->setObjectName(QStringLiteral("ListeChoix"));
     ListeChoix->setGeometry(8, 8, 513, 393);
     ListeChoix->setFont(sansFont(13));
-    datesPage = new DatesPage(dates, table, options, language);
-    cardPage = new FriendCardPage(editor, table);
+    datesPage = new DatesPage(*m_datesList, session.friends());
+    cardPage = new FriendCardPage(session, sessionSignals, *m_friendList);
     exportPage = new ExportPage(m_optionGroups);
     optionsPage = new OptionsPage(m_optionGroups);
     for (QWidget* page : {static_cast<QWidget*>(datesPage), static_cast<QWidget*>(cardPage),
@@ -95,7 +100,12 @@ ZelmoraForm::ZelmoraForm(CardEditor& editor, FriendTable& table, DatesList& date
     connect(cardPage, &FriendCardPage::printWanted, this, &ZelmoraForm::printCardWanted);
     createTrayMenu();
     setGlyphs();
-    connect(&m_optionGroups, &DisplayOptionGroups::changedByUser, this, &ZelmoraForm::displayOptionsChanged);
+    connect(&m_optionGroups, &DisplayOptionGroups::chosen, this, &ZelmoraForm::displayOptionsChosen);
+    connect(&sessionSignals, &SessionSignals::friendsUpdated, this, [this] {
+        m_friendList->friendsChanged();
+        datesPage->BuildDatesList(m_clock); // its lines name friends by their place
+    });
+    connect(&sessionSignals, &SessionSignals::cardUpdated, this, &ZelmoraForm::showTitle);
     connect(exportPage->BitBtn12, &QPushButton::clicked, this, &ZelmoraForm::printAllWanted);
     connect(exportPage->BitBtn3, &QPushButton::clicked, this, &ZelmoraForm::textExportWanted);
     connect(exportPage->BitBtn8, &QPushButton::clicked, this, &ZelmoraForm::htmlExportWanted);
@@ -179,16 +189,18 @@ void ZelmoraForm::ApplyLanguage(Language language)
 void ZelmoraForm::showData()
 {
     m_optionGroups.showOptions();
-    refreshCard();
     datesPage->BuildDatesList(m_clock);
 }
 
-void ZelmoraForm::refreshCard() { cardPage->refresh(); }
+void ZelmoraForm::showTitle()
+{
+    const QString product = QStringLiteral("Zelmora v3.0");
+    setWindowTitle(m_session.hasUnsavedCard() ? product + QStringLiteral(" *") : product);
+}
 
 void ZelmoraForm::ListeChoixChange()
 {
-    m_editor.settlePendingEdit();
-    cardPage->refresh();
+    m_session.settlePendingEdit();
     datesPage->BuildDatesList(m_clock);
     datesPage->ClearReadOnlyCard();
 }
@@ -196,7 +208,6 @@ void ZelmoraForm::ListeChoixChange()
 void ZelmoraForm::closeEvent(QCloseEvent* event)
 {
     const CloseOutcome outcome = onClose ? onClose() : CloseOutcome::End;
-    cardPage->refresh(); // the close may have settled the card
     if (outcome == CloseOutcome::End) {
         event->accept();
         return;

@@ -3,11 +3,10 @@
 // cards, export, options). Every change of tab settles the card, rebuilds the dates list
 // and empties its read-only card. What closing does is the program's to decide.
 
-#include "core/card/CardEditor.h"
-#include "core/card/WindowCloser.h"
 #include "core/data/DisplayOptions.h"
 #include "core/platform/Clock.h"
-#include "core/reminder/DatesList.h"
+#include "core/session/CardSession.h"
+#include "core/session/WindowCloser.h"
 #include "gui/app/Captions.h"
 #include "gui/app/OptionPages.h"
 
@@ -21,25 +20,28 @@ class QTabWidget;
 
 namespace zelmora::gui {
 
+class DatesListModel;
 class DatesPage;
 class FriendCardPage;
+class FriendListModel;
+class SessionSignals;
 
 class ZelmoraForm : public QWidget {
     Q_OBJECT
 
 public:
-    ZelmoraForm(CardEditor& editor, FriendTable& table, DatesList& dates, DisplayOptions& options,
-                const Language& language, const Clock& clock, QWidget* parent = nullptr);
+    ZelmoraForm(CardSession& session, SessionSignals& sessionSignals, const DisplayOptions& options, const Language& language,
+                const Clock& clock, QWidget* parent = nullptr);
 
     // The captions of this window, and the caption table that gives them.
     void ApplyLanguage(Language language);
     static std::span<const Caption> captions();
     static std::span<const ItemsCaption> itemCaptions();
 
-    // After the friends were loaded or read again: the option groups, the card and the list.
+    // After the friends were loaded: the option groups and the dates to celebrate.
     void showData();
-    // The friend list and the card show what the card rules say.
-    void refreshCard();
+    // The window's title: the product, marked while the card holds unsaved changes.
+    void showTitle();
 
     // Decides what a close request does; the window then closes, hides or stays.
     std::function<CloseOutcome()> onClose;
@@ -71,7 +73,7 @@ signals:
     void helpWanted();
     void aboutWanted();
     void optionsWanted();
-    void displayOptionsChanged();
+    void displayOptionsChosen(const DisplayOptions& options);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,9 +86,11 @@ private:
     void nameUnlabelled(Language language);
     void ListeChoixChange();
 
-    CardEditor& m_editor;
+    CardSession& m_session;
     const Clock& m_clock;
     DisplayOptionGroups m_optionGroups;
+    FriendListModel* m_friendList;
+    DatesListModel* m_datesList;
     bool m_centred = false;
 };
 

@@ -29,8 +29,6 @@ CardTexts card(std::string nom, std::string prenom)
     return texts;
 }
 
-const auto keepIt = [] { return true; };
-const auto refuseIt = [] { return false; };
 
 // The exchange sort done literally on whole records: the reference the table must match.
 std::vector<std::string> referenceSort(std::vector<TFriend> records)
@@ -55,7 +53,7 @@ std::vector<std::string> sortedByTable(const std::vector<TFriend>& records)
 {
     auto table = std::make_unique<FriendTable>();
     for (const TFriend& f : records) {
-        (*table)[++table->FriendCount] = f;
+        table->AppendFriend(f);
     }
     table->SortFriends();
     std::vector<std::string> sorted;
@@ -95,100 +93,60 @@ TEST(FriendTable, SortLeavesEqualKeysExactlyWhereTheExchangeSortDoes)
 TEST(FriendTable, AppendStopsAtTheCapacity)
 {
     auto table = std::make_unique<FriendTable>();
-    table->FriendCount = FriendTable::Capacity;
-    table->CurrentFriend = 7;
-    EXPECT_FALSE(table->AppendFriend());
+    table->FriendCount = FriendTable::Capacity - 1;
+    EXPECT_TRUE(table->AppendFriend(makeFriend("LAST")));
+    EXPECT_FALSE(table->AppendFriend(makeFriend("MORE")));
     EXPECT_EQ(table->FriendCount, 1000);
-    EXPECT_EQ(table->CurrentFriend, 7);
-    EXPECT_FALSE(table->EditPending);
-    EXPECT_FALSE(table->NewPending);
-}
-
-TEST(FriendTable, CancellingANewFriendRestoresThePreviousOne)
-{
-    auto table = makeTable({makeFriend("A"), makeFriend("B")});
-    table->CurrentFriend = 2;
-    ASSERT_TRUE(table->AppendFriend());
-    EXPECT_EQ(table->FriendCount, 3);
-    EXPECT_EQ(table->CurrentFriend, 3);
-    table->CancelCard();
-    EXPECT_EQ(table->FriendCount, 2);
-    EXPECT_EQ(table->CurrentFriend, 2);
-    EXPECT_FALSE(table->EditPending);
-    EXPECT_FALSE(table->NewPending);
+    EXPECT_EQ((*table)[1000].Nom.view(), "LAST");
+    EXPECT_EQ(table->ValidateCard(0, card("MORE", "")), 0);
 }
 
 TEST(FriendTable, ValidatingStoresTrimsSortsAndFollowsTheFriend)
 {
     auto table = makeTable({makeFriend("MARTIN", "Paul"), makeFriend("ZOLA", "Emile")});
-    ASSERT_TRUE(table->AppendFriend());
     CardTexts typed = card("  DUPONT  ", "\tJean ");
     typed[fieldIndex(FriendField::Raison1)] = "party  ";
-    ASSERT_TRUE(table->ValidateCard(typed, refuseIt));
+    EXPECT_EQ(table->ValidateCard(0, typed), 1);
     EXPECT_EQ(listTexts(*table), (std::vector<std::string>{"DUPONT Jean", "MARTIN Paul", "ZOLA Emile"}));
-    EXPECT_EQ(table->CurrentFriend, 1);
     EXPECT_EQ((*table)[1].Raison1.str(), "party  "); // only the names are trimmed
-    EXPECT_FALSE(table->EditPending);
-    EXPECT_FALSE(table->NewPending);
+
+    // An existing friend renamed moves, and is followed there.
+    EXPECT_EQ(table->ValidateCard(1, card("ZZZ", "")), 3);
+    EXPECT_EQ(listTexts(*table), (std::vector<std::string>{"MARTIN Paul", "ZOLA Emile", "ZZZ "}));
 }
 
-TEST(FriendTable, ValidatingFindsAFriendWhoseNamesFillTheirCapacity)
+TEST(FriendTable, ValidatingFollowsTheFriendItselfAmongSameNames)
 {
-    auto table = makeTable({makeFriend("A")});
-    ASSERT_TRUE(table->AppendFriend());
+    auto table = makeTable({makeFriend("DUPONT", "Jean", {{FriendField::Ville, "Paris"}})});
+    CardTexts second = card("DUPONT", "Jean");
+    second[fieldIndex(FriendField::Ville)] = "Nice";
+    const std::uint16_t slot = table->ValidateCard(0, second);
+    EXPECT_EQ((*table)[slot].Ville.view(), "Nice");
+
     const std::string fifty(50, 'N');
-    ASSERT_TRUE(table->ValidateCard(card(fifty + "cut", fifty), refuseIt));
-    EXPECT_EQ(table->CurrentFriend, 2);
-    EXPECT_EQ((*table)[2].Nom.str(), fifty);
+    EXPECT_EQ((*table)[table->ValidateCard(0, card(fifty + "cut", fifty))].Nom.str(), fifty);
 }
 
-TEST(FriendTable, DuplicateNameAsksAndARefusalCancels)
-{
-    auto table = makeTable({makeFriend("DUPONT", "Jean")});
-    int asked = 0;
-    ASSERT_TRUE(table->AppendFriend());
-    EXPECT_FALSE(table->ValidateCard(card("DUPONT", " Jean"), [&] { ++asked; return false; }));
-    EXPECT_EQ(asked, 1);
-    EXPECT_EQ(table->FriendCount, 1);
-
-    ASSERT_TRUE(table->AppendFriend());
-    EXPECT_TRUE(table->ValidateCard(card("DUPONT", "Jean"), keepIt));
-    EXPECT_EQ(listTexts(*table), (std::vector<std::string>{"DUPONT Jean", "DUPONT Jean"}));
-}
-
-TEST(FriendTable, EditingAFriendDoesNotCountItselfAsADuplicate)
+TEST(FriendTable, ADuplicateIsAnotherFriendWithTheSameName)
 {
     auto table = makeTable({makeFriend("DUPONT", "Jean"), makeFriend("MARTIN", "Paul")});
-    table->CurrentFriend = 1;
-    EXPECT_TRUE(table->ValidateCard(card("DUPONT", "Jean"), refuseIt));
-    EXPECT_EQ(table->FriendCount, 2);
+    EXPECT_TRUE(table->NameExists(listTextOf(card("DUPONT", " Jean"))));
+    EXPECT_FALSE(table->NameExists("DUPONT Jean", 1)); // editing a friend is no duplicate of itself
+    EXPECT_FALSE(table->NameExists("dupont Jean"));
 }
 
-TEST(FriendTable, DeletingClosesTheGapAndKeepsTheCurrentSlotInRange)
+TEST(FriendTable, DeletingClosesTheGap)
 {
     auto table = makeTable({makeFriend("A"), makeFriend("B"), makeFriend("C")});
-    table->CurrentFriend = 3;
     table->DeleteFriend(3);
     EXPECT_EQ(listTexts(*table), (std::vector<std::string>{"A ", "B "}));
-    EXPECT_EQ(table->CurrentFriend, 2);
-    table->CurrentFriend = 1;
     table->DeleteFriend(1);
     EXPECT_EQ(listTexts(*table), (std::vector<std::string>{"B "}));
     table->DeleteFriend(1);
     EXPECT_EQ(table->FriendCount, 0);
-    EXPECT_EQ(table->CurrentFriend, 0);
+    table->DeleteFriend(1); // nothing left: nothing happens
+    EXPECT_EQ(table->FriendCount, 0);
     EXPECT_EQ(table->ShowCard(0), CardTexts{});
-}
-
-TEST(FriendTable, TypingIntoTheEmptiedCardAddsAFriendInsteadOfLosingIt)
-{
-    auto table = makeTable({makeFriend("A")});
-    table->DeleteFriend(1);
-    ASSERT_EQ(table->CurrentFriend, 0);
-    EXPECT_TRUE(table->ValidateCard(card("NEW", "One"), refuseIt));
-    EXPECT_EQ(listTexts(*table), (std::vector<std::string>{"NEW One"}));
-    EXPECT_EQ(table->CurrentFriend, 1);
-    EXPECT_EQ((*table)[0], TFriend{});
 }
 
 TEST(FriendTable, StoreCardCutsEveryValueToItsCapacity)
@@ -210,9 +168,8 @@ TEST(FriendTable, FindAndNameExistsCompareExactly)
     auto table = makeTable({makeFriend("DUPONT", "Anne"), makeFriend("DUPONT", "Anne"), makeFriend("MARTIN", "Paul")});
     EXPECT_EQ(table->FindFriend("DUPONT Anne"), 1);
     EXPECT_EQ(table->FindFriend("dupont Anne"), 0);
-    table->CurrentFriend = 3;
-    EXPECT_TRUE(table->NameExists("DUPONT Anne"));
-    EXPECT_FALSE(table->NameExists("MARTIN Paul"));
+    EXPECT_TRUE(table->NameExists("DUPONT Anne", 3));
+    EXPECT_FALSE(table->NameExists("MARTIN Paul", 3));
 }
 
 TEST(FriendTable, SortOrdersKeysThatDifferOnlyInLengthOrZeroBytes)

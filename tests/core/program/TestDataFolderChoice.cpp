@@ -38,19 +38,3 @@ TEST(DataFolderChoice, OnlyAFolderIsUsedAndOnlyAddMayCreateOne)
         EXPECT_EQ(choice.folder.empty(), !c.refusal.empty());
     }
 }
-
-TEST(DataFolderChoice, AnExportNeverReplacesTheDataFilesByAnyName)
-{
-    test::TempFolder data;
-    ASSERT_TRUE(AtomicFileWriter().replace(data / "Zelmor.dta", "x").ok);
-    std::vector<fs::path> targets = {data / "Zelmor.dta", data / "." / "Zelmor.dta", data / "Zelmor.reg"};
-    std::error_code noLinks; // Wine, and Windows without the right to make links
-    fs::create_symlink(data / "Zelmor.dta", data / "link.txt", noLinks);
-    if (!noLinks) {
-        targets.push_back(data / "link.txt");
-    }
-    for (const fs::path& target : targets) {
-        EXPECT_FALSE(checkExportTarget(target, data.path(), Language::English).ok) << target;
-    }
-    EXPECT_TRUE(checkExportTarget(data / "friends.txt", data.path(), Language::English).ok);
-}

@@ -3,7 +3,6 @@
 
 #include "core/data/FieldCodec.h"
 #include "support/FailingWriter.h"
-#include "support/ScriptedAsker.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +35,7 @@ protected:
 
 TEST_F(SettingsFileTest, FirstStartWritesTheDefaults)
 {
-    options.Langue = Language::French;
+    options.language = Language::French;
     EXPECT_EQ(file.LoadSettings(options), SettingsLoad::Created);
     EXPECT_EQ(options, ProgramOptions{});
     EXPECT_EQ(stored(), field("00010"));
@@ -46,9 +45,9 @@ TEST_F(SettingsFileTest, ReadsEveryOption)
 {
     store(field("11100"));
     EXPECT_EQ(file.LoadSettings(options), SettingsLoad::Read);
-    EXPECT_EQ(options, (ProgramOptions{Language::French, true, true, 0, 0}));
+    EXPECT_EQ(options, (ProgramOptions{Language::French, true, true, ButtonShape::Rounded, 0}));
     store(field("00016"));
-    EXPECT_EQ(file.peek()->InterGraf, 6);
+    EXPECT_EQ(file.peek()->background, 6);
 }
 
 TEST_F(SettingsFileTest, DamagedFileFallsBackButKeepsTheBackground)
@@ -56,44 +55,36 @@ TEST_F(SettingsFileTest, DamagedFileFallsBackButKeepsTheBackground)
     for (const std::string& damaged : {std::string("junk"), field("0001"), field("0101x"), field("20010"),
                                        field("00017"), std::string()}) {
         store(damaged);
-        options = {Language::French, true, true, 0, 4};
+        options = {Language::French, true, true, ButtonShape::Rounded, 4};
         EXPECT_EQ(file.LoadSettings(options), SettingsLoad::Damaged);
-        EXPECT_EQ(options, (ProgramOptions{Language::English, false, false, 1, 4}));
+        EXPECT_EQ(options, (ProgramOptions{Language::English, false, false, ButtonShape::Square, 4}));
     }
     EXPECT_EQ(LangText(69, Language::English), "Configuration file corrupted...");
 }
 
-TEST_F(SettingsFileTest, ReadOnlyFileIsReadNotDamaged)
+TEST_F(SettingsFileTest, ReadOnlyFileIsReadNotDamagedAndNeverWritten)
 {
     store(field("10011"));
     std::filesystem::permissions(folder / "Zelmor.reg", std::filesystem::perms::owner_read);
     EXPECT_EQ(file.LoadSettings(options), SettingsLoad::Read);
-    EXPECT_EQ(options.Langue, Language::French);
-    test::ScriptedAsker asker;
-    asker.answerNext(false);
-    EXPECT_EQ(file.SaveSettings(options, asker), SaveOutcome::FailedStayOpen);
-    EXPECT_TRUE(asker.asked.at(0).starts_with(
-        "Impossible de sauvegarder le fichier de configuration... Quitter quand-m\xEAme ?"));
+    EXPECT_EQ(options.language, Language::French);
+    EXPECT_FALSE(file.write(options).ok);
     EXPECT_EQ(stored(), field("10011"));
 }
 
-TEST_F(SettingsFileTest, FailedWriteAsksAndOkLetsTheShutdownGoOn)
+TEST_F(SettingsFileTest, AFailedWriteSaysWhyAndLeavesTheFile)
 {
     store(field("00010"));
     const test::FailingWriter full(2);
     const SettingsFile failing(folder / "Zelmor.reg", full);
-    test::ScriptedAsker asker;
-    asker.answerNext(true);
-    EXPECT_EQ(failing.SaveSettings(ProgramOptions{Language::English, true, false, 1, 3}, asker),
-              SaveOutcome::FailedQuitAnyway);
-    EXPECT_TRUE(asker.asked.at(0).starts_with("Impossible to save the configuration file... Quit anyway ?"));
+    const Status written = failing.write(ProgramOptions{Language::English, true, false, ButtonShape::Square, 3});
+    EXPECT_FALSE(written.ok);
+    EXPECT_FALSE(written.message.empty());
     EXPECT_EQ(stored(), field("00010"));
 }
 
-TEST_F(SettingsFileTest, SaveWritesTheCurrentOptions)
+TEST_F(SettingsFileTest, WriteStoresTheCurrentOptions)
 {
-    test::ScriptedAsker asker;
-    EXPECT_EQ(file.SaveSettings(ProgramOptions{Language::French, false, true, 0, 5}, asker), SaveOutcome::Saved);
+    EXPECT_TRUE(file.write(ProgramOptions{Language::French, false, true, ButtonShape::Rounded, 5}).ok);
     EXPECT_EQ(stored(), field("10105"));
-    EXPECT_TRUE(asker.asked.empty());
 }

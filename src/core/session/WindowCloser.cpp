@@ -1,4 +1,4 @@
-#include "core/card/WindowCloser.h"
+#include "core/session/WindowCloser.h"
 
 namespace zelmora {
 

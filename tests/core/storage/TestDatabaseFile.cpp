@@ -1,12 +1,11 @@
 // Loading and saving Zelmor.dta on a real disk.
-#include "core/platform/FileReader.h"
-#include "core/data/DatabaseFile.h"
-#include "core/data/FieldCodec.h"
+#include "core/storage/DatabaseFile.h"
 
+#include "core/data/FieldCodec.h"
+#include "core/platform/FileReader.h"
 #include "core/platform/FileWriter.h"
 #include "support/FailingWriter.h"
 #include "support/Friends.h"
-#include "support/ScriptedAsker.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +44,6 @@ protected:
     AtomicFileWriter writer;
     std::unique_ptr<FriendTable> table = std::make_unique<FriendTable>();
     DisplayOptions options;
-    test::ScriptedAsker asker;
 };
 
 } // namespace
@@ -82,20 +80,22 @@ TEST_F(DatabaseFileTest, AFolderThatCannotHoldTheFileIsSaidClearly)
     EXPECT_NE(result.message.find("plain-file"), std::string::npos);
 }
 
-TEST_F(DatabaseFileTest, LoadSortsAndSaveWritesOnlyWhenSomethingChanged)
+TEST_F(DatabaseFileTest, LoadSortsAndKnowsTheStoredOptionsAndAnotherProgramsChange)
 {
     createWith({makeFriend("ZOLA"), makeFriend("ADAM")});
-    const auto before = std::filesystem::last_write_time(dta());
     DatabaseFile file(dta(), writer);
     ASSERT_EQ(load(file).status, LoadStatus::Loaded);
     EXPECT_EQ(listText((*table)[1]), "ADAM ");
-    EXPECT_EQ(file.SaveDatabase(*table, options, asker, Language::English), SaveOutcome::NothingToSave);
-    EXPECT_EQ(std::filesystem::last_write_time(dta()), before);
+    EXPECT_FALSE(file.changedOnDisk());
 
-    options.RadioGroup3 = 1; // only the optional information changed
-    EXPECT_EQ(file.SaveDatabase(*table, options, asker, Language::English), SaveOutcome::Saved);
+    options.extraInfo = ExtraInfo::Countdown;
+    ASSERT_TRUE(file.write(*table, options).status.ok);
+    EXPECT_EQ(file.storedOptions(), options);
     EXPECT_EQ(readFile(dta()).substr(0, 16), encodeDatabase(*table, options).substr(0, 16));
-    EXPECT_FALSE(table->DataChanged);
+    EXPECT_FALSE(file.changedOnDisk()); // its own write
+
+    createWith({makeFriend("BOB")});
+    EXPECT_TRUE(file.changedOnDisk());
 }
 
 TEST_F(DatabaseFileTest, NewerVersionIsNeverOverwritten)
@@ -110,9 +110,8 @@ TEST_F(DatabaseFileTest, NewerVersionIsNeverOverwritten)
     EXPECT_EQ(result.message, "Database file adapted for Zelmora v3.1");
 
     table->AppendFriend();
-    table->DataChanged = true;
-    EXPECT_EQ(file.SaveDatabase(*table, options, asker, Language::English), SaveOutcome::NothingToSave);
-    EXPECT_FALSE(file.write(*table, options).ok);
+    EXPECT_TRUE(file.isNewerVersion());
+    EXPECT_FALSE(file.write(*table, options).status.ok);
     EXPECT_EQ(readFile(dta()), newer);
 }
 
@@ -125,16 +124,13 @@ TEST_F(DatabaseFileTest, DamagedFileIsKeptAsideBeforeTheFirstSave)
     EXPECT_EQ(table->FriendCount, 0);
 
     table->AppendFriend();
-    table->StoreCard(1, table->ShowCard(0));
-    table->DataChanged = true;
-    EXPECT_EQ(file.SaveDatabase(*table, options, asker, Language::English), SaveOutcome::Saved);
+    const DatabaseFile::Written written = file.write(*table, options);
+    EXPECT_TRUE(written.status.ok);
+    EXPECT_EQ(written.keptCopy, folder / "Zelmor.dta.damaged.1");
     EXPECT_EQ(readFile(folder / "Zelmor.dta.damaged"), "an earlier copy");
     EXPECT_EQ(readFile(folder / "Zelmor.dta.damaged.1"), "damaged bytes");
-    ASSERT_EQ(asker.told.size(), 1u);
-    EXPECT_NE(asker.told[0].find("Zelmor.dta.damaged.1"), std::string::npos);
 
-    table->DataChanged = true; // the next save has nothing damaged left to keep
-    file.SaveDatabase(*table, options, asker, Language::English);
+    EXPECT_TRUE(file.write(*table, options).keptCopy.empty()); // nothing damaged left to keep
     EXPECT_FALSE(std::filesystem::exists(folder / "Zelmor.dta.damaged.2"));
 }
 
@@ -147,17 +143,9 @@ TEST_F(DatabaseFileTest, ReadOnlyFileLoadsAndRefusesTheSave)
     EXPECT_EQ(load(file).status, LoadStatus::Loaded);
     EXPECT_EQ(table->FriendCount, 1);
 
-    table->DataChanged = true;
-    asker.answerNext(false);
-    EXPECT_EQ(file.SaveDatabase(*table, options, asker, Language::English), SaveOutcome::FailedStayOpen);
-    EXPECT_TRUE(table->DataChanged);
-    ASSERT_EQ(asker.asked.size(), 1u);
-    EXPECT_TRUE(asker.asked[0].starts_with("Impossible to save the database... Quit anyway ?"));
-    EXPECT_NE(asker.asked[0].find("read-only"), std::string::npos);
-
-    asker.answerNext(true);
-    EXPECT_EQ(file.SaveDatabase(*table, options, asker, Language::English), SaveOutcome::FailedQuitAnyway);
-    EXPECT_FALSE(table->DataChanged);
+    const Status written = file.write(*table, options).status;
+    EXPECT_FALSE(written.ok);
+    EXPECT_NE(written.message.find("read-only"), std::string::npos) << written.message;
     EXPECT_EQ(readFile(dta()), original);
 }
 
@@ -169,11 +157,9 @@ TEST_F(DatabaseFileTest, AWriteThatFailsHalfWayLeavesTheOldFileWhole)
     DatabaseFile file(dta(), full);
     load(file);
     for (int n = 0; n < 5; ++n) {
-        (*table)[++table->FriendCount] = test::fullFriend(n);
+        table->AppendFriend(test::fullFriend(n));
     }
-    table->DataChanged = true;
-    EXPECT_EQ(file.SaveDatabase(*table, options, asker, Language::English), SaveOutcome::FailedQuitAnyway);
-    EXPECT_NE(asker.asked.at(0).find("No space left on device"), std::string::npos);
+    EXPECT_NE(file.write(*table, options).status.message.find("No space left on device"), std::string::npos);
     EXPECT_EQ(readFile(dta()), original);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1); // no temporary left
 }
@@ -194,9 +180,25 @@ TEST_F(DatabaseFileTest, BytesAfterTheCountedFriendsAreKeptAsideBeforeTheFirstSa
     ASSERT_EQ(table->FriendCount, 1);
     EXPECT_EQ((*table)[1].Nom.view(), "ANN");
 
-    table->DataChanged = true;
-    EXPECT_EQ(file.SaveDatabase(*table, options, asker, Language::English), SaveOutcome::Saved);
+    EXPECT_FALSE(file.write(*table, options).keptCopy.empty());
     EXPECT_EQ(readFile(folder / "Zelmor.dta.damaged"), lowered);
-    ASSERT_EQ(asker.told.size(), 1u);
     EXPECT_EQ(load(file).status, LoadStatus::Loaded);
+}
+
+TEST_F(DatabaseFileTest, ADamagedFileOfAnySizeIsKeptAsideWithoutReadingItWhole)
+{
+    // Far larger than any database: copied by the system, never held in memory.
+    {
+        std::ofstream big(dta(), std::ios::binary);
+        big.seekp(64 * 1024 * 1024);
+        big << "end";
+    }
+    DatabaseFile file(dta(), writer);
+    EXPECT_EQ(load(file).status, LoadStatus::Damaged);
+    table->AppendFriend(makeFriend("KEPT"));
+    const DatabaseFile::Written written = file.write(*table, options);
+    ASSERT_TRUE(written.status.ok) << written.status.message;
+    EXPECT_EQ(std::filesystem::file_size(folder / "Zelmor.dta.damaged"), 64u * 1024 * 1024 + 3);
+    EXPECT_EQ(load(file).status, LoadStatus::Loaded);
+    EXPECT_EQ((*table)[1].Nom.view(), "KEPT");
 }

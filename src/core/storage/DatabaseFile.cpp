@@ -1,4 +1,4 @@
-#include "core/data/DatabaseFile.h"
+#include "core/storage/DatabaseFile.h"
 
 #include "core/base/Cp1252.h"
 #include "core/base/PathText.h"
@@ -40,11 +40,7 @@ bool DatabaseFile::isNewerVersion() const { return lessBytes(CurrentVersionTag, 
 LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& options, Language language,
                                       WhenMissing whenMissing)
 {
-    table.DataChanged = false;
-    table.EditPending = false;
-    table.NewPending = false;
     table.FriendCount = 0;
-    table.CurrentFriend = 1;
     m_header = {};
     m_damaged = false;
     m_unreadable = false;
@@ -94,7 +90,7 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
         result.message = std::string(LangText(lang::MoreThanCounted, language));
     } else if (decoded == DecodeStatus::Damaged) {
         if (contents.state() != FileContents::State::Read) {
-            options.Classement = options.Surveillance = options.RadioGroup1 = options.RadioGroup2 = 0;
+            resetAfterDamage(options);
         }
         m_damaged = true;
         result.status = LoadStatus::Damaged;
@@ -113,15 +109,16 @@ Status DatabaseFile::keepDamagedCopy(fs::path& copy) const
         copy = m_path;
         copy += ".damaged." + std::to_string(n);
     }
-    const FileContents damaged = readWholeFile(m_path);
-    if (damaged.state == FileContents::State::Missing) {
+    if (!fs::exists(m_path, error)) {
         copy.clear();
         return Status::success(); // gone meanwhile: nothing left to keep
     }
-    if (damaged.state != FileContents::State::Read) {
-        return Status::failure(damaged.message);
+    // Copied by the system a piece at a time: a damaged file may be of any size.
+    if (!fs::copy_file(m_path, copy, fs::copy_options::none, error)) {
+        fs::remove(copy, error);
+        return Status::failure(fileMessage("cannot keep a copy of", m_path, error.message()));
     }
-    return m_writer.replace(copy, damaged.bytes);
+    return Status::success();
 }
 
 std::optional<std::string> DatabaseFile::writeRefusal() const
@@ -135,24 +132,23 @@ std::optional<std::string> DatabaseFile::writeRefusal() const
     return std::nullopt;
 }
 
-Status DatabaseFile::write(const FriendTable& table, const DisplayOptions& options, fs::path* keptCopy)
+DatabaseFile::Written DatabaseFile::write(const FriendTable& table, const DisplayOptions& options)
 {
+    Written written;
     if (const auto refusal = writeRefusal()) {
-        return Status::failure(*refusal);
+        written.status = Status::failure(*refusal);
+        return written;
     }
     if (m_damaged) {
-        fs::path copy;
-        if (const Status kept = keepDamagedCopy(copy); !kept.ok) {
-            return kept;
+        if (written.status = keepDamagedCopy(written.keptCopy); !written.status.ok) {
+            written.keptCopy.clear();
+            return written;
         }
         m_damaged = false;
-        if (keptCopy) {
-            *keptCopy = copy;
-        }
     }
     const std::string bytes = encodeDatabase(table, options);
-    const Status written = m_writer.replace(m_path, bytes);
-    if (written.ok) {
+    written.status = m_writer.replace(m_path, bytes);
+    if (written.status.ok) {
         m_header.fileVersion = CurrentVersionTag;
         m_header.kept = options;
         m_knownContents = contentsHash(bytes);
@@ -167,42 +163,6 @@ bool DatabaseFile::changedOnDisk() const
         return m_knownContents.has_value() || contents.state() != FileContents::State::Missing;
     }
     return m_knownContents != contentsHash(contents.bytes());
-}
-
-SaveOutcome DatabaseFile::SaveDatabase(FriendTable& table, const DisplayOptions& options, MessageAsker& asker,
-                                       Language language)
-{
-    if (!needsSaving(table, options)) {
-        return SaveOutcome::NothingToSave;
-    }
-    fs::path keptCopy;
-    const Status written = write(table, options, &keptCopy);
-    if (!keptCopy.empty()) {
-        asker.tell(LangTextWithReason(lang::DamagedFileKept, language, cp1252::forDisplay(pathToUtf8(keptCopy))));
-    }
-    if (written.ok) {
-        table.DataChanged = false;
-        return SaveOutcome::Saved;
-    }
-    return askQuitAnyway(table, asker, language, written.message);
-}
-
-bool DatabaseFile::needsSaving(FriendTable& table, const DisplayOptions& options) const
-{
-    if (!(options == m_header.kept)) {
-        table.DataChanged = true;
-    }
-    return table.DataChanged && !isNewerVersion(); // a newer version is never written, nor asked about
-}
-
-SaveOutcome DatabaseFile::askQuitAnyway(FriendTable& table, MessageAsker& asker, Language language,
-                                        std::string_view reason)
-{
-    if (asker.askOkCancel(LangTextWithReason(lang::DatabaseNotSavedQuitAnyway, language, reason))) {
-        table.DataChanged = false;
-        return SaveOutcome::FailedQuitAnyway;
-    }
-    return SaveOutcome::FailedStayOpen;
 }
 
 } // namespace zelmora
