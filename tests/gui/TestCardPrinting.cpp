@@ -10,6 +10,7 @@
 #include "gui/report/CardPrinting.h"
 #include "gui/report/QtPrintPlatform.h"
 #include "core/report/TBxPrinter.h"
+#include "core/report/TPrtForm.h"
 
 #include "core/platform/FileReader.h"
 
@@ -24,15 +25,20 @@ class CardPrinting : public ::testing::Test {
 protected:
     std::string textOf(const std::string& file) const { return pdfText(folder / file); }
 
+    gui::CardPrinter printerOf(const FriendTable& friends)
+    {
+        return {form, friends, platform.qtPrinter().qprinter(), dialogs};
+    }
+
     TempFolder folder;
     FixedClock clock{LocalDateTime{{2026, 12, 8}, 10, 30, 0}};
     gui::QtPrintPlatform platform{clock};
-    report::BxPlatformInstallation installation{platform};
-    report::TPrtForm form{Language::English};
+    report::TBxPrinter bxPrinter{platform};
+    report::TPrtForm form{Language::English, bxPrinter};
     std::unique_ptr<FriendTable> table = makeTable({makeFriend("ALPHA", "Ann"), makeFriend("BRAVO", "Bob"),
                                                     makeFriend("CHARLIE", "Cid")});
     ScriptedDialogs dialogs;
-    gui::CardPrinter printer{form, *table, platform.qtPrinter().qprinter(), dialogs};
+    gui::CardPrinter printer = printerOf(*table);
 };
 
 TEST_F(CardPrinting, GuardsThatFailDoNothingAtAll)
@@ -45,7 +51,7 @@ TEST_F(CardPrinting, GuardsThatFailDoNothingAtAll)
     EXPECT_EQ(printer.printDateEntry(4, 0, 0), gui::PrintOutcome::NothingToPrint);
 
     FriendTable empty;
-    gui::CardPrinter none{form, empty, platform.qtPrinter().qprinter(), dialogs};
+    gui::CardPrinter none = printerOf(empty);
     EXPECT_EQ(none.printAllFriends(), gui::PrintOutcome::NothingToPrint);
     EXPECT_EQ(none.printFriendCard(0), gui::PrintOutcome::NothingToPrint);
 

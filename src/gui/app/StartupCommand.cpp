@@ -9,10 +9,11 @@
 #include "core/program/ProgramData.h"
 #include "core/program/TerminalText.h"
 #include "core/report/TBxPrinter.h"
-#include "gui/report/CardPrinting.h"
+#include "core/report/TPrtForm.h"
 #include "gui/report/QtPrintPlatform.h"
 
 #include <numeric>
+#include <span>
 
 namespace zelmora::gui {
 
@@ -31,6 +32,16 @@ int fail(std::ostream& err, const Status& status)
 {
     err << "zelmora: " << terminalMessage(status.message) << '\n';
     return ExitNothingWritten;
+}
+
+Status printCardsToPdf(const FriendTable& table, std::span<const std::uint16_t> friendSlots,
+                       const std::filesystem::path& pdf, Language language, const Clock& clock)
+{
+    QtPrintPlatform platform(clock);
+    report::TBxPrinter printer(platform);
+    platform.qtPrinter().printToPdf(pdf);
+    report::TPrtForm form(language, printer);
+    return form.printCards(table, friendSlots);
 }
 
 int printPdf(const PrintPdfRequest& request, std::ostream& err, const std::filesystem::path& programFolder,
@@ -68,14 +79,8 @@ int printPdf(const PrintPdfRequest& request, std::ostream& err, const std::files
                                                             cp1252::forDisplay(pathToUtf8(folder.folder / DatabaseFileName)))));
     }
 
-    QtPrintPlatform platform(clock);
-    const report::BxPlatformInstallation installation(platform);
-    platform.qtPrinter().printToPdf(request.output);
-    report::TPrtForm form(language);
-    if (const std::optional<std::string> failure = printCards(form, data.table(), friendSlots)) {
-        return fail(err, Status::failure(*failure));
-    }
-    return ExitDone;
+    const Status printed = printCardsToPdf(data.table(), friendSlots, request.output, language, clock);
+    return printed.ok ? ExitDone : fail(err, printed);
 }
 
 } // namespace

@@ -44,8 +44,8 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
       m_editor(m_table, m_store, environment.dialogs, m_options.Langue),
       m_goToWeb2(environment.webLauncher),
       m_printPlatform(environment.clock),
-      m_printInstallation(m_printPlatform),
-      m_prtForm(m_options.Langue),
+      m_printer(m_printPlatform),
+      m_prtForm(m_options.Langue, m_printer),
       m_cardPrinter(m_prtForm, m_table, m_printPlatform.qtPrinter().qprinter(), environment.dialogs),
       m_exporter(m_table, m_display, m_options.Langue, environment.clock, environment.dialogs, m_writer,
                  environment.fileOpener, environment.dataFolder)

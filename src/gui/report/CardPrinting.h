@@ -1,30 +1,23 @@
 #pragma once
 // The three print commands of the main window (the selected friend, the selected date,
-// all friends) and the printing of friend cards they share.
+// all friends): the print dialog, then the friend card report.
 
 #include "gui/app/Dialogs.h"
 #include "core/data/FriendTable.h"
 #include "core/report/TPrtForm.h"
 
 #include <cstdint>
-#include <optional>
 #include <span>
-#include <string>
-#include <vector>
 
 class QPrinter;
 
 namespace zelmora::gui {
 
-// Prints the cards of `friendSlots`, in that order, as one document on BxPrinter as it is set
-// up. Returns the print system's message (Windows-1252) when that failed.
-std::optional<std::string> printCards(report::TPrtForm& form, const FriendTable& table,
-                                      std::span<const std::uint16_t> friendSlots);
-
 enum class PrintOutcome { NothingToPrint, Cancelled, Printed, Failed };
 
 class CardPrinter {
 public:
+    // `printer` is the QPrinter under the form's report printer.
     CardPrinter(report::TPrtForm& form, const FriendTable& table, QPrinter& printer, Dialogs& dialogs)
         : m_form(form), m_table(table), m_printer(printer), m_dialogs(dialogs)
     {
