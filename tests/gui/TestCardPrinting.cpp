@@ -27,14 +27,16 @@ protected:
 
     gui::CardPrinter printerOf(const FriendTable& friends)
     {
-        return {form, friends, platform.qtPrinter().qprinter(), dialogs};
+        return {form, friends, platform.qtPrinter().qprinter(), dialogs, data.path(), language};
     }
 
     TempFolder folder;
+    TempFolder data;
+    Language language = Language::English;
     FixedClock clock{LocalDateTime{{2026, 12, 8}, 10, 30, 0}};
     gui::QtPrintPlatform platform{clock};
     report::TBxPrinter bxPrinter{platform};
-    report::TPrtForm form{Language::English, bxPrinter};
+    report::TPrtForm form{language, bxPrinter};
     std::unique_ptr<FriendTable> table = makeTable({makeFriend("ALPHA", "Ann"), makeFriend("BRAVO", "Bob"),
                                                     makeFriend("CHARLIE", "Cid")});
     ScriptedDialogs dialogs;
@@ -105,6 +107,20 @@ TEST_F(CardPrinting, APrintSystemFailureIsToldAndLeavesNoDocumentOpen)
     dialogs.chooseNext(folder / "cards.pdf"); // the printer is free for the next print
     EXPECT_EQ(printer.printAllFriends(), gui::PrintOutcome::Printed);
     EXPECT_TRUE(std::filesystem::exists(folder / "cards.pdf"));
+}
+
+TEST_F(CardPrinting, APdfFileChosenOverTheDataFilesIsRefusedAndTheyStayIntact)
+{
+    for (const char* name : {"Zelmor.dta", "Zelmor.reg"}) {
+        std::ofstream(data / name) << "friends";
+        dialogs.told.clear();
+        dialogs.chooseNext(data / "." / name);
+        EXPECT_EQ(printer.printAllFriends(), gui::PrintOutcome::Failed) << name;
+        ASSERT_EQ(dialogs.told.size(), 1u) << name;
+        EXPECT_NE(dialogs.told[0].find("never replaces the database"), std::string::npos) << dialogs.told[0];
+        EXPECT_EQ(readWholeFile(data / name).bytes, "friends") << name;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data.path()), {}), 2);
 }
 
 TEST_F(CardPrinting, AFileChosenInTheDialogIsReplacedOnlyByAWholeDocument)

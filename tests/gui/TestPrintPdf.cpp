@@ -189,6 +189,21 @@ TEST_F(PrintPdf, AFullTargetFailsWithTheReasonAndKeepsTheOldFileOrTheDevice)
     EXPECT_TRUE(isCharacterDevice(output / "full"));
 }
 
+TEST_F(PrintPdf, TheDataFilesAreNeverPrintedOver)
+{
+    writeFriends(*fiveFriends());
+    const AtomicFileWriter writer;
+    ASSERT_TRUE(SettingsFile(data / SettingsFileName, writer).write(ProgramOptions{}).ok);
+    for (const char* name : {DatabaseFileName, SettingsFileName}) {
+        const std::string before = readWholeFile(data / name).bytes;
+        const ProcessResult run = zelmora({"--print-pdf", QString::fromStdString((data / name).string())});
+        EXPECT_EQ(run.exitCode, 1) << name;
+        EXPECT_NE(run.err.find("never replaces the database"), std::string::npos) << run.err;
+        EXPECT_EQ(readWholeFile(data / name).bytes, before) << name;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data.path()), {}), 2);
+}
+
 TEST_F(PrintPdf, ALinkedTargetIsWrittenThrough)
 {
     writeFriends(*fiveFriends());

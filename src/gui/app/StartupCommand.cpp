@@ -53,6 +53,9 @@ int printPdf(const PrintPdfRequest& request, std::ostream& err, const std::files
         return fail(err, folder.status);
     }
     const Language language = chosenLanguage(request.language, folder.folder);
+    if (const Status allowed = checkExportTarget(request.output, folder.folder, language); !allowed.ok) {
+        return fail(err, allowed);
+    }
     const AtomicFileWriter writer; // never used: printing reads the friends only
     ProgramData data(folder.folder, language, writer);
     const Status loaded = data.loadForReading();

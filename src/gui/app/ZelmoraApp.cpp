@@ -46,7 +46,8 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
       m_printPlatform(environment.clock),
       m_printer(m_printPlatform),
       m_prtForm(m_options.Langue, m_printer),
-      m_cardPrinter(m_prtForm, m_table, m_printPlatform.qtPrinter().qprinter(), environment.dialogs),
+      m_cardPrinter(m_prtForm, m_table, m_printPlatform.qtPrinter().qprinter(), environment.dialogs,
+                    environment.dataFolder, m_options.Langue),
       m_exporter(m_table, m_display, m_options.Langue, environment.clock, environment.dialogs, m_writer,
                  environment.fileOpener, environment.dataFolder)
 {

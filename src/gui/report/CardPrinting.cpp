@@ -1,5 +1,10 @@
 #include "gui/report/CardPrinting.h"
 
+#include "core/program/DataFolderChoice.h"
+#include "gui/widgets/QtText.h"
+
+#include <QPrinter>
+
 #include <numeric>
 #include <vector>
 
@@ -38,11 +43,21 @@ PrintOutcome CardPrinter::askAndPrint(std::span<const std::uint16_t> friendSlots
     if (!m_dialogs.choosePrinter(m_printer)) {
         return PrintOutcome::Cancelled;
     }
-    if (const Status printed = m_form.printCards(m_table, friendSlots); !printed.ok) {
+    Status printed = checkOutputFile();
+    if (printed.ok) {
+        printed = m_form.printCards(m_table, friendSlots);
+    }
+    if (!printed.ok) {
         m_dialogs.tell(printed.message);
         return PrintOutcome::Failed;
     }
     return PrintOutcome::Printed;
+}
+
+Status CardPrinter::checkOutputFile() const
+{
+    const QString file = m_printer.outputFileName();
+    return file.isEmpty() ? Status::success() : checkExportTarget(toPath(file), m_dataFolder, m_language);
 }
 
 } // namespace zelmora::gui

@@ -3,11 +3,15 @@
 // all friends): the print dialog, then the friend card report.
 
 #include "gui/app/Dialogs.h"
+#include "core/base/LangText.h"
+#include "core/base/Status.h"
 #include "core/data/FriendTable.h"
 #include "core/report/TPrtForm.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <span>
+#include <utility>
 
 class QPrinter;
 
@@ -17,9 +21,12 @@ enum class PrintOutcome { NothingToPrint, Cancelled, Printed, Failed };
 
 class CardPrinter {
 public:
-    // `printer` is the QPrinter under the form's report printer.
-    CardPrinter(report::TPrtForm& form, const FriendTable& table, QPrinter& printer, Dialogs& dialogs)
-        : m_form(form), m_table(table), m_printer(printer), m_dialogs(dialogs)
+    // `printer` is the QPrinter under the form's report printer; a PDF file chosen for it
+    // must not be one of the files of `dataFolder`. Messages are in `language`.
+    CardPrinter(report::TPrtForm& form, const FriendTable& table, QPrinter& printer, Dialogs& dialogs,
+                std::filesystem::path dataFolder, const Language& language)
+        : m_form(form), m_table(table), m_printer(printer), m_dialogs(dialogs), m_dataFolder(std::move(dataFolder)),
+          m_language(language)
     {
     }
 
@@ -32,12 +39,16 @@ public:
 
 private:
     PrintOutcome askAndPrint(std::span<const std::uint16_t> friendSlots);
+    // Whether the file chosen in the print dialog, if any, may be written.
+    Status checkOutputFile() const;
     bool isFriend(std::uint16_t slot) const { return slot >= 1 && slot <= m_table.FriendCount; }
 
     report::TPrtForm& m_form;
     const FriendTable& m_table;
     QPrinter& m_printer;
     Dialogs& m_dialogs;
+    std::filesystem::path m_dataFolder;
+    const Language& m_language;
 };
 
 } // namespace zelmora::gui
