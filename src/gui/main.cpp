@@ -17,6 +17,7 @@ int main(int argc, char** argv)
     if (!help && !zelmora::gui::runsWithoutWindow(arguments)) {
         return zelmora::gui::runWindow(argc, argv, arguments);
     }
+    zelmora::prepareStandardOutput(); // a PDF may go there: its bytes must pass unchanged
     std::optional<QApplication> application;
     if (!help) {
         // Work without a window must also run where there is no display, e.g. in a script.

@@ -16,9 +16,11 @@ struct ProcessResult {
     std::string err;
 };
 
-inline ProcessResult runProcess(const QString& program, const QStringList& arguments)
+inline ProcessResult runProcess(const QString& program, const QStringList& arguments,
+                                const QString& workingDirectory = {})
 {
     QProcess process;
+    process.setWorkingDirectory(workingDirectory);
     process.start(program, arguments);
     ProcessResult result;
     if (!process.waitForFinished(60000)) {

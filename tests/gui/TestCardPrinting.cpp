@@ -10,6 +10,7 @@
 #include "gui/report/CardPrinting.h"
 #include "gui/report/QtPrintPlatform.h"
 #include "core/report/TBxPrinter.h"
+#include "core/report/TPrtForm.h"
 
 #include "core/platform/FileReader.h"
 
@@ -24,15 +25,22 @@ class CardPrinting : public ::testing::Test {
 protected:
     std::string textOf(const std::string& file) const { return pdfText(folder / file); }
 
+    gui::CardPrinter printerOf(const FriendTable& friends)
+    {
+        return {form, friends, platform.qtPrinter().qprinter(), dialogs, data.path(), language};
+    }
+
     TempFolder folder;
+    TempFolder data;
+    Language language = Language::English;
     FixedClock clock{LocalDateTime{{2026, 12, 8}, 10, 30, 0}};
     gui::QtPrintPlatform platform{clock};
-    report::BxPlatformInstallation installation{platform};
-    report::TPrtForm form{Language::English};
+    report::TBxPrinter bxPrinter{platform};
+    report::TPrtForm form{language, bxPrinter};
     std::unique_ptr<FriendTable> table = makeTable({makeFriend("ALPHA", "Ann"), makeFriend("BRAVO", "Bob"),
                                                     makeFriend("CHARLIE", "Cid")});
     ScriptedDialogs dialogs;
-    gui::CardPrinter printer{form, *table, platform.qtPrinter().qprinter(), dialogs};
+    gui::CardPrinter printer = printerOf(*table);
 };
 
 TEST_F(CardPrinting, GuardsThatFailDoNothingAtAll)
@@ -45,7 +53,7 @@ TEST_F(CardPrinting, GuardsThatFailDoNothingAtAll)
     EXPECT_EQ(printer.printDateEntry(4, 0, 0), gui::PrintOutcome::NothingToPrint);
 
     FriendTable empty;
-    gui::CardPrinter none{form, empty, platform.qtPrinter().qprinter(), dialogs};
+    gui::CardPrinter none = printerOf(empty);
     EXPECT_EQ(none.printAllFriends(), gui::PrintOutcome::NothingToPrint);
     EXPECT_EQ(none.printFriendCard(0), gui::PrintOutcome::NothingToPrint);
 
@@ -99,6 +107,20 @@ TEST_F(CardPrinting, APrintSystemFailureIsToldAndLeavesNoDocumentOpen)
     dialogs.chooseNext(folder / "cards.pdf"); // the printer is free for the next print
     EXPECT_EQ(printer.printAllFriends(), gui::PrintOutcome::Printed);
     EXPECT_TRUE(std::filesystem::exists(folder / "cards.pdf"));
+}
+
+TEST_F(CardPrinting, APdfFileChosenOverTheDataFilesIsRefusedAndTheyStayIntact)
+{
+    for (const char* name : {"Zelmor.dta", "Zelmor.reg"}) {
+        std::ofstream(data / name) << "friends";
+        dialogs.told.clear();
+        dialogs.chooseNext(data / "." / name);
+        EXPECT_EQ(printer.printAllFriends(), gui::PrintOutcome::Failed) << name;
+        ASSERT_EQ(dialogs.told.size(), 1u) << name;
+        EXPECT_NE(dialogs.told[0].find("never replaces the program's own files"), std::string::npos) << dialogs.told[0];
+        EXPECT_EQ(readWholeFile(data / name).bytes, "friends") << name;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data.path()), {}), 2);
 }
 
 TEST_F(CardPrinting, AFileChosenInTheDialogIsReplacedOnlyByAWholeDocument)

@@ -189,6 +189,44 @@ TEST_F(PrintPdf, AFullTargetFailsWithTheReasonAndKeepsTheOldFileOrTheDevice)
     EXPECT_TRUE(isCharacterDevice(output / "full"));
 }
 
+TEST_F(PrintPdf, TheDataFilesAreNeverPrintedOver)
+{
+    writeFriends(*fiveFriends());
+    const AtomicFileWriter writer;
+    ASSERT_TRUE(SettingsFile(data / SettingsFileName, writer).write(ProgramOptions{}).ok);
+    for (const char* name : {DatabaseFileName, SettingsFileName}) {
+        const std::string before = readWholeFile(data / name).bytes;
+        const ProcessResult run = zelmora({"--print-pdf", QString::fromStdString((data / name).string())});
+        EXPECT_EQ(run.exitCode, 1) << name;
+        EXPECT_NE(run.err.find("never replaces the program's own files"), std::string::npos) << run.err;
+        EXPECT_EQ(readWholeFile(data / name).bytes, before) << name;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data.path()), {}), 2);
+}
+
+TEST_F(PrintPdf, ADashWritesThePdfToTheStandardOutput)
+{
+    writeFriends(*fiveFriends());
+    const ProcessResult run = runProcess(ZELMORA_EXECUTABLE, {"--print-pdf", "-", "--friend", "DUPONT Jean",
+                                                              "--data-dir", QString::fromStdString(data.path().string())},
+                                         QString::fromStdString(output.path().string()));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with("%PDF-")) << run.out.substr(0, 20);
+    EXPECT_TRUE(std::filesystem::is_empty(output.path())) << "no file named - is left behind";
+    std::ofstream(pdf, std::ios::binary) << run.out;
+    EXPECT_NE(pdfText(pdf).find("DUPONT"), std::string::npos);
+}
+
+TEST_F(PrintPdf, AStandardOutputThatCannotBeWrittenFailsWithTheReason)
+{
+    writeFriends(*fiveFriends());
+    const ProcessResult run = runProcess("/bin/sh", {"-c", "exec \"$0\" \"$@\" > /dev/full", ZELMORA_EXECUTABLE,
+                                                     "--print-pdf", "-", "--data-dir",
+                                                     QString::fromStdString(data.path().string())});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("cannot write the output: No space left on device"), std::string::npos) << run.err;
+}
+
 TEST_F(PrintPdf, ALinkedTargetIsWrittenThrough)
 {
     writeFriends(*fiveFriends());

@@ -100,8 +100,7 @@ TEST(QtPrintPlatform, PreviewPagesAreRecordedAsPictures)
 {
     const FixedClock clock;
     gui::QtPrintPlatform platform(clock);
-    const BxPlatformInstallation installation(platform);
-    TBxPrinter& printer = BxPrinter();
+    TBxPrinter printer(platform);
     printer.BeginDoc();
     printer.Canvas().Rectangle(10, 10, 100, 100);
     printer.EndDoc();

@@ -38,7 +38,7 @@ TBxLabel::TBxLabel(TForm* owner, std::string name) : tBxControl(owner, std::move
 
 void TBxLabel::Draw(const TRect& rect, const std::string& /*text: fetched again below*/)
 {
-    ReportCanvas& canvas = BxPrinter().Canvas();
+    ReportCanvas& canvas = Printer().Canvas();
     if (!Transparent) {
         canvas.brush() = TBrush{Color, TBrushStyle::bsSolid};
         canvas.FillRect(rect);
@@ -148,7 +148,7 @@ bool TBxSysField::Next()
 
 std::string TBxSysField::PrintText() const
 {
-    const BxPlatform& platform = BxPrinter().platform();
+    const BxPlatform& platform = Printer().platform();
     switch (m_dataType) {
     case tBxSysDataType::bxr_Time: return platform.longTime(platform.now());
     case tBxSysDataType::bxr_Date: return platform.shortDate(platform.now().date);
@@ -161,7 +161,7 @@ std::string TBxSysField::PrintText() const
         }
         return text;
     }
-    case tBxSysDataType::bxr_PageNum: return std::to_string(BxPrinter().PageNumber());
+    case tBxSysDataType::bxr_PageNum: return std::to_string(Printer().PageNumber());
     case tBxSysDataType::bxr_Counter: return std::to_string(static_cast<std::int64_t>(Counter) + 1);
     case tBxSysDataType::bxr_Count: return "E";
     case tBxSysDataType::bxr_FormName: return Owner() ? Owner()->Name() : std::string();
@@ -184,7 +184,7 @@ int DrawLabelText(const tBxControl& control, TRect& rect, unsigned flags)
     if ((flags & dtCalcRect) != 0 && text.empty()) {
         text.push_back(' '); // an empty label still measures one line high
     }
-    ReportCanvas& canvas = BxPrinter().Canvas();
+    ReportCanvas& canvas = control.Printer().Canvas();
     canvas.font() = control.Font();
     return canvas.DrawText(text, rect, flags | dtNoPrefix);
 }

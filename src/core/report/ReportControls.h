@@ -27,6 +27,8 @@ public:
     // Steps to the next data row; true when the band must print once more.
     virtual bool Next();
     virtual std::string PrintText() const;
+    // The printer of the control's form.
+    TBxPrinter& Printer() const { return Owner()->Printer(); }
 
     std::string Caption;
     TColor Color = clWhite;
@@ -85,7 +87,7 @@ private:
 // The control's name without its trailing underscores.
 std::string_view BaseName(const TComponent& control);
 
-// Draws (or with dtCalcRect measures) the control's text on the canvas of BxPrinter.
+// Draws (or with dtCalcRect measures) the control's text on the canvas of its printer.
 int DrawLabelText(const tBxControl& control, TRect& rect, unsigned flags);
 // Fits the rectangle of an auto-size label to its text.
 void AdjustLabelRect(const TBxLabel& label, TRect& rect);

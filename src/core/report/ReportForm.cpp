@@ -53,7 +53,7 @@ TWinControl::~TWinControl()
     }
 }
 
-TForm::TForm(std::string name) : TWinControl(nullptr, std::move(name)) {}
+TForm::TForm(std::string name, TBxPrinter& printer) : TWinControl(nullptr, std::move(name)), m_printer(printer) {}
 
 TForm::~TForm()
 {

@@ -1,6 +1,7 @@
 #pragma once
 // The form a report is laid out on: an owner of named components kept in creation
-// order, and the parent/child tree of its controls (form -> bands -> report controls).
+// order, the parent/child tree of its controls (form -> bands -> report controls), and
+// the printer they all print on.
 
 #include "core/report/ReportTypes.h"
 
@@ -12,6 +13,7 @@
 
 namespace zelmora::report {
 
+class TBxPrinter;
 class TForm;
 class TWinControl;
 
@@ -80,8 +82,11 @@ private:
 
 class TForm : public TWinControl {
 public:
-    explicit TForm(std::string name);
+    // A form printing on `printer`, which its owner keeps alive longer than the form.
+    TForm(std::string name, TBxPrinter& printer);
     ~TForm() override;
+
+    TBxPrinter& Printer() const { return m_printer; }
 
     // Creates a component owned by this form, after all earlier ones. Names are unique
     // (case aside) so that finding a component by name is unambiguous.
@@ -102,6 +107,7 @@ public:
 private:
     void checkNewName(std::string_view name) const;
 
+    TBxPrinter& m_printer;
     std::vector<std::unique_ptr<TComponent>> m_components;
 };
 

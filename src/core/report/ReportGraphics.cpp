@@ -22,7 +22,7 @@ void TBxShape::SetShape(TShapeType shape) { m_shape = shape; }
 
 void TBxShape::Draw(const TRect& rect, const std::string& /*text*/)
 {
-    ReportCanvas& canvas = BxPrinter().Canvas();
+    ReportCanvas& canvas = Printer().Canvas();
     canvas.pen() = m_pen;
     if (canvas.pen().Width <= 0) {
         canvas.pen().Width = 1;
@@ -105,7 +105,7 @@ TBitmap tBxImage::placedBitmap(const TBitmap& picture) const
 
 void tBxImage::Draw(const TRect& rect, const std::string& /*text*/)
 {
-    ReportCanvas& canvas = BxPrinter().Canvas();
+    ReportCanvas& canvas = Printer().Canvas();
     const TBitmap* bitmap = m_picture.bitmap();
     if (bitmap == nullptr) {
         canvas.pen() = FramePen;

@@ -5,13 +5,6 @@
 
 namespace zelmora::report {
 
-namespace {
-
-BxPlatform* g_platform = nullptr;
-std::unique_ptr<TBxPrinter> g_printer;
-
-} // namespace
-
 PaperSizeMM PaperSizes(tPapersize size)
 {
     switch (size) {
@@ -149,29 +142,6 @@ void TBxPrinter::SetTitle(std::string_view title)
     if (!Preview) {
         m_platform.printer().setTitle(title);
     }
-}
-
-TBxPrinter& BxPrinter()
-{
-    if (!g_printer) {
-        if (g_platform == nullptr) {
-            throw EReportError("BxPrinter has no platform to print on");
-        }
-        g_printer = std::make_unique<TBxPrinter>(*g_platform);
-    }
-    return *g_printer;
-}
-
-BxPlatformInstallation::BxPlatformInstallation(BxPlatform& platform) : m_previous(g_platform)
-{
-    g_printer.reset();
-    g_platform = &platform;
-}
-
-BxPlatformInstallation::~BxPlatformInstallation()
-{
-    g_printer.reset();
-    g_platform = m_previous;
 }
 
 } // namespace zelmora::report

@@ -1,7 +1,7 @@
 #pragma once
 // TBxPrinter: the output device of every report, either the system printer (printer
 // mode) or recorded pages (preview mode), with the device metrics the layout needs.
-// There is one per process, BxPrinter(), over the platform installed for it.
+// Whoever prints owns one, over its platform, and gives it to the report forms.
 
 #include "core/report/DrawMeta.h"
 #include "core/report/ReportDevice.h"
@@ -59,22 +59,6 @@ public:
 
 private:
     BxPlatform& m_platform;
-};
-
-// The process's printer object, created on first use over the installed platform.
-TBxPrinter& BxPrinter();
-
-// Installs the platform BxPrinter works on for the life of this object, then puts the
-// previous one back. Each installation starts a fresh printer object.
-class BxPlatformInstallation {
-public:
-    explicit BxPlatformInstallation(BxPlatform& platform);
-    ~BxPlatformInstallation();
-    BxPlatformInstallation(const BxPlatformInstallation&) = delete;
-    BxPlatformInstallation& operator=(const BxPlatformInstallation&) = delete;
-
-private:
-    BxPlatform* m_previous;
 };
 
 } // namespace zelmora::report

@@ -33,7 +33,7 @@ void TBxReport::SetOrientation(TPrinterOrientation value)
 {
     if (value != m_orientation) {
         m_orientation = value;
-        BxPrinter().SetOrientation(value);
+        Printer().SetOrientation(value);
     }
 }
 
@@ -41,7 +41,7 @@ void TBxReport::SetPapersize(tPapersize value)
 {
     if (value != m_papersize) {
         m_papersize = value;
-        BxPrinter().PaperSize = value;
+        Printer().PaperSize = value;
     }
 }
 
@@ -66,25 +66,25 @@ void TBxReport::SetRightMarginMM(int value)
 
 int TBxReport::ScaleX(int v) const
 {
-    const TBxPrinter& printer = BxPrinter();
+    const TBxPrinter& printer = Printer();
     return scale(v, printer.DpiX, printer.platform().pixelsPerInch());
 }
 
 int TBxReport::ScaleY(int v) const
 {
-    const TBxPrinter& printer = BxPrinter();
+    const TBxPrinter& printer = Printer();
     return scale(v, printer.DpiY, printer.platform().pixelsPerInch());
 }
 
 int TBxReport::LeftMarginPx() const
 {
-    const TBxPrinter& printer = BxPrinter();
+    const TBxPrinter& printer = Printer();
     return roundDevice(printer.DpiX * m_leftMarginMM * InchesPerMM + 0.5L) - printer.OffsetX;
 }
 
 int TBxReport::RightMarginPx() const
 {
-    return roundDevice(BxPrinter().DpiX * m_rightMarginMM * InchesPerMM + 0.5L);
+    return roundDevice(Printer().DpiX * m_rightMarginMM * InchesPerMM + 0.5L);
 }
 
 void TBxReport::SetFieldText(std::string_view name, std::string_view text)
@@ -109,7 +109,7 @@ void TBxReport::ResetFields()
 
 void TBxReport::Print()
 {
-    TBxPrinter& printer = BxPrinter();
+    TBxPrinter& printer = Printer();
     printer.Preview = false;
     printer.SetOrientation(m_orientation);
     printer.SetTitle(ReportTitle);
@@ -134,7 +134,7 @@ void TBxReport::Run()
     for (const tBxBand* footer : PageFooters.items()) {
         footerHeight += ScaleY(footer->Height);
     }
-    BodyLimit = BxPrinter().PrintableHeight() - footerHeight;
+    BodyLimit = Printer().PrintableHeight() - footerHeight;
     CurrentY = 99999; // the first band to print finds no room and starts a page
     FirstPage = true;
 
@@ -272,7 +272,7 @@ bool TBxReport::AdvanceControls(tBxBand& band)
 void TBxReport::StartPage()
 {
     if (!FirstPage) {
-        BxPrinter().NewPage();
+        Printer().NewPage();
     }
     FirstPage = false;
     CurrentY = 0;
@@ -295,7 +295,7 @@ void TBxReport::RenderBand(tBxBand& band)
                CurrentY + ScaleY(band.Height) - 1};
     if (band.AltColor) {
         if (band.m_altToggle) {
-            ReportCanvas& canvas = BxPrinter().Canvas();
+            ReportCanvas& canvas = Printer().Canvas();
             canvas.brush() = TBrush{band.Color, TBrushStyle::bsSolid};
             canvas.FillRect(area);
         }

@@ -1,7 +1,7 @@
 #pragma once
 // TBxReport: the page set-up of one report form and the run that lays the form's bands
-// out on the pages of BxPrinter: titles once, page headers and footers on every page,
-// detail bands once per data row, with page breaks where a band no longer fits.
+// out on the pages of the form's printer: titles once, page headers and footers on every
+// page, detail bands once per data row, with page breaks where a band no longer fits.
 
 #include "core/report/TBxPrinter.h"
 #include "core/report/tBxBand.h"
@@ -22,6 +22,7 @@ public:
     void SetFieldText(std::string_view name, std::string_view text);
     // Rewinds every data field of the form to its first value.
     void ResetFields();
+    TBxPrinter& Printer() const { return Owner()->Printer(); }
 
     TPrinterOrientation Orientation() const { return m_orientation; }
     tPapersize Papersize() const { return m_papersize; }

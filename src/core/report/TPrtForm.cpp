@@ -1,5 +1,6 @@
 #include "core/report/TPrtForm.h"
 
+#include <exception>
 #include <string>
 
 namespace zelmora::report {
@@ -68,8 +69,8 @@ void place(TControl& control, int left, int top, int width, int height)
 
 } // namespace
 
-TPrtForm::TPrtForm(Language language)
-    : TForm("PrtForm"),
+TPrtForm::TPrtForm(Language language, TBxPrinter& printer)
+    : TForm("PrtForm", printer),
       BxReport1(create<TBxReport>("BxReport1")),
       tBxBand1(addBand("tBxBand1", tBxBandType::bxr_PageHeader, 0, 81)),
       tBxBand2(addBand("tBxBand2", tBxBandType::bxr_Detail, 81, 424)),
@@ -175,6 +176,20 @@ void TPrtForm::ClearCardFields()
     for (int number = 1; number <= FieldCount; ++number) {
         BxField(number).Clear();
     }
+}
+
+Status TPrtForm::printCards(const FriendTable& table, std::span<const std::uint16_t> friendSlots)
+{
+    ClearCardFields();
+    for (const std::uint16_t slot : friendSlots) {
+        FillCardFields(table, slot);
+    }
+    try {
+        BxReport1.Print();
+    } catch (const std::exception& error) {
+        return Status::failure(error.what());
+    }
+    return Status::success();
 }
 
 } // namespace zelmora::report

@@ -3,21 +3,23 @@
 // band that prints a card per friend filled in, and a page footer with the product line
 // and the date and time of printing.
 
+#include "core/base/LangText.h"
+#include "core/base/Status.h"
 #include "core/data/FriendTable.h"
 #include "core/report/ReportControls.h"
 #include "core/report/ReportGraphics.h"
 #include "core/report/TBxReport.h"
-#include "core/base/LangText.h"
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace zelmora::report {
 
 class TPrtForm : public TForm {
 public:
-    // The layout with its captions in `language`.
-    explicit TPrtForm(Language language);
+    // The layout with its captions in `language`, printing on `printer`.
+    TPrtForm(Language language, TBxPrinter& printer);
 
     // Captions of the labels in the language (the e-mail and product lines never change).
     void ApplyLanguage(Language language);
@@ -25,6 +27,9 @@ public:
     void FillCardFields(const FriendTable& table, std::uint16_t slot);
     // Empties the data fields, so that no card of an earlier print is printed again.
     void ClearCardFields();
+    // Prints the cards of `friendSlots`, in that order, as one document. A failure of the
+    // engine or of the print system comes back with its message, never as an exception.
+    Status printCards(const FriendTable& table, std::span<const std::uint16_t> friendSlots);
 
     static constexpr int LabelCount = 14;
     static constexpr int FieldCount = 14;

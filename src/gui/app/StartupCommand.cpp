@@ -2,18 +2,26 @@
 
 #include "core/base/PathText.h"
 #include "core/base/Cp1252.h"
+#include "core/platform/Console.h"
+#include "core/platform/FileReader.h"
 #include "core/platform/Folders.h"
+#include "core/platform/PendingFile.h"
 #include "core/program/CommandLine.h"
 #include "core/program/DataFolderChoice.h"
 #include "core/program/ExitStatus.h"
 #include "core/program/FriendChoice.h"
 #include "core/program/TerminalText.h"
 #include "core/report/TBxPrinter.h"
+#include "core/report/TPrtForm.h"
 #include "core/storage/FriendsStore.h"
-#include "gui/report/CardPrinting.h"
+#include "core/storage/OutputTarget.h"
 #include "gui/report/QtPrintPlatform.h"
+#include "gui/widgets/QtText.h"
+
+#include <QTemporaryDir>
 
 #include <numeric>
+#include <span>
 
 namespace zelmora::gui {
 
@@ -23,15 +31,52 @@ constexpr std::string_view UsageText =
     "Usage: zelmora --print-pdf FILE [--friend \"LAST-NAME FIRST-NAME\"] [--data-dir DIR] [--lang en|fr]\n"
     "\n"
     "  --print-pdf FILE  prints the cards of all friends (or of one) to the PDF file FILE\n"
-    "                    and exits, without opening any window\n"
+    "                    (- for the standard output) and exits, without opening any window\n"
     "  --friend TEXT     only the friend listed as TEXT (last name, a blank, first name)\n"
     "  --data-dir DIR    the folder holding Zelmor.dta and Zelmor.reg\n"
     "  --lang en|fr      the language of the cards (default: the program's setting)\n";
+
+// The output name that means the standard output, as for the exports.
+constexpr std::string_view StandardOutputName = "-";
 
 int fail(std::ostream& err, const Status& status)
 {
     err << "zelmora: " << terminalMessage(status.message) << '\n';
     return ExitNothingWritten;
+}
+
+Status printCardsToPdf(const FriendTable& table, std::span<const std::uint16_t> friendSlots,
+                       const std::filesystem::path& pdf, Language language, const Clock& clock)
+{
+    QtPrintPlatform platform(clock);
+    report::TBxPrinter printer(platform);
+    platform.qtPrinter().printToPdf(pdf);
+    report::TPrtForm form(language, printer);
+    return form.printCards(table, friendSlots);
+}
+
+// The print system writes files only: the PDF is printed into a private temporary folder,
+// then copied out.
+Status printCardsToStandardOutput(const FriendTable& table, std::span<const std::uint16_t> friendSlots,
+                                  Language language, const Clock& clock)
+{
+    const QTemporaryDir folder;
+    if (!folder.isValid()) {
+        const std::string reason = cp1252::forDisplay(folder.errorString().toStdString());
+        return Status::failure("cannot create a temporary folder: " + reason);
+    }
+    const std::filesystem::path pdf = toPath(folder.path()) / "cards.pdf";
+    if (const Status printed = printCardsToPdf(table, friendSlots, pdf, language, clock); !printed.ok) {
+        return printed;
+    }
+    const FileContents contents = readWholeFile(pdf);
+    if (contents.state != FileContents::State::Read) {
+        return Status::failure(contents.message);
+    }
+    if (const Status written = writeAll(standardOutput(), contents.bytes); !written.ok) {
+        return Status::failure("cannot write the output: " + written.message);
+    }
+    return Status::success();
 }
 
 int printPdf(const PrintPdfRequest& request, std::ostream& err, const std::filesystem::path& programFolder,
@@ -43,6 +88,12 @@ int printPdf(const PrintPdfRequest& request, std::ostream& err, const std::files
         return fail(err, folder.status);
     }
     const Language language = chosenLanguage(request.language, folder.folder);
+    const bool toStandardOutput = request.output == StandardOutputName;
+    if (!toStandardOutput) {
+        if (const Status allowed = checkOutputTarget(request.output, folder.folder, language); !allowed.ok) {
+            return fail(err, allowed);
+        }
+    }
     const AtomicFileWriter writer; // never used: printing reads the friends only
     FriendsStore data(folder.folder, language, writer);
     const Status loaded = data.read();
@@ -69,14 +120,10 @@ int printPdf(const PrintPdfRequest& request, std::ostream& err, const std::files
                                                             cp1252::forDisplay(pathToUtf8(folder.folder / DatabaseFileName)))));
     }
 
-    QtPrintPlatform platform(clock);
-    const report::BxPlatformInstallation installation(platform);
-    platform.qtPrinter().printToPdf(request.output);
-    report::TPrtForm form(language);
-    if (const std::optional<std::string> failure = printCards(form, data.table(), friendSlots)) {
-        return fail(err, Status::failure(*failure));
-    }
-    return ExitDone;
+    const Status printed = toStandardOutput
+                               ? printCardsToStandardOutput(data.table(), friendSlots, language, clock)
+                               : printCardsToPdf(data.table(), friendSlots, request.output, language, clock);
+    return printed.ok ? ExitDone : fail(err, printed);
 }
 
 } // namespace

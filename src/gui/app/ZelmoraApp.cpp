@@ -45,9 +45,10 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
       m_outputWriter(m_writer, environment.dataFolder, m_options.language),
       m_goToWeb2(environment.webLauncher),
       m_printPlatform(environment.clock),
-      m_printInstallation(m_printPlatform),
-      m_prtForm(m_options.language),
-      m_cardPrinter(m_prtForm, m_store.table(), m_printPlatform.qtPrinter().qprinter(), environment.dialogs),
+      m_printer(m_printPlatform),
+      m_prtForm(m_options.language, m_printer),
+      m_cardPrinter(m_prtForm, m_store.table(), m_printPlatform.qtPrinter().qprinter(), environment.dialogs,
+                    environment.dataFolder, m_options.language),
       m_exporter(m_store.table(), m_store.options(), m_options.language, environment.clock, environment.dialogs,
                  m_outputWriter, environment.fileOpener, environment.dataFolder)
 {

@@ -124,7 +124,7 @@ private:
     WindowCloser m_closer;
     TGoToWeb m_goToWeb2;
     QtPrintPlatform m_printPlatform;
-    report::BxPlatformInstallation m_printInstallation;
+    report::TBxPrinter m_printer;
     report::TPrtForm m_prtForm;
     CardPrinter m_cardPrinter;
     Exporter m_exporter;

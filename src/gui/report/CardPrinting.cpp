@@ -1,24 +1,14 @@
 #include "gui/report/CardPrinting.h"
 
-#include <exception>
+#include "core/storage/OutputTarget.h"
+#include "gui/widgets/QtText.h"
+
+#include <QPrinter>
+
 #include <numeric>
+#include <vector>
 
 namespace zelmora::gui {
-
-std::optional<std::string> printCards(report::TPrtForm& form, const FriendTable& table,
-                                      std::span<const std::uint16_t> friendSlots)
-{
-    form.ClearCardFields();
-    for (const std::uint16_t slot : friendSlots) {
-        form.FillCardFields(table, slot);
-    }
-    try {
-        form.BxReport1.Print();
-    } catch (const std::exception& error) {
-        return std::string(error.what());
-    }
-    return std::nullopt;
-}
 
 PrintOutcome CardPrinter::printFriendCard(int selectedLine)
 {
@@ -53,11 +43,21 @@ PrintOutcome CardPrinter::askAndPrint(std::span<const std::uint16_t> friendSlots
     if (!m_dialogs.choosePrinter(m_printer)) {
         return PrintOutcome::Cancelled;
     }
-    if (const std::optional<std::string> failure = printCards(m_form, m_table, friendSlots)) {
-        m_dialogs.tell(*failure);
+    Status printed = checkOutputFile();
+    if (printed.ok) {
+        printed = m_form.printCards(m_table, friendSlots);
+    }
+    if (!printed.ok) {
+        m_dialogs.tell(printed.message);
         return PrintOutcome::Failed;
     }
     return PrintOutcome::Printed;
+}
+
+Status CardPrinter::checkOutputFile() const
+{
+    const QString file = m_printer.outputFileName();
+    return file.isEmpty() ? Status::success() : checkOutputTarget(toPath(file), m_dataFolder, m_language);
 }
 
 } // namespace zelmora::gui

@@ -1,32 +1,32 @@
 #pragma once
 // The three print commands of the main window (the selected friend, the selected date,
-// all friends) and the printing of friend cards they share.
+// all friends): the print dialog, then the friend card report.
 
 #include "gui/app/Dialogs.h"
+#include "core/base/LangText.h"
+#include "core/base/Status.h"
 #include "core/data/FriendTable.h"
 #include "core/report/TPrtForm.h"
 
 #include <cstdint>
-#include <optional>
+#include <filesystem>
 #include <span>
-#include <string>
-#include <vector>
+#include <utility>
 
 class QPrinter;
 
 namespace zelmora::gui {
 
-// Prints the cards of `friendSlots`, in that order, as one document on BxPrinter as it is set
-// up. Returns the print system's message (Windows-1252) when that failed.
-std::optional<std::string> printCards(report::TPrtForm& form, const FriendTable& table,
-                                      std::span<const std::uint16_t> friendSlots);
-
 enum class PrintOutcome { NothingToPrint, Cancelled, Printed, Failed };
 
 class CardPrinter {
 public:
-    CardPrinter(report::TPrtForm& form, const FriendTable& table, QPrinter& printer, Dialogs& dialogs)
-        : m_form(form), m_table(table), m_printer(printer), m_dialogs(dialogs)
+    // `printer` is the QPrinter under the form's report printer; a PDF file chosen for it
+    // must not be one of the files of `dataFolder`. Messages are in `language`.
+    CardPrinter(report::TPrtForm& form, const FriendTable& table, QPrinter& printer, Dialogs& dialogs,
+                std::filesystem::path dataFolder, const Language& language)
+        : m_form(form), m_table(table), m_printer(printer), m_dialogs(dialogs), m_dataFolder(std::move(dataFolder)),
+          m_language(language)
     {
     }
 
@@ -39,12 +39,16 @@ public:
 
 private:
     PrintOutcome askAndPrint(std::span<const std::uint16_t> friendSlots);
+    // Whether the file chosen in the print dialog, if any, may be written.
+    Status checkOutputFile() const;
     bool isFriend(std::uint16_t slot) const { return slot >= 1 && slot <= m_table.FriendCount; }
 
     report::TPrtForm& m_form;
     const FriendTable& m_table;
     QPrinter& m_printer;
     Dialogs& m_dialogs;
+    std::filesystem::path m_dataFolder;
+    const Language& m_language;
 };
 
 } // namespace zelmora::gui

@@ -134,6 +134,9 @@ public:
     }
     void NewPage() override
     {
+        if (failNewPage) {
+            throw EPrinterError("The printer is out of paper.");
+        }
         events.push_back("NewPage");
         ++page;
     }
@@ -160,6 +163,7 @@ public:
     TPoint paper{4960, 7016};
     int pageHeight = 6814;
     bool failBeginDoc = false;
+    bool failNewPage = false;
     TPrinterOrientation orientation = TPrinterOrientation::poPortrait;
     std::string title;
     std::vector<std::string> events;
@@ -221,7 +225,7 @@ private:
     static std::string two(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
 };
 
-// Installs a fresh recording platform for one test.
+// A fresh recording platform and the report printer over it, for one test.
 class ReportFixture {
 protected:
     // Every text drawn so far, in drawing order.
@@ -237,9 +241,7 @@ protected:
     RecordingPlatform platform;
     RecordingPrinter& printer = platform.thePrinter;
     RecordingCanvas& canvas = platform.thePrinter.canvas;
-
-private:
-    BxPlatformInstallation m_installation{platform};
+    TBxPrinter bxPrinter{platform};
 };
 
 } // namespace zelmora::test

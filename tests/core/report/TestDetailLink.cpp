@@ -21,7 +21,7 @@ protected:
         link.DataSource = &city;
     }
 
-    TForm form{"Form1"};
+    TForm form{"Form1", bxPrinter};
     TBxReport& report = form.create<TBxReport>("BxReport1");
     tBxBand& detail = addBand(form, "Detail", tBxBandType::bxr_Detail, 10, 20);
     tBxBand& groupHeader = addBand(form, "GroupHeader", tBxBandType::bxr_GroupHeader, 0, 20);
@@ -45,7 +45,7 @@ TEST_F(DetailLink, ASingleValueNeverClosesItsGroupAndAnEmptyOneNeverOpensIt)
     report.Print();
     EXPECT_EQ(printedTexts(), (std::vector<std::string>{"header", "Paris"}));
 
-    TForm other("Form2");
+    TForm other("Form2", bxPrinter);
     TBxDetailLink& fresh = other.create<TBxDetailLink>("Link1");
     TBxField& empty = other.create<TBxField>("Empty");
     empty.Values = {""};

@@ -37,7 +37,7 @@ protected:
         return names;
     }
 
-    TPrtForm form{Language::English};
+    TPrtForm form{Language::English, bxPrinter};
 };
 
 TEST_F(FriendCardReport, HasThreeBandsWithTheirControlsInPrintingOrder)
@@ -176,6 +176,32 @@ TEST_F(FriendCardReport, ThreeCardsDoNotFitUnlessThePageIsTallEnough)
     printer.pageHeight += 1;
     form.BxReport1.Print();
     EXPECT_EQ(printer.pagesPrinted(), 1);
+}
+
+TEST_F(FriendCardReport, PrintFailuresComeBackAsTheStatusAndTheNextPrintStartsAfresh)
+{
+    const auto table = makeTable({makeFriend("NAME1"), makeFriend("NAME2"), makeFriend("NAME3")});
+    const std::uint16_t all[] = {1, 2, 3};
+
+    printer.failBeginDoc = true;
+    Status printed = form.printCards(*table, all);
+    EXPECT_FALSE(printed.ok);
+    EXPECT_EQ(printed.message, "No printers are installed.");
+
+    printer.failBeginDoc = false;
+    printer.failNewPage = true; // two cards a page: the third one fails
+    printed = form.printCards(*table, all);
+    EXPECT_FALSE(printed.ok);
+    EXPECT_EQ(printed.message, "The printer is out of paper.");
+    EXPECT_EQ(printer.events, (std::vector<std::string>{"BeginDoc", "Abort"}));
+
+    printer.failNewPage = false;
+    printer.events.clear();
+    canvas.texts.clear();
+    const std::uint16_t third[] = {3};
+    EXPECT_TRUE(form.printCards(*table, third).ok);
+    EXPECT_EQ(namesPrinted(), (std::vector<std::string>{"NAME3"})) << "no card of the failed prints again";
+    EXPECT_EQ(printer.events, (std::vector<std::string>{"BeginDoc", "EndDoc"}));
 }
 
 } // namespace

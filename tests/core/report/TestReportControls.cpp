@@ -12,7 +12,7 @@ class ReportControls : public ReportFixture, public ::testing::Test {
 protected:
     ReportControls() { printer.dpi = {96, 96}; }
 
-    TForm form{"Form1"};
+    TForm form{"Form1", bxPrinter};
     TBxReport& report = form.create<TBxReport>("BxReport1");
     tBxBand& detail = addBand(form, "Detail", tBxBandType::bxr_Detail, 0, 20);
 };

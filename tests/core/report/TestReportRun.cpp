@@ -50,7 +50,7 @@ protected:
         return field;
     }
 
-    TForm form{"Form1"};
+    TForm form{"Form1", bxPrinter};
     TBxReport& report = form.create<TBxReport>("BxReport1");
 };
 

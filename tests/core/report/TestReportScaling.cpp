@@ -12,10 +12,10 @@ class ReportScaling : public ReportFixture, public ::testing::Test {
 protected:
     void SetUp() override
     {
-        BxPrinter().Preview = false;
-        BxPrinter().UpdateMetrics();
+        bxPrinter.Preview = false;
+        bxPrinter.UpdateMetrics();
     }
-    TForm form{"Form1"};
+    TForm form{"Form1", bxPrinter};
     TBxReport& report = form.create<TBxReport>("BxReport1");
 };
 
@@ -31,7 +31,7 @@ TEST_F(ReportScaling, ScalesUpFractionsAndExactOddValuesAtSixHundredDpi)
 TEST_F(ReportScaling, AtEqualResolutionsAnOddValueGoesOneUp)
 {
     platform.thePrinter.dpi = {96, 96};
-    BxPrinter().UpdateMetrics();
+    bxPrinter.UpdateMetrics();
     EXPECT_EQ(report.ScaleX(5), 6);
     EXPECT_EQ(report.ScaleX(4), 4);
     EXPECT_EQ(report.ScaleY(5), 6);
@@ -40,7 +40,7 @@ TEST_F(ReportScaling, AtEqualResolutionsAnOddValueGoesOneUp)
 TEST_F(ReportScaling, HorizontalAndVerticalResolutionsScaleTheirOwnAxis)
 {
     platform.thePrinter.dpi = {300, 600};
-    BxPrinter().UpdateMetrics();
+    bxPrinter.UpdateMetrics();
     EXPECT_EQ(report.ScaleX(10), 32); // 31.25
     EXPECT_EQ(report.ScaleY(10), 63); // 62.5
 }
@@ -70,7 +70,7 @@ TEST_F(ReportScaling, MarginsMustLieWithinThePortraitPaperWidth)
 TEST_F(ReportScaling, LeftMarginCountsFromThePaperEdgeAndTheRightOneDoesNot)
 {
     platform.thePrinter.offset = {100, 80};
-    BxPrinter().UpdateMetrics();
+    bxPrinter.UpdateMetrics();
     report.SetLeftMarginMM(10);  // 10 mm at 600 dpi: 236.2 -> 237
     report.SetRightMarginMM(10);
     EXPECT_EQ(report.LeftMarginPx(), 237 - 100);
@@ -80,7 +80,7 @@ TEST_F(ReportScaling, LeftMarginCountsFromThePaperEdgeAndTheRightOneDoesNot)
 TEST_F(ReportScaling, AControlAtLeftFortyStartsAtTwoHundredFiftyPlusTheMargin)
 {
     platform.thePrinter.offset = {100, 0};
-    BxPrinter().UpdateMetrics();
+    bxPrinter.UpdateMetrics();
     report.SetLeftMarginMM(20); // 472.4 -> 473, minus the offset
     tBxBand& band = addBand(form, "Band1", tBxBandType::bxr_Title, 0, 424);
     TBxLabel& label = addLabel(form, band, "Label1", "Hello", 40, 0);
@@ -94,45 +94,43 @@ class PreviewMode : public ReportFixture, public ::testing::Test {};
 
 TEST_F(PreviewMode, MeasuresThePaperAtScreenResolution)
 {
-    TBxPrinter& bx = BxPrinter();
-    EXPECT_TRUE(bx.Preview);
-    EXPECT_EQ(bx.DpiX, 96);
-    EXPECT_EQ(bx.PaperWidthPx, 794);
-    EXPECT_EQ(bx.PaperHeightPx, 1123);
-    EXPECT_EQ(bx.PrintableHeight(), 1123);
-    bx.SetOrientation(TPrinterOrientation::poLandscape);
-    EXPECT_EQ(bx.PaperWidthPx, 1123);
-    EXPECT_EQ(bx.PaperHeightPx, 794);
+    EXPECT_TRUE(bxPrinter.Preview);
+    EXPECT_EQ(bxPrinter.DpiX, 96);
+    EXPECT_EQ(bxPrinter.PaperWidthPx, 794);
+    EXPECT_EQ(bxPrinter.PaperHeightPx, 1123);
+    EXPECT_EQ(bxPrinter.PrintableHeight(), 1123);
+    bxPrinter.SetOrientation(TPrinterOrientation::poLandscape);
+    EXPECT_EQ(bxPrinter.PaperWidthPx, 1123);
+    EXPECT_EQ(bxPrinter.PaperHeightPx, 794);
 }
 
 TEST_F(PreviewMode, RecordsPagesOnlyWhenSomethingDraws)
 {
-    TBxPrinter& bx = BxPrinter();
-    bx.BeginDoc();
-    EXPECT_EQ(bx.PageNumber(), 0);
-    bx.Canvas().MoveTo(1, 1);
-    EXPECT_EQ(bx.PageNumber(), 1);
-    bx.Canvas().LineTo(2, 2);
-    EXPECT_EQ(bx.PageNumber(), 1);
-    bx.NewPage();
-    bx.Canvas().LineTo(3, 3);
-    bx.EndDoc();
-    EXPECT_EQ(bx.PageNumber(), 2);
-    EXPECT_EQ(bx.CurrentPage, nullptr);
+    bxPrinter.BeginDoc();
+    EXPECT_EQ(bxPrinter.PageNumber(), 0);
+    bxPrinter.Canvas().MoveTo(1, 1);
+    EXPECT_EQ(bxPrinter.PageNumber(), 1);
+    bxPrinter.Canvas().LineTo(2, 2);
+    EXPECT_EQ(bxPrinter.PageNumber(), 1);
+    bxPrinter.NewPage();
+    bxPrinter.Canvas().LineTo(3, 3);
+    bxPrinter.EndDoc();
+    EXPECT_EQ(bxPrinter.PageNumber(), 2);
+    EXPECT_EQ(bxPrinter.CurrentPage, nullptr);
     EXPECT_EQ(platform.metafileLog, (std::vector<std::string>{"open", "close", "open", "close"}));
     ASSERT_EQ(platform.metafiles.size(), 2u);
     EXPECT_EQ(platform.metafiles[0]->canvas.calls, (std::vector<std::string>{"0:MoveTo(1,1)", "0:LineTo(2,2)"}));
     EXPECT_EQ(platform.metafileSizes[0], (TPoint{794, 1123}));
 
-    bx.BeginDoc(); // a new document drops the old pages
-    EXPECT_EQ(bx.PageNumber(), 0);
+    bxPrinter.BeginDoc(); // a new document drops the old pages
+    EXPECT_EQ(bxPrinter.PageNumber(), 0);
 }
 
 TEST_F(PreviewMode, FailsWhenNoPageCanBeRecorded)
 {
     platform.refuseMetafiles = true;
     try {
-        BxPrinter().Canvas();
+        bxPrinter.Canvas();
         FAIL() << "no canvas expected";
     } catch (const EReportError& error) {
         EXPECT_STREQ(error.what(), "BxPrinter could not assign the Canvas");
@@ -141,12 +139,12 @@ TEST_F(PreviewMode, FailsWhenNoPageCanBeRecorded)
 
 TEST_F(PreviewMode, PrintSwitchesToThePrinterForGood)
 {
-    TForm form("Form1");
+    TForm form("Form1", bxPrinter);
     TBxReport& report = form.create<TBxReport>("BxReport1");
     report.ReportTitle = "Zelmora";
     report.Print();
-    EXPECT_FALSE(BxPrinter().Preview);
-    EXPECT_EQ(BxPrinter().DpiY, 600);
+    EXPECT_FALSE(bxPrinter.Preview);
+    EXPECT_EQ(bxPrinter.DpiY, 600);
     EXPECT_EQ(printer.title, "Zelmora");
 }
 
