@@ -12,6 +12,7 @@ set(level_export 3)
 set(level_web 3)
 set(level_report 3)
 set(level_exchange 3)
+set(level_saints 3)
 set(level_card 4)
 set(level_program 4)
 
