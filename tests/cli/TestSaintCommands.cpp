@@ -33,15 +33,6 @@ void storeFriends(const CliRunner& cli, std::initializer_list<TFriend> friends)
     std::ofstream(cli.database(), std::ios::binary) << encodeDatabase(*test::makeTable(friends), {});
 }
 
-std::unique_ptr<FriendTable> storedTable(const CliRunner& cli)
-{
-    auto table = std::make_unique<FriendTable>();
-    DisplayOptions options;
-    DecodedHeader header;
-    EXPECT_EQ(decodeDatabase(cli.databaseBytes(), *table, options, header), DecodeStatus::Loaded);
-    return table;
-}
-
 } // namespace
 
 TEST(CliSaints, FeteListsTheDaysOfAFirstNameTypedAnyHow)
@@ -107,7 +98,7 @@ TEST(CliSaints, FillFetesSetsOnlyEmptySaintsDaysOfSureNamesInOneWrite)
                           "Saint's days set: 2, left empty for several days: 1\n");
     EXPECT_EQ(writer.writes, 1);
 
-    const auto table = storedTable(cli);
+    const auto table = cli.storedTable();
     EXPECT_EQ((*table)[1].Fete, "04/08/    ");
     EXPECT_EQ((*table)[2].Fete, "  /  /    ");
     EXPECT_EQ((*table)[3].Fete, "12/12/    ");
