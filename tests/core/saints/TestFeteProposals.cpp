@@ -76,11 +76,3 @@ TEST(FeteProposals, ApplyWritesOnlyEmptySaintsDays)
     EXPECT_EQ((*table)[5].Fete, "23/10/    ");
     EXPECT_EQ((*table)[7].Fete, "");
 }
-
-TEST(FeteProposals, EmptyMeansUntouchedOrNoText)
-{
-    EXPECT_TRUE(isEmptyFete("  /  /    "));
-    EXPECT_TRUE(isEmptyFete(""));
-    EXPECT_FALSE(isEmptyFete("12/  /    "));
-    EXPECT_FALSE(isEmptyFete("  /  /2000"));
-}

@@ -37,10 +37,3 @@ TEST(FoldedName, FoldsCaseAccentsAndSeparators)
         EXPECT_EQ(foldName(cp1252Of(c.utf8)), c.folded) << c.utf8;
     }
 }
-
-TEST(FoldedName, FirstPartOfACompoundNameOnly)
-{
-    EXPECT_EQ(firstPart("jean-baptiste"), "jean");
-    EXPECT_EQ(firstPart("marie-anne-sophie"), "marie");
-    EXPECT_EQ(firstPart("jean"), "");
-}

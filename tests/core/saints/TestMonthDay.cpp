@@ -30,15 +30,3 @@ TEST(MonthDay, ParsesOnlyDaysOfTheYear)
         EXPECT_EQ(MonthDay::parse(c.text), c.parsed) << c.text;
     }
 }
-
-TEST(MonthDay, WritesTheCardsSaintsDayWithABlankYear)
-{
-    EXPECT_EQ(MonthDay({5, 1}).text(), "05/01");
-    EXPECT_EQ(MonthDay({24, 12}).feteText(), "24/12/    ");
-}
-
-TEST(MonthDay, OrdersJanuaryFirst)
-{
-    EXPECT_LT(MonthDay({31, 1}), MonthDay({1, 2}));
-    EXPECT_LT(MonthDay({1, 2}), MonthDay({2, 2}));
-}

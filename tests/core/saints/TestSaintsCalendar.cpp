@@ -96,11 +96,3 @@ TEST(SaintsCalendar, NamesOfADayInTheCalendarsOrder)
     EXPECT_EQ(calendar.namesOn({2, 1}), (std::vector<std::string_view>{"Basile", cp1252Of("Grégoire")}));
     EXPECT_TRUE(calendar.namesOn({4, 1}).empty());
 }
-
-TEST(SaintsCalendar, BestCandidatesAreTheWholeNamesWhenThereAreAny)
-{
-    const std::vector<SaintCandidate> jeanMarie = french().candidates("Jean-Marie");
-    EXPECT_EQ(daysOf(bestCandidates(jeanMarie)), std::vector<std::string>{"04/08"});
-    const std::vector<SaintCandidate> jeanLouis = french().candidates("Jean-Louis");
-    EXPECT_EQ(bestCandidates(jeanLouis), jeanLouis);
-}
