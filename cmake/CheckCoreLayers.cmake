@@ -13,6 +13,7 @@ set(level_export 4)
 set(level_web 4)
 set(level_report 4)
 set(level_exchange 4)
+set(level_saints 4)
 set(level_session 5)
 set(level_program 5)
 

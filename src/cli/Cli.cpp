@@ -3,6 +3,7 @@
 #include "cli/ExchangeCommands.h"
 #include "cli/FriendCommands.h"
 #include "cli/ReminderCommands.h"
+#include "cli/SaintCommands.h"
 #include "core/base/PathText.h"
 #include "core/platform/PendingFile.h"
 #include "core/program/CommandLine.h"
@@ -38,6 +39,12 @@ constexpr std::string_view UsageText =
     "  import FILE.vcf [--allow-duplicate] [--dry-run]\n"
     "                              adds the friends of a vCard file (2.1, 3.0 or 4.0),\n"
     "                              skipping names already there; --dry-run writes nothing\n"
+    "  fete FIRST-NAME             the saint's days of a first name, \"dd/mm Name\" each,\n"
+    "                              those of the whole name first, then of its first part\n"
+    "  fete --date dd/mm           the first names celebrated on that day\n"
+    "  fill-fetes [--dry-run]      sets the empty saint's days of the friends whose first\n"
+    "                              name has one single day, and lists those with several;\n"
+    "                              --dry-run writes nothing\n"
     "\n"
     "Options:\n"
     "  --data-dir DIR   the folder holding Zelmor.dta and Zelmor.reg; it must exist,\n"
@@ -56,6 +63,8 @@ const std::map<std::string, Command, std::less<>>& commands()
         {"dates", datesCommand},
         {"export", exportCommand},
         {"import", importCommand},
+        {"fete", feteCommand},
+        {"fill-fetes", fillFetesCommand},
     };
     return table;
 }

@@ -3,10 +3,14 @@
 
 #include "cli/Cli.h"
 #include "core/base/PathText.h"
+#include "core/data/DatabaseCodec.h"
 #include "core/platform/FileReader.h"
 #include "core/platform/FileWriter.h"
 #include "support/TempFolder.h"
 
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -47,6 +51,15 @@ public:
 
     std::filesystem::path database() const { return dataFolder / "Zelmor.dta"; }
     std::string databaseBytes() const { return readWholeFile(database()).bytes; }
+    // The friend records as stored, read back through the codec.
+    std::unique_ptr<FriendTable> storedTable() const
+    {
+        auto table = std::make_unique<FriendTable>();
+        DisplayOptions options;
+        DecodedHeader header;
+        EXPECT_EQ(decodeDatabase(databaseBytes(), *table, options, header), DecodeStatus::Loaded);
+        return table;
+    }
 
     TempFolder programFolder;
     TempFolder home;

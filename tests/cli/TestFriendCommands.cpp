@@ -31,16 +31,6 @@ std::string settingsField(std::string_view value)
     return bytes;
 }
 
-// The friend records as stored, read back through the codec.
-std::unique_ptr<FriendTable> storedTable(const CliRunner& cli)
-{
-    auto table = std::make_unique<FriendTable>();
-    DisplayOptions options;
-    DecodedHeader header;
-    EXPECT_EQ(decodeDatabase(cli.databaseBytes(), *table, options, header), DecodeStatus::Loaded);
-    return table;
-}
-
 } // namespace
 
 TEST(CliFriends, ListOfAMissingDatabaseIsEmptyAndCreatesNothing)
@@ -62,7 +52,7 @@ TEST(CliFriends, AddActsAsTheCardDoes)
     EXPECT_EQ(cli.run({"add", "NOM=adam"}).status, 0);
     EXPECT_EQ(cli.run({"list"}).out, "ADAM \nZO\xC3\x89 \xC3\x89mile\n");
 
-    const auto table = storedTable(cli);
+    const auto table = cli.storedTable();
     const TFriend& zoe = (*table)[2];
     EXPECT_EQ(zoe.Nom.str(), "ZO\xC9");
     EXPECT_EQ(zoe.Anniversaire.str(), " 5/12/1980");
@@ -76,7 +66,7 @@ TEST(CliFriends, AddCutsValuesToTheirCapacity)
 {
     const CliRunner cli;
     ASSERT_EQ(cli.run({"add", "Nom=" + std::string(80, 'X'), "Code=12345678901234"}).status, 0);
-    const auto table = storedTable(cli);
+    const auto table = cli.storedTable();
     EXPECT_EQ((*table)[1].Nom.size(), 50u);
     EXPECT_EQ((*table)[1].Code.str(), "1234567890");
 }
@@ -139,7 +129,7 @@ TEST(CliFriends, AFullTableIsRefused)
     const auto result = cli.run({"add", "Nom=ONE", "Prenom=More"});
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("full"), std::string::npos);
-    EXPECT_EQ(storedTable(cli)->FriendCount, 1000);
+    EXPECT_EQ(cli.storedTable()->FriendCount, 1000);
 }
 
 TEST(CliFriends, DeleteRemovesTheFirstFriendOfThatName)
@@ -149,7 +139,7 @@ TEST(CliFriends, DeleteRemovesTheFirstFriendOfThatName)
     cli.run({"add", "Nom=A"});
     cli.run({"add", "Nom=B", "Prenom=x", "Notes=second", "--allow-duplicate"});
     EXPECT_EQ(cli.run({"delete", "B x"}).status, 0);
-    const auto table = storedTable(cli);
+    const auto table = cli.storedTable();
     ASSERT_EQ(table->FriendCount, 2);
     EXPECT_EQ(listText((*table)[2]), "B x");
 

@@ -1,6 +1,6 @@
 #include "core/base/LangText.h"
 
-#include "core/base/Cp1252.h"
+#include "core/base/Cp1252Literal.h"
 
 #include <array>
 #include <cstddef>
@@ -9,36 +9,8 @@ namespace zelmora {
 
 namespace {
 
-// A language text, written in UTF-8 in this file and turned into Windows-1252 by the
-// compiler: a character the code page cannot hold, or a text over 120 characters,
-// does not compile.
-class TableText {
-public:
-    consteval TableText(const char* utf8)
-    {
-        const std::string_view source(utf8);
-        std::size_t pos = 0;
-        while (pos < source.size()) {
-            const long codePoint = cp1252::decodeUtf8(source, pos);
-            if (codePoint < 0) {
-                throw "invalid UTF-8 in a language text";
-            }
-            const int byte = cp1252::toByte(static_cast<char32_t>(codePoint));
-            if (byte < 0) {
-                throw "a language text holds a character Windows-1252 cannot hold";
-            }
-            if (m_size == m_bytes.size()) {
-                throw "a language text is longer than 120 characters";
-            }
-            m_bytes[m_size++] = static_cast<char>(byte);
-        }
-    }
-    constexpr std::string_view view() const { return {m_bytes.data(), m_size}; }
-
-private:
-    std::array<char, 120> m_bytes{};
-    std::size_t m_size = 0;
-};
+// A language text: at most 120 characters, each one Windows-1252 can hold.
+using TableText = Cp1252Literal<120>;
 
 struct LangPair {
     std::uint16_t number;
@@ -237,6 +209,16 @@ constexpr LangPair Pairs[] = {
     {lang::FriendDeletedMeanwhile, "Another program deleted this friend meanwhile. Add the card back ?",
      "Un autre programme a supprimé cet ami entre-temps. Rajouter la fiche ?"},
     {lang::CardNotSaved, "the card being edited could not be saved.", "la fiche en cours n'a pas pu être enregistrée."},
+    // Saints' days.
+    {lang::TodaysSaints, "Today's saints: %1", "Bonne fête aux %1 !"},
+    {lang::AndBetweenNames, " and ", " et "},
+    {lang::NoSaintForName, "No saint's day is known for this first name: ",
+     "Aucune fête n'est connue pour ce prénom : "},
+    {lang::FeteSet, "Saint's day set: ", "Fête inscrite : "},
+    {lang::WouldSetFete, "Would set the saint's day: ", "Fête qui serait inscrite : "},
+    {lang::SeveralFetesLeftEmpty, "Several saint's days, left empty: ", "Plusieurs fêtes possibles, laissée vide : "},
+    {lang::FetesSetCount, "Saint's days set: ", "Fêtes inscrites : "},
+    {lang::FetesLeftEmptyCount, ", left empty for several days: ", ", laissées vides pour plusieurs jours : "},
 };
 
 // Pairs are numbered in ascending order with gaps (none exist from 94 to 169), so a pair

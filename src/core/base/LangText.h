@@ -170,6 +170,15 @@ inline constexpr std::uint16_t MakerLine = 243;
 inline constexpr std::uint16_t CardKeptUntilSaved = 280; // followed by why it could not be saved yet
 inline constexpr std::uint16_t FriendDeletedMeanwhile = 281;
 inline constexpr std::uint16_t CardNotSaved = 282;
+// Saints' days (numbered from 300 on).
+inline constexpr std::uint16_t TodaysSaints = 300;        // "%1" stands for the names
+inline constexpr std::uint16_t AndBetweenNames = 301;     // " and ", before the last of several names
+inline constexpr std::uint16_t NoSaintForName = 302;      // followed by the first name
+inline constexpr std::uint16_t FeteSet = 303;             // followed by the day and the friend's name
+inline constexpr std::uint16_t WouldSetFete = 304;        // followed by the day and the friend's name
+inline constexpr std::uint16_t SeveralFetesLeftEmpty = 305; // followed by the friend's name and the days
+inline constexpr std::uint16_t FetesSetCount = 306;       // followed by a count
+inline constexpr std::uint16_t FetesLeftEmptyCount = 307; // followed by a count
 } // namespace lang
 
 } // namespace zelmora
