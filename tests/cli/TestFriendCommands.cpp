@@ -105,6 +105,25 @@ TEST(CliFriends, UsageErrorsWriteNothing)
     EXPECT_FALSE(std::filesystem::exists(cli.database()));
 }
 
+TEST(CliFriends, ImpossibleDatesAreRefusedWithTheirField)
+{
+    const CliRunner cli;
+    const std::pair<std::string, std::string> cases[] = {
+        {"Anniversaire=31/02/2000", "Anniversaire=31/02/2000: that month has no such day"},
+        {"Fete=00/00/0000", "Fete=00/00/0000: the day must be from 1 to 31"},
+        {"Date1=99/99/9999", "Date1=99/99/9999: the day must be from 1 to 31"},
+        {"Date2=1/13/", "Date2=1/13/: the month must be from 1 to 12"},
+    };
+    for (const auto& [assignment, message] : cases) {
+        const auto result = cli.run({"add", "Nom=Dupont", assignment});
+        EXPECT_EQ(result.status, 2) << assignment;
+        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+    }
+    EXPECT_NE(cli.run({"--lang", "fr", "add", "Anniversaire=30/02/"}).err.find("ce mois n'a pas ce jour"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(cli.database()));
+    EXPECT_EQ(cli.run({"add", "Nom=Dupont", "Anniversaire=29/02/", "Fete=29/02/2024", "Date1=31//"}).status, 0);
+}
+
 TEST(CliFriends, ACharacterOutsideTheCodePageIsNamed)
 {
     const CliRunner cli;

@@ -232,6 +232,9 @@ constexpr LangPair Pairs[] = {
     {lang::VCardFiles, "vCard files", "Fichiers vCard"},
     {lang::CalendarFiles, "iCalendar files", "Fichiers iCalendar"},
     {lang::MakerLine, "by the Zelmora developers", "par les développeurs de Zelmora"},
+    {lang::DayOutOfRange, "the day must be from 1 to 31", "le jour doit aller de 1 à 31"},
+    {lang::MonthOutOfRange, "the month must be from 1 to 12", "le mois doit aller de 1 à 12"},
+    {lang::NoSuchDayInMonth, "that month has no such day", "ce mois n'a pas ce jour"},
 };
 
 // Pairs are numbered in ascending order with gaps (none exist from 94 to 169), so a pair
