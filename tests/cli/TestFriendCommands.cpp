@@ -129,7 +129,9 @@ TEST(CliFriends, ACharacterOutsideTheCodePageIsNamed)
     const CliRunner cli;
     const auto result = cli.run({"add", "Nom=Dupont", "Ville=\xC5\x81\xC3\xB3" "d\xC5\xBA"});
     EXPECT_EQ(result.status, 2);
-    EXPECT_NE(result.err.find("This character cannot be stored: U+0141"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("This character cannot be stored: U+0141 (\xC5\x81)\n"), std::string::npos) << result.err;
+    const auto emoji = cli.run({"--lang", "fr", "add", "Nom=Dupont \xF0\x9F\x98\x80"});
+    EXPECT_EQ(emoji.err, "zelmora-cli: Ce caract\xC3\xA8re ne peut pas \xC3\xAAtre enregistr\xC3\xA9 : U+1F600 (\xF0\x9F\x98\x80)\n");
 }
 
 TEST(CliFriends, DuplicatesAreRefusedUnlessAllowed)
@@ -185,6 +187,7 @@ TEST(CliFriends, UnusableDatabasesAreReportedAndLeftAlone)
     const std::pair<std::string, std::string> cases[] = {
         {"damaged", "Database file corrupted..."},
         {newer, "Database file adapted for Zelmora v3.1"},
+        {std::string(MaxDatabaseBytes + 1, 'x'), "Database file too large to be read (more than 4 MB)..."},
     };
     for (const auto& [bytes, message] : cases) {
         writeFile(cli.database(), bytes);

@@ -235,6 +235,8 @@ constexpr LangPair Pairs[] = {
     {lang::DayOutOfRange, "the day must be from 1 to 31", "le jour doit aller de 1 à 31"},
     {lang::MonthOutOfRange, "the month must be from 1 to 12", "le mois doit aller de 1 à 12"},
     {lang::NoSuchDayInMonth, "that month has no such day", "ce mois n'a pas ce jour"},
+    {lang::DatabaseTooLarge, "Database file too large to be read (more than 4 MB)...",
+     "Fichier de données trop grand pour être lu (plus de 4 Mo)..."},
 };
 
 // Pairs are numbered in ascending order with gaps (none exist from 94 to 169), so a pair

@@ -170,6 +170,7 @@ inline constexpr std::uint16_t MakerLine = 243;
 inline constexpr std::uint16_t DayOutOfRange = 250;
 inline constexpr std::uint16_t MonthOutOfRange = 251;
 inline constexpr std::uint16_t NoSuchDayInMonth = 252;
+inline constexpr std::uint16_t DatabaseTooLarge = 253;
 } // namespace lang
 
 } // namespace zelmora
