@@ -219,7 +219,7 @@ void ZelmoraApp::ApplyLanguage()
 
 void ZelmoraApp::ApplyAutoStart()
 {
-    const Status applied = zelmora::ApplyAutoStart(m_options.StartAuto, m_environment.executable,
+    const Status applied = zelmora::ApplyAutoStart(m_options.StartAuto, m_environment.executable, m_environment.dataFolder,
                                                    m_environment.autoStart, m_options.Langue);
     if (!applied.ok) {
         m_environment.dialogs.tell(applied.message);
