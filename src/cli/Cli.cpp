@@ -81,7 +81,7 @@ constexpr std::string_view GlobalOptionNames[] = {"--data-dir", "--lang", "--tod
 
 struct GlobalOptions : RunOptions {
     std::size_t commandIndex = 0;
-    std::string asked; // --help or --version, which stop the reading
+    std::string asked; // --help (or the command help) or --version, which stop the reading
 };
 
 // Reads the options before the command; a message (and nothing) for a bad one.
@@ -104,6 +104,9 @@ std::optional<GlobalOptions> parseGlobalOptions(const std::vector<std::string>& 
         }
     }
     options.commandIndex = i;
+    if (i < arguments.size() && arguments[i] == "help") {
+        options.asked = "--help";
+    }
     return options;
 }
 
@@ -114,7 +117,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 {
     std::string problem;
     const std::optional<GlobalOptions> options = parseGlobalOptions(arguments, problem);
-    if (options && (options->asked == "--help" || (!arguments.empty() && arguments[0] == "help"))) {
+    if (options && options->asked == "--help") {
         out << usageText();
         return ExitDone;
     }
