@@ -10,67 +10,87 @@
 #include "core/program/DataFolderChoice.h"
 #include "core/program/TerminalText.h"
 
-#include <functional>
-#include <map>
+#include <algorithm>
 
 namespace zelmora::cli {
 
 namespace {
 
-constexpr std::string_view UsageText =
-    "Usage: zelmora-cli [--data-dir DIR] [--today YYYY-MM-DD] [--lang en|fr] COMMAND\n"
-    "\n"
-    "Commands:\n"
-    "  list                        every friend, LAST-NAME FIRST-NAME, in table order\n"
-    "  add FIELD=VALUE... [--allow-duplicate]\n"
-    "                              adds a friend; FIELD is one of Nom, Prenom, Adresse1,\n"
-    "                              Adresse2, Code, Ville, Etat, Pays, Telephone, Portable,\n"
-    "                              Anniversaire, Fete, Date1, Raison1, Date2, Raison2, Www,\n"
-    "                              Mail, Notes; dates are written dd/mm/yyyy\n"
-    "  delete \"LAST-NAME FIRST-NAME\"\n"
-    "                              deletes the first friend listed with that name\n"
-    "  dates [--window month|two-weeks|week] [--sort date|person] [--info age|countdown|none]\n"
-    "                              the dates to celebrate from today on; each option\n"
-    "                              defaults to the choice saved with the friends\n"
-    "  export text|html FILE       writes every friend to a text file or an HTML page\n"
-    "                              (FILE - is the standard output)\n"
-    "  export vcard|ics FILE       writes every friend as vCard 4.0, or every date to\n"
-    "                              celebrate as a yearly event of an iCalendar file\n"
-    "  import FILE.vcf [--allow-duplicate] [--dry-run]\n"
-    "                              adds the friends of a vCard file (2.1, 3.0 or 4.0),\n"
-    "                              skipping names already there; --dry-run writes nothing\n"
-    "  fete FIRST-NAME             the saint's days of a first name, \"dd/mm Name\" each,\n"
-    "                              those of the whole name first, then of its first part\n"
-    "  fete --date dd/mm           the first names celebrated on that day\n"
-    "  fill-fetes [--dry-run]      sets the empty saint's days of the friends whose first\n"
-    "                              name has one single day, and lists those with several;\n"
-    "                              --dry-run writes nothing\n"
-    "\n"
+constexpr std::string_view UsageLine = "Usage: zelmora-cli [--data-dir DIR] [--today YYYY-MM-DD] [--lang en|fr] COMMAND\n";
+
+constexpr std::string_view OptionsText =
     "Options:\n"
     "  --data-dir DIR   the folder holding Zelmor.dta and Zelmor.reg; it must exist,\n"
     "                   except for add, which creates it\n"
     "  --today DATE     the date taken as today by dates\n"
-    "  --lang en|fr     the language of messages and texts (default: the program's setting)\n";
+    "  --lang en|fr     the language of messages and texts (default: the program's setting)\n"
+    "  --help, --version\n";
 
-using Command = std::function<int(const CliContext&, Arguments)>;
+struct CommandEntry {
+    std::string_view name;
+    int (*run)(const CliContext&, Arguments);
+    std::string_view usage; // its lines in the usage text
+};
 
-const std::map<std::string, Command, std::less<>>& commands()
+constexpr CommandEntry Commands[] = {
+    {"list", listCommand, "  list                        every friend, LAST-NAME FIRST-NAME, in table order\n"},
+    {"add", addCommand,
+     "  add FIELD=VALUE... [--allow-duplicate]\n"
+     "                              adds a friend; FIELD is one of Nom, Prenom, Adresse1,\n"
+     "                              Adresse2, Code, Ville, Etat, Pays, Telephone, Portable,\n"
+     "                              Anniversaire, Fete, Date1, Raison1, Date2, Raison2, Www,\n"
+     "                              Mail, Notes; dates are written dd/mm/yyyy\n"},
+    {"delete", deleteCommand,
+     "  delete \"LAST-NAME FIRST-NAME\"\n"
+     "                              deletes the first friend listed with that name\n"},
+    {"dates", datesCommand,
+     "  dates [--window month|two-weeks|week] [--sort date|person] [--info age|countdown|none]\n"
+     "                              the dates to celebrate from today on; each option\n"
+     "                              defaults to the choice saved with the friends\n"},
+    {"export", exportCommand,
+     "  export text|html FILE       writes every friend to a text file or an HTML page\n"
+     "                              (FILE - is the standard output)\n"
+     "  export vcard|ics FILE       writes every friend as vCard 4.0, or every date to\n"
+     "                              celebrate as a yearly event of an iCalendar file\n"},
+    {"import", importCommand,
+     "  import FILE.vcf [--allow-duplicate] [--dry-run]\n"
+     "                              adds the friends of a vCard file (2.1, 3.0 or 4.0),\n"
+     "                              skipping names already there; --dry-run writes nothing\n"},
+    {"fete", feteCommand,
+     "  fete FIRST-NAME             the saint's days of a first name, \"dd/mm Name\" each,\n"
+     "                              those of the whole name first, then of its first part\n"
+     "  fete --date dd/mm           the first names celebrated on that day\n"},
+    {"fill-fetes", fillFetesCommand,
+     "  fill-fetes [--dry-run]      sets the empty saint's days of the friends whose first\n"
+     "                              name has one single day, and lists those with several;\n"
+     "                              --dry-run writes nothing\n"},
+};
+
+// The usage of every command, or of the one given.
+std::string usageText(const CommandEntry* only = nullptr)
 {
-    static const std::map<std::string, Command, std::less<>> table = {
-        {"list", listCommand},
-        {"add", addCommand},
-        {"delete", deleteCommand},
-        {"dates", datesCommand},
-        {"export", exportCommand},
-        {"import", importCommand},
-        {"fete", feteCommand},
-        {"fill-fetes", fillFetesCommand},
-    };
-    return table;
+    std::string text(UsageLine);
+    text += only ? "\n" : "\nCommands:\n";
+    for (const CommandEntry& command : Commands) {
+        if (!only || &command == only) {
+            text += command.usage;
+        }
+    }
+    return text.append("\n").append(OptionsText);
 }
+
+const CommandEntry* findCommand(std::string_view name)
+{
+    const auto found = std::find_if(std::begin(Commands), std::end(Commands),
+                                    [&](const CommandEntry& command) { return command.name == name; });
+    return found == std::end(Commands) ? nullptr : found;
+}
+
+constexpr std::string_view GlobalOptionNames[] = {"--data-dir", "--lang", "--today", "--help", "--version"};
 
 struct GlobalOptions : RunOptions {
     std::size_t commandIndex = 0;
+    std::string asked; // --help (or the command help) or --version, which stop the reading
 };
 
 // Reads the options before the command; a message (and nothing) for a bad one.
@@ -79,20 +99,23 @@ std::optional<GlobalOptions> parseGlobalOptions(const std::vector<std::string>& 
     GlobalOptions options;
     std::size_t i = 0;
     for (; i < arguments.size() && arguments[i].starts_with("--"); ++i) {
-        const CommandOption option = readOption(arguments, i);
-        if (!option.value) {
-            problem = option.name + " needs a value";
-            return std::nullopt;
+        if (arguments[i] == "--help" || arguments[i] == "--version") {
+            options.asked = arguments[i];
+            return options;
         }
+        const CommandOption option = readOption(arguments, i);
         const RunOptionRead read = readRunOption(option, options, problem);
         if (read == RunOptionRead::NotARunOption) {
-            problem = "unknown option " + option.name;
+            problem = unknownOptionMessage(option.name, GlobalOptionNames);
         }
         if (read != RunOptionRead::Taken) {
             return std::nullopt;
         }
     }
     options.commandIndex = i;
+    if (i < arguments.size() && arguments[i] == "help") {
+        options.asked = "--help";
+    }
     return options;
 }
 
@@ -101,21 +124,31 @@ std::optional<GlobalOptions> parseGlobalOptions(const std::vector<std::string>& 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
            const CliEnvironment& environment)
 {
-    if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "help")) {
-        out << UsageText;
-        return ExitDone;
-    }
     std::string problem;
     const std::optional<GlobalOptions> options = parseGlobalOptions(arguments, problem);
+    if (options && options->asked == "--help") {
+        out << usageText();
+        return ExitDone;
+    }
+    if (options && options->asked == "--version") {
+        out << versionLine("zelmora-cli") << '\n';
+        return ExitDone;
+    }
     if (!options || options->commandIndex >= arguments.size()) {
-        err << "zelmora-cli: " << (options ? "no command given" : problem) << "\n\n" << UsageText;
+        err << "zelmora-cli: " << (options ? "no command given" : problem) << "\n\n" << usageText();
         return ExitUsage;
     }
     const std::string& name = arguments[options->commandIndex];
-    const auto command = commands().find(name);
-    if (command == commands().end()) {
-        err << "zelmora-cli: unknown command '" << name << "'\n\n" << UsageText;
+    const CommandEntry* command = findCommand(name);
+    if (!command) {
+        err << "zelmora-cli: unknown command '" << name << "'\n\n" << usageText();
         return ExitUsage;
+    }
+    const Arguments commandArguments(arguments.begin() + static_cast<std::ptrdiff_t>(options->commandIndex) + 1,
+                                     arguments.end());
+    if (std::find(commandArguments.begin(), commandArguments.end(), "--help") != commandArguments.end()) {
+        out << usageText(command);
+        return ExitDone;
     }
 
     const FolderChoice folder = chooseDataFolder(options->dataFolder, name == "add" ? FolderUse::MayCreate : FolderUse::MustExist,
@@ -131,9 +164,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const Clock& clock = options->today ? static_cast<const Clock&>(fixedClock) : systemClock;
 
     const CliContext context{folder.folder, language, clock, environment, out, err};
-    const Arguments commandArguments(arguments.begin() + static_cast<std::ptrdiff_t>(options->commandIndex) + 1,
-                                     arguments.end());
-    return command->second(context, commandArguments);
+    return command->run(context, commandArguments);
 }
 
 int writeOutput(int status, std::string_view output, int fd, std::ostream& err)

@@ -19,7 +19,9 @@ std::optional<std::string> CliContext::toCp1252(std::string_view utf8) const
 {
     cp1252::Converted converted = cp1252::fromUtf8(utf8);
     if (!converted.ok) {
-        printError(std::string(LangText(lang::CharacterNotStorable, language)) + cp1252::describe(converted.error, utf8));
+        // The character cannot pass through Windows-1252: it joins the message in UTF-8.
+        err << "zelmora-cli: " << terminalMessage(LangText(lang::CharacterNotStorable, language))
+            << cp1252::describe(converted.error, utf8) << '\n';
         return std::nullopt;
     }
     return std::move(converted.text);

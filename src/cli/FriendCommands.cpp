@@ -45,6 +45,10 @@ std::optional<CardTexts> cardFromArguments(const CliContext& context, Arguments 
                               + assignment.substr(equals + 1) + "'");
                 return std::nullopt;
             }
+            if (const auto impossible = whyImpossibleDate(date->view(), context.language)) {
+                context.usage(assignment + ": " + terminalMessage(*impossible));
+                return std::nullopt;
+            }
             value = date->str();
         } else if (*field == FriendField::Nom) {
             value = cp1252::toUpper(*value);

@@ -72,8 +72,7 @@ std::optional<ExportFormat> exportFormat(std::string_view word)
 
 struct ExportBytes {
     std::string bytes;
-    std::uint16_t failurePair = lang::ExportNotSaved; // the message when the file cannot be written
-    std::size_t leftOut = 0;                          // dates the calendar could not hold
+    std::size_t leftOut = 0; // dates the calendar could not hold
 };
 
 ExportBytes buildExport(ExportFormat format, const FriendTable& table, Language language, const Clock& clock)
@@ -81,11 +80,11 @@ ExportBytes buildExport(ExportFormat format, const FriendTable& table, Language 
     switch (format) {
     case ExportFormat::Text: return {buildTextExport(table, language)};
     case ExportFormat::Html: return {buildHtmlExport(table, language)};
-    case ExportFormat::VCard: return {VCardWriter::write(table), lang::ExchangeFileNotSaved};
+    case ExportFormat::VCard: return {VCardWriter::write(table)};
     case ExportFormat::Calendar: break;
     }
     CalendarText calendar = CalendarWriter(language, clock.now()).write(table);
-    return {std::move(calendar.bytes), lang::ExchangeFileNotSaved, calendar.leftOut};
+    return {std::move(calendar.bytes), calendar.leftOut};
 }
 
 } // namespace
@@ -138,10 +137,10 @@ int exportCommand(const CliContext& context, Arguments arguments)
         context.out << exported.bytes;
     } else {
         const OutputWriter writer(context.environment.writer, context.dataFolder, context.language);
-        status = writeFileSaying(writer, target, exported.bytes, exported.failurePair, context.language);
+        status = writeFileSaying(writer, target, exported.bytes, lang::ExchangeFileNotSaved, context.language);
     }
-    if (status.ok && exported.leftOut > 0) {
-        context.print(std::string(LangText(lang::DatesLeftOutOfCalendar, context.language))
+    if (status.ok && exported.leftOut > 0) { // a notice: the standard output may hold the calendar itself
+        context.printError(std::string(LangText(lang::DatesLeftOutOfCalendar, context.language))
                       + NumToText(static_cast<std::int32_t>(exported.leftOut)));
     }
     return context.finish(data, status);

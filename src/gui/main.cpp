@@ -13,13 +13,13 @@
 int main(int argc, char** argv)
 {
     const std::vector<std::string> arguments = zelmora::commandLineArguments(argc, argv); // UTF-8 everywhere
-    const bool help = arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h");
-    if (!help && !zelmora::gui::runsWithoutWindow(arguments)) {
+    const bool informationOnly = zelmora::gui::needsNoApplication(arguments); // --help, --version
+    if (!informationOnly && !zelmora::gui::runsWithoutWindow(arguments)) {
         return zelmora::gui::runWindow(argc, argv, arguments);
     }
     zelmora::prepareStandardOutput(); // a PDF may go there: its bytes must pass unchanged
     std::optional<QApplication> application;
-    if (!help) {
+    if (!informationOnly) {
         // Work without a window must also run where there is no display, e.g. in a script.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -5,6 +5,7 @@
 #include "core/storage/DatabaseFile.h"
 #include "core/export/TextExport.h"
 #include "core/platform/FolderLock.h"
+#include "support/AsOrdinaryUser.h"
 #include "support/DeviceNodes.h"
 #include "support/Friends.h"
 
@@ -117,4 +118,27 @@ TEST(CliGuards, AnOutputThatCannotBeWrittenExitsOne)
     EXPECT_EQ(cli::writeOutput(0, "lines\n", full, err), 1);
     EXPECT_NE(err.str().find("No space left on device"), std::string::npos) << err.str();
     close(full);
+}
+
+// Another member of a shared data folder plants Zelmor.dta as a link to the user's own file.
+TEST(CliGuards, ALinkPlantedByAnotherUserIsNeitherWrittenNorRead)
+{
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "a link of another user can only be made as root";
+    }
+    const CliRunner cli;
+    const auto profile = cli.home / ".profile";
+    std::ofstream(profile) << "# mine\n";
+    std::filesystem::create_symlink(profile, cli.database());
+    ASSERT_EQ(lchown(cli.database().c_str(), test::NobodyId, test::NobodyId), 0);
+    for (const auto& arguments : std::vector<std::vector<std::string>>{{"add", "Nom=$(reboot)"}, {"list"}}) {
+        const auto result = cli.run(arguments);
+        EXPECT_EQ(result.status, 1) << arguments[0];
+        EXPECT_NE(result.err.find("Zelmor.dta: it is a symbolic link made by user nobody (65534), which is not followed"),
+                  std::string::npos)
+            << result.err;
+    }
+    EXPECT_EQ(readWholeFile(profile).bytes, "# mine\n");
+    EXPECT_EQ(test::entriesIn(cli.dataFolder), 2u); // the link and the folder's lock, no copy of the file
+    EXPECT_TRUE(std::filesystem::is_symlink(cli.database()));
 }

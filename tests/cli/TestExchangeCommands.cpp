@@ -73,9 +73,13 @@ TEST(CliExchange, ExportsReadBackInAnotherFolder)
     EXPECT_EQ(cli.run({"export", "vcard", cards.string()}).status, 0);
     const auto ics = cli.run({"--today", "2026-12-07", "export", "ics", calendar.string()});
     EXPECT_EQ(ics.status, 0);
-    EXPECT_EQ(ics.out, "Dates left out of the calendar for lack of a day and month: 1\n");
+    EXPECT_EQ(ics.out, "");
+    EXPECT_EQ(ics.err, "zelmora-cli: Dates left out of the calendar for lack of a day and month: 1\n");
     EXPECT_NE(readWholeFile(calendar).bytes.find("DTSTAMP:20261207T000000Z\r\nDTSTART;VALUE=DATE:20000105\r\n"),
               std::string::npos);
+    const auto standardOutput = cli.run({"--today", "2026-12-07", "export", "ics", "-"});
+    EXPECT_EQ(standardOutput.out, readWholeFile(calendar).bytes); // the calendar alone
+    EXPECT_EQ(standardOutput.err, ics.err);
 
     const CliRunner other;
     EXPECT_EQ(other.run({"import", cards.string()}).status, 0);

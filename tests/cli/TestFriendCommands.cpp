@@ -95,12 +95,33 @@ TEST(CliFriends, UsageErrorsWriteNothing)
     EXPECT_FALSE(std::filesystem::exists(cli.database()));
 }
 
+TEST(CliFriends, ImpossibleDatesAreRefusedWithTheirField)
+{
+    const CliRunner cli;
+    const std::pair<std::string, std::string> cases[] = {
+        {"Anniversaire=31/02/2000", "Anniversaire=31/02/2000: that month has no such day"},
+        {"Fete=00/00/0000", "Fete=00/00/0000: the day must be from 1 to 31"},
+        {"Date1=99/99/9999", "Date1=99/99/9999: the day must be from 1 to 31"},
+        {"Date2=1/13/", "Date2=1/13/: the month must be from 1 to 12"},
+    };
+    for (const auto& [assignment, message] : cases) {
+        const auto result = cli.run({"add", "Nom=Dupont", assignment});
+        EXPECT_EQ(result.status, 2) << assignment;
+        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+    }
+    EXPECT_NE(cli.run({"--lang", "fr", "add", "Anniversaire=30/02/"}).err.find("ce mois n'a pas ce jour"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(cli.database()));
+    EXPECT_EQ(cli.run({"add", "Nom=Dupont", "Anniversaire=29/02/", "Fete=29/02/2024", "Date1=31//"}).status, 0);
+}
+
 TEST(CliFriends, ACharacterOutsideTheCodePageIsNamed)
 {
     const CliRunner cli;
     const auto result = cli.run({"add", "Nom=Dupont", "Ville=\xC5\x81\xC3\xB3" "d\xC5\xBA"});
     EXPECT_EQ(result.status, 2);
-    EXPECT_NE(result.err.find("This character cannot be stored: U+0141"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("This character cannot be stored: U+0141 (\xC5\x81)\n"), std::string::npos) << result.err;
+    const auto emoji = cli.run({"--lang", "fr", "add", "Nom=Dupont \xF0\x9F\x98\x80"});
+    EXPECT_EQ(emoji.err, "zelmora-cli: Ce caract\xC3\xA8re ne peut pas \xC3\xAAtre enregistr\xC3\xA9 : U+1F600 (\xF0\x9F\x98\x80)\n");
 }
 
 TEST(CliFriends, DuplicatesAreRefusedUnlessAllowed)
@@ -156,6 +177,7 @@ TEST(CliFriends, UnusableDatabasesAreReportedAndLeftAlone)
     const std::pair<std::string, std::string> cases[] = {
         {"damaged", "Database file corrupted..."},
         {newer, "Database file adapted for Zelmora v3.1"},
+        {std::string(MaxDatabaseBytes + 1, 'x'), "Database file too large to be read (more than 4 MB)..."},
     };
     for (const auto& [bytes, message] : cases) {
         writeFile(cli.database(), bytes);

@@ -231,6 +231,7 @@ TEST_F(PrintPdf, ALinkedTargetIsWrittenThrough)
 {
     writeFriends(*fiveFriends());
     std::filesystem::create_directory(output / "real");
+    std::ofstream(output / "real" / "cards.pdf") << "old"; // nothing is created through a dangling link
     std::filesystem::create_symlink("real/cards.pdf", pdf);
     ASSERT_EQ(zelmora({"--print-pdf", outputArg()}).exitCode, 0);
     EXPECT_TRUE(std::filesystem::is_symlink(pdf));

@@ -64,6 +64,7 @@ TEST_F(ProgramOptions, StoredOptionsStartInFrenchInTheTrayWithRoundedButtons)
     EXPECT_TRUE(dialogs.shownModally.empty()); // no chooser, no About box
     EXPECT_EQ(window().ListeChoix->tabText(0), QStringLiteral("Dates à souhaiter"));
     EXPECT_EQ(autoStart.registered, true);
+    EXPECT_EQ(autoStart.started.dataFolder, folder.path()); // not the usual folder: the entry names it
     EXPECT_TRUE(rounded("BitBtn1") && rounded("NewName"));
     EXPECT_TRUE(app->optionsDialog().TrayIcon->isChecked());
 }

@@ -60,12 +60,14 @@ public:
 
 class RecordingAutoStart : public AutoStart {
 public:
-    Status apply(bool on, const std::filesystem::path&) const override
+    Status apply(bool on, const StartCommand& command) const override
     {
         registered = on;
+        started = command;
         return Status::success();
     }
     mutable std::optional<bool> registered; // what the last call asked for
+    mutable StartCommand started;
 };
 
 class WindowFixture : public ::testing::Test {

@@ -95,6 +95,11 @@ std::string describe(const ConversionError& error, std::string_view utf8)
     }
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(error.codePoint));
+    // A control or a change of writing direction would act on the message instead of showing.
+    const char32_t c = error.codePoint;
+    if (c < 0xA0 || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069)) {
+        return code;
+    }
     std::size_t end = error.offset;
     decodeUtf8(utf8, end);
     return std::string(code) + " (" + std::string(utf8.substr(error.offset, end - error.offset)) + ")";

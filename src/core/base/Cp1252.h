@@ -103,7 +103,8 @@ std::string forDisplay(std::string_view utf8);
 // é becoming É, š Š, œ Œ, ž Ž and ÿ Ÿ; ß and µ have no capital and stay.
 std::string toUpper(std::string_view text);
 
-// "U+0101 (ā)" or "an invalid UTF-8 byte": names the offending character for a message.
+// "U+0101 (ā)" or "an invalid UTF-8 byte": names the offending character for a message, in
+// UTF-8 (a control character by its code only).
 std::string describe(const ConversionError& error, std::string_view utf8);
 
 } // namespace zelmora::cp1252

@@ -166,6 +166,11 @@ inline constexpr std::uint16_t ExportCalendar = 240;
 inline constexpr std::uint16_t VCardFiles = 241;
 inline constexpr std::uint16_t CalendarFiles = 242;
 inline constexpr std::uint16_t MakerLine = 243;
+// Checks of what the user types and of what the files and the system hold (numbered from 250 on).
+inline constexpr std::uint16_t DayOutOfRange = 250;
+inline constexpr std::uint16_t MonthOutOfRange = 251;
+inline constexpr std::uint16_t NoSuchDayInMonth = 252;
+inline constexpr std::uint16_t DatabaseTooLarge = 253;
 // The window's session (numbered from 280 on).
 inline constexpr std::uint16_t CardKeptUntilSaved = 280; // followed by why it could not be saved yet
 inline constexpr std::uint16_t FriendDeletedMeanwhile = 281;

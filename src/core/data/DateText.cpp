@@ -37,6 +37,22 @@ std::string twoDigits(int value)
     return text.substr(text.size() - 2);
 }
 
+// The number a part of a typed date holds, or nothing when the part was left empty.
+std::optional<int> typedPart(std::string_view part)
+{
+    if (part.find_first_of("0123456789") == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return TextToNum(part);
+}
+
+// The last day of `month` (1 to 12); February has 29 days unless the year says otherwise.
+int lastDayOf(int month, std::optional<int> year)
+{
+    static constexpr std::array<int, 13> days = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && year && !IsLeapYear(static_cast<std::uint16_t>(*year)) ? 28 : days[month];
+}
+
 } // namespace
 
 std::string NumToText(std::int32_t value) { return std::to_string(value); }
@@ -135,6 +151,24 @@ std::optional<DateText> MaskedDate(std::string_view typed)
         }
     }
     return DateText(masked);
+}
+
+std::optional<std::string> whyImpossibleDate(std::string_view date, Language language)
+{
+    date = cut10(date);
+    const std::optional<int> day = typedPart(chars(date, 1, 2));
+    const std::optional<int> month = typedPart(chars(date, 4, 2));
+    const std::optional<int> year = typedPart(chars(date, 7, 4));
+    if (day && (*day < 1 || *day > 31)) {
+        return std::string(LangText(lang::DayOutOfRange, language));
+    }
+    if (month && (*month < 1 || *month > 12)) {
+        return std::string(LangText(lang::MonthOutOfRange, language));
+    }
+    if (day && month && *day > lastDayOf(*month, year)) {
+        return std::string(LangText(lang::NoSuchDayInMonth, language));
+    }
+    return std::nullopt;
 }
 
 DateKey MakeDateKey(int year, int month, int day)

@@ -3,6 +3,7 @@
 // never validated, and the small arithmetic the reminder builds on. Every rule works on
 // the characters as they stand.
 
+#include "core/base/LangText.h"
 #include "core/base/ShortText.h"
 #include "core/platform/Clock.h"
 
@@ -35,6 +36,12 @@ bool IsLeapYear(std::uint16_t year);
 // digits, "/", up to four digits, each group padded with leading blanks ("5/12/1980"
 // gives " 5/12/1980"); an empty text is the empty date. Nothing for anything else.
 std::optional<DateText> MaskedDate(std::string_view typed);
+
+// Why a typed date (as MaskedDate leaves it) is no day of the calendar, in `language`: a
+// day outside 1 to 31 or past its month's end (29/02 needs a leap year or no year), or a
+// month outside 1 to 12; nothing when it is possible. Any part may be left empty. Only
+// what the user types is checked: dates read from a file are shown as they are.
+std::optional<std::string> whyImpossibleDate(std::string_view date, Language language);
 
 // NumToText(year), then month and day as two digits each.
 DateKey MakeDateKey(int year, int month, int day);

@@ -8,13 +8,13 @@ namespace zelmora {
 Status WriteTextExport(const FriendTable& table, Language language, const std::filesystem::path& file,
                        const FileWriter& writer)
 {
-    return writeFileSaying(writer, file, buildTextExport(table, language), lang::ExportNotSaved, language);
+    return writeFileSaying(writer, file, buildTextExport(table, language), lang::ExchangeFileNotSaved, language);
 }
 
 Status WriteHtmlExport(const FriendTable& table, Language language, const std::filesystem::path& file,
                        const FileWriter& writer)
 {
-    return writeFileSaying(writer, file, buildHtmlExport(table, language), lang::ExportNotSaved, language);
+    return writeFileSaying(writer, file, buildHtmlExport(table, language), lang::ExchangeFileNotSaved, language);
 }
 
 } // namespace zelmora

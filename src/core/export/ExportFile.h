@@ -11,8 +11,8 @@
 
 namespace zelmora {
 
-// Each writes the whole table; on failure the message is language text 74, then the
-// system's reason.
+// Each writes the whole table; on failure the message says the export was not saved,
+// then why, naming the file.
 Status WriteTextExport(const FriendTable& table, Language language, const std::filesystem::path& file,
                        const FileWriter& writer);
 Status WriteHtmlExport(const FriendTable& table, Language language, const std::filesystem::path& file,

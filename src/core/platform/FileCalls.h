@@ -1,6 +1,6 @@
 #pragma once
-// The system calls under PendingFile, one source per system (PosixFileCalls.cpp,
-// WindowsFileCalls.cpp). Descriptors are the C library's; every failure leaves errno set.
+// The system calls under PendingFile and the checks of links, one source per system
+// (PosixFileCalls.cpp, WindowsFileCalls.cpp). Descriptors are the C library's; every failure leaves errno set.
 
 #include "core/base/Status.h"
 
@@ -33,5 +33,11 @@ Status keepOwnership(const std::filesystem::path& target, int fd);
 // Why the temporary cannot be written further, found by trying; nothing where the system
 // gives no way to try.
 std::optional<std::string> whyNotWritable(const std::filesystem::path& temporary);
+
+// The owner of the link `link` itself, "user bob (1001)", when it is neither this user nor
+// the administrator; nothing otherwise, or where the system keeps no owner to ask.
+std::optional<std::string> foreignLinkOwner(const std::filesystem::path& link);
+// The owner of what `path` leads to, when it is not this user.
+std::optional<std::string> foreignFileOwner(const std::filesystem::path& path);
 
 } // namespace zelmora::filecalls

@@ -2,6 +2,7 @@
 
 #include "core/base/Cp1252.h"
 #include "core/base/PathText.h"
+#include "core/platform/OwnLinks.h"
 
 #include <cerrno>
 #include <cstring>
@@ -27,8 +28,12 @@ FileContents readWholeFile(const fs::path& file, std::uintmax_t maxBytes)
         contents.message = fileMessage("cannot read", file, reason);
         return contents;
     };
+    const FollowedLinks followed = followOwnLinks(file);
+    if (followed.refusal) {
+        return fail(FileContents::State::Failed, *followed.refusal);
+    }
     std::error_code error;
-    const fs::file_status status = fs::status(file, error);
+    const fs::file_status status = fs::status(followed.file, error);
     if (status.type() == fs::file_type::not_found) {
         return fail(FileContents::State::Missing, "No such file or directory");
     }
@@ -38,14 +43,14 @@ FileContents readWholeFile(const fs::path& file, std::uintmax_t maxBytes)
     if (status.type() != fs::file_type::regular) {
         return fail(FileContents::State::Failed, fs::is_directory(status) ? "it is a folder" : "it is not a regular file");
     }
-    const std::uintmax_t size = fs::file_size(file, error);
+    const std::uintmax_t size = fs::file_size(followed.file, error);
     if (error) {
         return fail(FileContents::State::Failed, error.message());
     }
     if (size > maxBytes) {
         return fail(FileContents::State::TooLarge, "it is larger than such a file can be");
     }
-    std::ifstream stream(file, std::ios::binary);
+    std::ifstream stream(followed.file, std::ios::binary);
     if (!stream) {
         return fail(FileContents::State::Failed, systemErrorText(errno));
     }

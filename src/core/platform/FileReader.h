@@ -1,7 +1,8 @@
 #pragma once
 // Whole-file reading with the limits a damaged or hostile file cannot get past: only
-// regular files are read (a FIFO or a device would hang or never end), and a file larger
-// than the caller allows is refused without being read.
+// regular files are read (a FIFO or a device would hang or never end), links only where
+// they may be followed (OwnLinks.h), and a file larger than the caller allows is refused
+// without being read.
 
 #include <cstdint>
 #include <filesystem>
@@ -15,7 +16,7 @@ struct FileContents {
         Read,
         Missing,  // nothing of that name
         TooLarge, // larger than allowed: not read
-        Failed,   // a folder, a device or a FIFO, no permission, or a read error
+        Failed,   // a folder, a device or a FIFO, a link not followed, no permission, or a read error
     } state = State::Read;
     std::string bytes;
     std::string message; // why it was not read, for the user (Windows-1252)

@@ -18,12 +18,11 @@ Status AtomicFileWriter::replace(const fs::path& target, std::string_view bytes)
     if (Status opened = pending.open(target); !opened.ok) {
         return opened;
     }
-    const fs::path file = finalTarget(target);
     // Each step gives the system's reason; the message names the target once, at the end.
     constexpr std::size_t ChunkSize = 1 << 16;
     for (std::size_t offset = 0; offset < bytes.size(); offset += ChunkSize) {
         if (const Status step = writeChunk(pending.descriptor(), bytes.substr(offset, ChunkSize)); !step.ok) {
-            return Status::failure(fileMessage("cannot write", file, step.message));
+            return Status::failure(fileMessage("cannot write", pending.target(), step.message));
         }
     }
     return pending.commit(m_flush);

@@ -39,4 +39,16 @@ Status ensureFolder(const fs::path& folder)
     return Status::success();
 }
 
+bool sameFile(const fs::path& one, const fs::path& other)
+{
+    std::error_code error;
+    if (fs::equivalent(one, other, error)) {
+        return true;
+    }
+    // Neither exists yet, or one of them: compare where they would be.
+    const fs::path a = fs::weakly_canonical(fs::absolute(one, error), error);
+    const fs::path b = fs::weakly_canonical(fs::absolute(other, error), error);
+    return !error && a == b;
+}
+
 } // namespace zelmora

@@ -33,4 +33,8 @@ std::filesystem::path DataFolder(const std::filesystem::path& programFolder,
 // Creates the folder (private to the user) when it does not exist yet.
 Status ensureFolder(const std::filesystem::path& folder);
 
+// Whether both name the same file or folder, by any road; for what does not exist yet,
+// whether they would.
+bool sameFile(const std::filesystem::path& one, const std::filesystem::path& other);
+
 } // namespace zelmora

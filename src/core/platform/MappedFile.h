@@ -25,7 +25,8 @@ public:
     std::string_view bytes() const { return m_mapping ? std::string_view(m_mapping, m_size) : m_read.bytes; }
 
 private:
-    // Maps the file when it is a regular, non-empty file within `maxBytes`; false otherwise.
+    // Maps the file (its links followed already) when it is a regular, non-empty file
+    // within `maxBytes`; false otherwise.
     bool map(const std::filesystem::path& file, std::uintmax_t maxBytes);
     void unmap();
 

@@ -2,6 +2,7 @@
 
 #include "core/platform/FileCalls.h"
 #include "core/platform/FileReader.h"
+#include "core/platform/OwnLinks.h"
 
 #include <cerrno>
 
@@ -15,20 +16,6 @@ namespace {
 Status systemFailure() { return Status::failure(systemErrorText(errno)); }
 
 } // namespace
-
-fs::path finalTarget(const fs::path& target)
-{
-    fs::path file = target;
-    std::error_code error;
-    for (int hops = 0; hops < 40 && fs::is_symlink(file, error); ++hops) {
-        const fs::path link = fs::read_symlink(file, error);
-        if (error) {
-            break;
-        }
-        file = link.is_absolute() ? link : file.parent_path() / link;
-    }
-    return file;
-}
 
 TargetKind targetKind(const fs::path& file, std::string& reason)
 {
@@ -66,14 +53,17 @@ Status writeAll(int fd, std::string_view bytes)
 Status PendingFile::open(const fs::path& target)
 {
     discard();
+    const FollowedLinks followed = followOwnLinks(target);
+    if (followed.refusal) {
+        return Status::failure(fileMessage("cannot write", target, *followed.refusal));
+    }
     std::string reason;
     const TargetKind kind = targetKind(target, reason);
     if (kind == TargetKind::Unusable) {
         return Status::failure(fileMessage("cannot write", target, reason));
     }
     m_special = kind == TargetKind::Special;
-    // A device is opened by the name given: /dev/stdout links to names that are no paths.
-    m_target = m_special ? target : finalTarget(target);
+    m_target = followed.file;
     if (!m_special && isReadOnlyFile(m_target)) {
         return Status::failure(fileMessage("cannot write", m_target, "the file is read-only"));
     }
@@ -146,6 +136,9 @@ std::string PendingFile::whyNotWritable() const
 
 Status writeInPlace(const fs::path& target, std::string_view bytes, const ChunkWriter& writeChunk)
 {
+    if (const auto refusal = followOwnLinks(target).refusal) {
+        return Status::failure(fileMessage("cannot write", target, *refusal));
+    }
     const int fd = openInPlace(target);
     if (fd < 0) {
         return Status::failure(fileMessage("cannot write", target, systemErrorText(errno)));

@@ -21,8 +21,9 @@ public:
     PendingFile(const PendingFile&) = delete;
     PendingFile& operator=(const PendingFile&) = delete;
 
-    // Creates the temporary for `target`; a read-only target is refused. A link is written through: the temporary goes
-    // beside the file it points to, and the link stays. The old file's permissions, group
+    // Creates the temporary for `target`; a read-only target is refused. A link is written
+    // through where it may be followed (see OwnLinks.h): the temporary goes beside the file
+    // it points to, and the link stays. The old file's permissions, group
     // and owner are kept where the system allows; a save that would lock the old owner out
     // of the file is refused. A target that exists and is not a regular file (a device, a
     // FIFO) is never replaced: the temporary then goes to the system's temporary folder and
@@ -30,6 +31,7 @@ public:
     Status open(const std::filesystem::path& target);
 
     const std::filesystem::path& path() const { return m_temporary; }
+    const std::filesystem::path& target() const { return m_target; }
     int descriptor() const { return m_fd; }
     bool isOpen() const { return m_fd >= 0; }
 
@@ -54,9 +56,6 @@ private:
 // at all, which counts even for an administrator).
 bool isReadOnlyFile(const std::filesystem::path& file);
 
-// `target` with its symbolic links followed: the file a write must change.
-std::filesystem::path finalTarget(const std::filesystem::path& target);
-
 // What a target is, for a writer: nothing yet, a file that is replaced, something that is
 // written in place (a device, a FIFO), or something that cannot be written at all.
 enum class TargetKind { Missing, Regular, Special, Unusable };
@@ -66,7 +65,8 @@ TargetKind targetKind(const std::filesystem::path& file, std::string& reason);
 Status writeAll(int fd, std::string_view bytes);
 
 // Writes `bytes` into an existing file that is not replaced (a device, a FIFO), through
-// `writeChunk`; every failure is reported with the system's reason.
+// `writeChunk`; every failure is reported with the system's reason. Links are followed
+// only where they may be.
 using ChunkWriter = std::function<Status(int fd, std::string_view bytes)>;
 Status writeInPlace(const std::filesystem::path& target, std::string_view bytes, const ChunkWriter& writeChunk = writeAll);
 

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +17,18 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string temporaryPrefix(const fs::path& target) { return "." + target.filename().string() + ".tmp-"; }
+
+// "user bob (1001)", or "user 1001" for an id without a name.
+std::string userDescription(uid_t uid)
+{
+    passwd entry{};
+    passwd* found = nullptr;
+    std::string buffer(16384, '\0');
+    if (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found) {
+        return "user " + std::to_string(uid);
+    }
+    return "user " + std::string(found->pw_name) + " (" + std::to_string(uid) + ")";
+}
 
 // Whether the owner of `old` could still read a file of `now`'s owner, group and mode.
 bool ownerCanRead(const struct stat& old, const struct stat& now)
@@ -87,7 +100,7 @@ Status keepOwnership(const fs::path& target, int fd)
     struct stat now{};
     if (fstat(fd, &now) == 0 && !ownerCanRead(old, now)) {
         return Status::failure(fileMessage("cannot write", target,
-                                           "it belongs to user " + std::to_string(old.st_uid)
+                                           "it belongs to " + userDescription(old.st_uid)
                                                + ", who could not read the file this user would write in its place"));
     }
     return Status::success();
@@ -105,6 +118,24 @@ std::optional<std::string> whyNotWritable(const fs::path& temporary)
     [[maybe_unused]] const int restored = ftruncate(fd, before.st_size);
     close(fd);
     return probe.ok ? std::nullopt : std::optional<std::string>(probe.message);
+}
+
+std::optional<std::string> foreignLinkOwner(const fs::path& link)
+{
+    struct stat info{};
+    if (lstat(link.c_str(), &info) != 0 || info.st_uid == geteuid() || info.st_uid == 0) {
+        return std::nullopt;
+    }
+    return userDescription(info.st_uid);
+}
+
+std::optional<std::string> foreignFileOwner(const fs::path& path)
+{
+    struct stat info{};
+    if (stat(path.c_str(), &info) != 0 || info.st_uid == geteuid()) {
+        return std::nullopt;
+    }
+    return userDescription(info.st_uid);
 }
 
 } // namespace filecalls

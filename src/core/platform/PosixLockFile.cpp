@@ -1,6 +1,7 @@
 #include "core/platform/LockFile.h"
 
 #include "core/platform/FileReader.h"
+#include "core/platform/OwnLinks.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -13,12 +14,17 @@ namespace zelmora {
 Status LockFile::open(const std::filesystem::path& file)
 {
     close();
-    // Never waits on a FIFO, never follows a link planted in the folder. Read access is
-    // enough for flock, which lets a group share a folder whose lock file one member made.
+    const FollowedLinks followed = followOwnLinks(file);
+    if (followed.refusal) {
+        return Status::failure(fileMessage("cannot open", file, *followed.refusal));
+    }
+    // Never waits on a FIFO, never follows a link put in the place of the checked ones.
+    // Read access is enough for flock, which lets a group share a folder whose lock file
+    // one member made.
     constexpr int Flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
-    int fd = ::open(file.c_str(), O_RDWR | O_CREAT | Flags, 0644);
+    int fd = ::open(followed.file.c_str(), O_RDWR | O_CREAT | Flags, 0644);
     if (fd < 0 && errno == EACCES) {
-        fd = ::open(file.c_str(), O_RDONLY | Flags);
+        fd = ::open(followed.file.c_str(), O_RDONLY | Flags);
     }
     if (fd < 0) {
         return Status::failure(fileMessage("cannot open", file, systemErrorText(errno)));

@@ -9,8 +9,9 @@ namespace zelmora {
 
 bool MappedFile::map(const std::filesystem::path& file, std::uintmax_t maxBytes)
 {
-    // Non-blocking, so that a FIFO in the file's place cannot hold the program at the open.
-    const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // Non-blocking, so that a FIFO in the file's place cannot hold the program at the open;
+    // `file` is where the links lead, so a link put in its place meanwhile is not followed.
+    const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) {
         return false;
     }

@@ -3,6 +3,8 @@
 
 #include "core/platform/AutoStart.h"
 
+#include <string>
+
 namespace zelmora {
 
 class WindowsAutoStart final : public AutoStart {
@@ -11,7 +13,10 @@ public:
     static constexpr const char* RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
     static constexpr const char* ValueName = "Zelmora";
 
-    Status apply(bool on, const std::filesystem::path& executable) const override;
+    Status apply(bool on, const StartCommand& command) const override;
 };
+
+// `command` as the Run value holds it: each argument quoted as the C runtime reads it back.
+std::wstring runCommand(const StartCommand& command);
 
 } // namespace zelmora

@@ -1,6 +1,7 @@
 #include "core/platform/LockFile.h"
 
 #include "core/platform/FileReader.h"
+#include "core/platform/OwnLinks.h"
 
 #include <windows.h>
 
@@ -29,7 +30,11 @@ HANDLE handleOf(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle);
 Status LockFile::open(const std::filesystem::path& file)
 {
     close();
-    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE,
+    const FollowedLinks followed = followOwnLinks(file);
+    if (followed.refusal) {
+        return Status::failure(fileMessage("cannot open", file, *followed.refusal));
+    }
+    const HANDLE handle = CreateFileW(followed.file.c_str(), GENERIC_READ | GENERIC_WRITE,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {

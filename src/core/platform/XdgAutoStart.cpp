@@ -50,18 +50,22 @@ std::string escapeStringValue(std::string_view value)
 
 } // namespace
 
-std::string desktopExecValue(const fs::path& executable)
+std::string desktopExecValue(const StartCommand& command)
 {
-    return escapeStringValue(quoteExecArgument(pathToUtf8(executable)));
+    std::string exec = quoteExecArgument(pathToUtf8(command.executable));
+    if (command.dataFolder) {
+        exec += " --data-dir " + quoteExecArgument(pathToUtf8(*command.dataFolder));
+    }
+    return escapeStringValue(exec);
 }
 
-std::string autoStartEntry(const fs::path& executable)
+std::string autoStartEntry(const StartCommand& command)
 {
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Zelmora\n"
            "Comment=Reminds you of your friends' birthdays and saint's days\n"
-           "Exec=" + desktopExecValue(executable) + "\n"
+           "Exec=" + desktopExecValue(command) + "\n"
            "Terminal=false\n";
 }
 
@@ -79,32 +83,40 @@ fs::path XdgAutoStart::entryPath() const
     return fs::path(home) / ".config" / "autostart" / "zelmora.desktop";
 }
 
-Status XdgAutoStart::apply(bool on, const fs::path& executable) const
+Status XdgAutoStart::apply(bool on, const StartCommand& command) const
 {
     const fs::path entry = entryPath();
     if (entry.empty()) {
-        return Status::failure("neither XDG_CONFIG_HOME nor HOME names the configuration folder");
+        return on ? Status::failure("neither XDG_CONFIG_HOME nor HOME names the configuration folder")
+                  : Status::success(); // no configuration folder, so no entry to remove
     }
+    constexpr std::uintmax_t MaxEntryBytes = 64 * 1024;
+    const FileContents present = readWholeFile(entry, MaxEntryBytes);
+    const std::string wanted = autoStartEntry(command);
     if (on) {
-        return write(entry, executable);
+        return present.bytes == wanted ? Status::success() : write(entry, wanted);
+    }
+    // Only the entry that starts this very command is ours to remove.
+    const std::string execLine = "\nExec=" + desktopExecValue(command) + "\n";
+    if (present.bytes.find(execLine) == std::string::npos) {
+        return Status::success();
     }
     std::error_code error;
     fs::remove(entry, error);
-    // Nothing to remove is no error, also when a file stands where a folder of the path should.
-    if (error && error != std::errc::not_a_directory) {
+    if (error) {
         return Status::failure(fileMessage("cannot remove", entry, error.message()));
     }
     return Status::success();
 }
 
-Status XdgAutoStart::write(const fs::path& entry, const fs::path& executable) const
+Status XdgAutoStart::write(const fs::path& entry, std::string_view contents) const
 {
     std::error_code error;
     fs::create_directories(entry.parent_path(), error);
     if (error) {
         return Status::failure(fileMessage("cannot create the folder", entry.parent_path(), error.message()));
     }
-    return m_writer.replace(entry, autoStartEntry(executable));
+    return m_writer.replace(entry, contents);
 }
 
 std::unique_ptr<AutoStart> makeSystemAutoStart()

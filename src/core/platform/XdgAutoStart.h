@@ -15,23 +15,23 @@ public:
     explicit XdgAutoStart(const FileWriter& writer, EnvironmentLookup environment = systemEnvironment)
         : m_writer(writer), m_environment(std::move(environment)) {}
 
-    Status apply(bool on, const std::filesystem::path& executable) const override;
+    Status apply(bool on, const StartCommand& command) const override;
 
     // Where the entry goes; empty when neither XDG_CONFIG_HOME nor HOME says.
     std::filesystem::path entryPath() const;
 
 private:
-    Status write(const std::filesystem::path& entry, const std::filesystem::path& executable) const;
+    Status write(const std::filesystem::path& entry, std::string_view contents) const;
 
     const FileWriter& m_writer;
     EnvironmentLookup m_environment;
 };
 
-// `executable` as the Exec value of a desktop entry, quoted and escaped so that the
-// session starts exactly that file whatever characters its path holds.
-std::string desktopExecValue(const std::filesystem::path& executable);
+// `command` as the Exec value of a desktop entry, quoted and escaped so that the session
+// starts exactly that file on exactly that folder whatever characters their paths hold.
+std::string desktopExecValue(const StartCommand& command);
 
-// The whole autostart entry for `executable`.
-std::string autoStartEntry(const std::filesystem::path& executable);
+// The whole autostart entry for `command`.
+std::string autoStartEntry(const StartCommand& command);
 
 } // namespace zelmora

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,9 +32,18 @@ struct RunOptions {
 
 enum class RunOptionRead { Taken, NotARunOption, Bad };
 
-// Takes `option` into `options` when it is one of the three; for a value it cannot take,
-// the reason is in `problem`. The option must have its value.
+inline constexpr std::string_view RunOptionNames[] = {"--data-dir", "--lang", "--today"};
+
+// Takes `option` into `options` when it is one of the three; for a missing value or one
+// it cannot take, the reason is in `problem`.
 RunOptionRead readRunOption(const CommandOption& option, RunOptions& options, std::string& problem);
+
+// What to say of `name`, which none of the `known` options is: "unknown option --versio
+// (did you mean --version?)" when one is close, "unexpected argument 'x'" for a word.
+std::string unknownOptionMessage(std::string_view name, std::span<const std::string_view> known);
+
+// What --version prints: the program's name and version, "zelmora-cli 3.0".
+std::string versionLine(std::string_view program);
 
 // "en" or "fr"; nothing for anything else.
 std::optional<Language> languageFromCode(std::string_view code);

@@ -82,7 +82,8 @@ void DatesList::collect(const FriendTable& table, bool highlightToday)
             entry.Days = static_cast<std::uint16_t>(DayNumber(next.view()) - today);
             entry.occasion = occasion.occasion;
             entry.FriendIndex = slot;
-            entry.YearKnown = TextToNum(date.substr(std::min<std::size_t>(6, date.size()), 4)) != 0;
+            const std::int32_t year = TextToNum(date.substr(std::min<std::size_t>(6, date.size()), 4));
+            entry.YearKnown = year != 0 && year <= TextToNum(next.view().substr(0, 4)); // no age before birth
         }
     }
     DateEntryCount = static_cast<std::uint16_t>(m_entries.size());

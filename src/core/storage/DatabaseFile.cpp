@@ -94,7 +94,8 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
         }
         m_damaged = true;
         result.status = LoadStatus::Damaged;
-        result.message = std::string(LangText(lang::DatabaseDamaged, language));
+        const bool tooLarge = contents.state() == FileContents::State::TooLarge;
+        result.message = std::string(LangText(tooLarge ? lang::DatabaseTooLarge : lang::DatabaseDamaged, language));
     }
     table.SortFriends();
     return result;

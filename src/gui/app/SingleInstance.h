@@ -1,6 +1,7 @@
 #pragma once
 // One window per data folder: a second start on the same folder asks the running window
-// to come to the front (out of the tray if need be) and ends at once.
+// to come to the front (out of the tray if need be) and ends at once. The socket lies in
+// a folder only the user may enter, and talks only with programs of the same user.
 
 #include <QLocalServer>
 #include <QObject>
@@ -20,6 +21,9 @@ public:
     // Starts answering later starts; false when that is not possible (the program then
     // simply runs without this service).
     bool listen();
+
+    // Where the server listens; empty when the system offers no private place.
+    const QString& name() const { return m_name; }
 
 signals:
     void showRequested();

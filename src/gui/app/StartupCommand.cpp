@@ -15,11 +15,13 @@
 #include "core/report/TPrtForm.h"
 #include "core/storage/FriendsStore.h"
 #include "core/storage/OutputTarget.h"
+#include "gui/app/ProgramUsage.h"
 #include "gui/report/QtPrintPlatform.h"
 #include "gui/widgets/QtText.h"
 
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <numeric>
 #include <span>
 
@@ -27,14 +29,12 @@ namespace zelmora::gui {
 
 namespace {
 
-constexpr std::string_view UsageText =
-    "Usage: zelmora --print-pdf FILE [--friend \"LAST-NAME FIRST-NAME\"] [--data-dir DIR] [--lang en|fr]\n"
-    "\n"
-    "  --print-pdf FILE  prints the cards of all friends (or of one) to the PDF file FILE\n"
-    "                    (- for the standard output) and exits, without opening any window\n"
-    "  --friend TEXT     only the friend listed as TEXT (last name, a blank, first name)\n"
-    "  --data-dir DIR    the folder holding Zelmor.dta and Zelmor.reg\n"
-    "  --lang en|fr      the language of the cards (default: the program's setting)\n";
+constexpr std::string_view PrintPdfOptionNames[] = {"--print-pdf", "--friend", "--data-dir", "--lang"};
+
+bool asks(const std::vector<std::string>& arguments, std::string_view what)
+{
+    return std::find(arguments.begin(), arguments.end(), what) != arguments.end();
+}
 
 // The output name that means the standard output, as for the exports.
 constexpr std::string_view StandardOutputName = "-";
@@ -135,6 +135,11 @@ bool runsWithoutWindow(const std::vector<std::string>& arguments)
     });
 }
 
+bool needsNoApplication(const std::vector<std::string>& arguments)
+{
+    return asks(arguments, "--help") || asks(arguments, "-h") || asks(arguments, "--version");
+}
+
 std::optional<PrintPdfRequest> parsePrintPdf(const std::vector<std::string>& arguments, std::string& problem)
 {
     PrintPdfRequest request;
@@ -142,8 +147,8 @@ std::optional<PrintPdfRequest> parsePrintPdf(const std::vector<std::string>& arg
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const CommandOption option = readOption(arguments, i);
         const std::string& name = option.name;
-        if (name != "--print-pdf" && name != "--friend" && name != "--data-dir" && name != "--lang") {
-            problem = "unknown argument '" + name + "'";
+        if (std::find(std::begin(PrintPdfOptionNames), std::end(PrintPdfOptionNames), name) == std::end(PrintPdfOptionNames)) {
+            problem = unknownOptionMessage(name, PrintPdfOptionNames);
             return std::nullopt;
         }
         if (!option.value || option.value->empty()) {
@@ -176,14 +181,18 @@ std::optional<PrintPdfRequest> parsePrintPdf(const std::vector<std::string>& arg
 int runStartupCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                       const std::filesystem::path& programFolder, const Clock& clock)
 {
-    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        out << UsageText;
+    if (asks(arguments, "--help") || asks(arguments, "-h")) {
+        out << ProgramUsage;
+        return ExitDone;
+    }
+    if (asks(arguments, "--version")) {
+        out << versionLine("zelmora") << '\n';
         return ExitDone;
     }
     std::string problem;
     const std::optional<PrintPdfRequest> request = parsePrintPdf(arguments, problem);
     if (!request) {
-        err << "zelmora: " << problem << "\n\n" << UsageText;
+        err << "zelmora: " << problem << "\n\n" << ProgramUsage;
         return ExitUsage;
     }
     return printPdf(*request, err, programFolder, clock);

@@ -21,6 +21,8 @@ struct PrintPdfRequest {
 
 // Whether these arguments ask for printing without a window (which needs Qt, but no display).
 bool runsWithoutWindow(const std::vector<std::string>& arguments);
+// Whether they ask for the usage or the version only, which need no QApplication at all.
+bool needsNoApplication(const std::vector<std::string>& arguments);
 
 // Reads `--print-pdf FILE [--friend TEXT] [--data-dir DIR] [--lang en|fr]`; nothing,
 // with the reason in `problem`, when the arguments are not that.

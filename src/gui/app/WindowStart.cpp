@@ -7,6 +7,7 @@
 #include "core/program/DataFolderChoice.h"
 #include "core/web/WebLauncher.h"
 #include "gui/app/Dialogs.h"
+#include "gui/app/ProgramUsage.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/ZelmoraApp.h"
 #include "gui/widgets/CompactStyle.h"
@@ -22,13 +23,8 @@ namespace zelmora::gui {
 
 namespace {
 
-constexpr std::string_view UsageText =
-    "Usage: zelmora [--data-dir DIR] [--lang en|fr] [--today YYYY-MM-DD]\n"
-    "       zelmora --print-pdf FILE [--friend \"LAST-NAME FIRST-NAME\"] [--data-dir DIR] [--lang en|fr]\n"
-    "\n"
-    "  --data-dir DIR   the folder holding Zelmor.dta and Zelmor.reg\n"
-    "  --lang en|fr     the language of this run\n"
-    "  --today DATE     the date taken as today for this run\n";
+constexpr std::string_view WindowOptionNames[] = {"--data-dir", "--lang", "--today", "--print-pdf", "--help",
+                                                  "--version"};
 
 } // namespace
 
@@ -37,13 +33,9 @@ std::optional<WindowRequest> parseWindowRequest(const std::vector<std::string>& 
     WindowRequest request;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const CommandOption option = readOption(arguments, i);
-        if (!option.value || option.value->empty()) {
-            problem = option.name + " needs a value";
-            return std::nullopt;
-        }
         const RunOptionRead read = readRunOption(option, request, problem);
         if (read == RunOptionRead::NotARunOption) {
-            problem = "unknown argument '" + option.name + "'";
+            problem = unknownOptionMessage(option.name, WindowOptionNames);
         }
         if (read != RunOptionRead::Taken) {
             return std::nullopt;
@@ -57,7 +49,7 @@ int runWindow(int& argc, char** argv, const std::vector<std::string>& arguments)
     std::string problem;
     const std::optional<WindowRequest> request = parseWindowRequest(arguments, problem);
     if (!request) {
-        std::cerr << "zelmora: " << problem << "\n\n" << UsageText;
+        std::cerr << "zelmora: " << problem << "\n\n" << ProgramUsage;
         return 2;
     }
     QApplication application(argc, argv);

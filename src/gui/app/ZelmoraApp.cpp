@@ -231,7 +231,7 @@ void ZelmoraApp::ApplyLanguage()
 void ZelmoraApp::ApplyAutoStart()
 {
     const Status applied = zelmora::ApplyAutoStart(m_options.startAtLogin, m_environment.executable,
-                                                   m_environment.autoStart, m_options.language);
+                                                   m_environment.dataFolder, m_environment.autoStart, m_options.language);
     if (!applied.ok) {
         m_environment.dialogs.tell(applied.message);
     }

@@ -35,6 +35,9 @@ TEST(Cp1252, ReportsWhatItCannotHold)
         EXPECT_TRUE(bad.error.invalidUtf8);
     }
     EXPECT_FALSE(cp1252::fromUtf8("emoji 😀").ok);
+    for (const char* control : {"\xC2\x85", "\xE2\x80\xAE"}) { // a C1 control, a right-to-left override
+        EXPECT_EQ(cp1252::describe(cp1252::fromUtf8(control).error, control).find('('), std::string::npos) << control;
+    }
 }
 
 TEST(Cp1252, ForDisplayReplacesOnlyWhatItMust)

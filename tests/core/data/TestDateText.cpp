@@ -108,3 +108,29 @@ TEST(DateText, IsoDatesAreCheckedAgainstTheCalendar)
     EXPECT_FALSE(parseIsoDate("26-12-07"));
     EXPECT_FALSE(parseIsoDate("2026/12/07"));
 }
+
+TEST(DateText, TypedDatesMustBeDaysOfTheCalendar)
+{
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"05/12/1980", ""},
+        {"  /  /    ", ""},
+        {"29/02/2024", ""},
+        {"29/02/    ", ""}, // no year: any year's 29 February
+        {"31/  /    ", ""}, // no month: any day up to 31
+        {"  /12/    ", ""},
+        {"31/12/0000", ""},
+        {"31/02/2000", "that month has no such day"},
+        {"29/02/2026", "that month has no such day"},
+        {"31/04/    ", "that month has no such day"},
+        {"00/00/0000", "the day must be from 1 to 31"},
+        {"99/99/9999", "the day must be from 1 to 31"},
+        {"32/  /    ", "the day must be from 1 to 31"},
+        {"45/13/2000", "the day must be from 1 to 31"},
+        {"12/13/2000", "the month must be from 1 to 12"},
+        {"  /00/    ", "the month must be from 1 to 12"},
+    };
+    for (const auto& [date, reason] : cases) {
+        EXPECT_EQ(whyImpossibleDate(date, Language::English).value_or(""), reason) << date;
+    }
+    EXPECT_EQ(whyImpossibleDate("12/13/2000", Language::French), "le mois doit aller de 1 \xE0 12");
+}

@@ -71,10 +71,11 @@ TEST_F(ExportFileTest, AFailedExportLeavesTheOldFileUntouched)
 
     ASSERT_FALSE(textWritten.ok || htmlWritten.ok);
     const std::string& textMessage = textWritten.message;
-    EXPECT_EQ(textMessage.rfind("Impossible to save file FRIENDS.TXT\n\n", 0), 0) << textMessage;
+    EXPECT_EQ(textMessage.rfind("Impossible to save the exported file: cannot write ", 0), 0) << textMessage;
     EXPECT_NE(textMessage.find("No space left on device"), std::string::npos) << textMessage;
-    EXPECT_EQ(htmlWritten.message.rfind("Impossible de sauvegarder le fichier FRIENDS.TXT\n\n", 0), 0)
-        << htmlWritten.message;
+    EXPECT_EQ(htmlWritten.message.rfind("Impossible de sauvegarder le fichier export\xE9 : ", 0), 0) << htmlWritten.message;
+    EXPECT_NE(htmlWritten.message.find("Friends.HTM"), std::string::npos) << htmlWritten.message; // the file, not FRIENDS.TXT
+    EXPECT_EQ(htmlWritten.message.find("FRIENDS.TXT"), std::string::npos) << htmlWritten.message;
     EXPECT_EQ(readWholeFile(text).bytes, "old text");
     EXPECT_EQ(readWholeFile(html).bytes, "old page");
     EXPECT_EQ(folderContents().size(), 2u); // no half-written temporary file left behind

@@ -1,6 +1,9 @@
-// Permissions, owners, links and devices: what a save keeps of the file it replaces.
+// Permissions, owners, links and devices: what a save keeps of the file it replaces, and
+// which links a save or a read follows.
 #include "core/platform/FileReader.h"
 #include "core/platform/FileWriter.h"
+#include "core/platform/LockFile.h"
+#include "core/platform/MappedFile.h"
 
 #include "support/AsOrdinaryUser.h"
 #include "support/DeviceNodes.h"
@@ -51,23 +54,79 @@ TEST(FileWriter, ReadOnlyFolderRefusesWithTheSystemsReason)
     EXPECT_EQ(entriesIn(locked), 1u);
 }
 
-TEST(FileWriter, WritesThroughLinksAndLeavesThemInPlace)
+TEST(FileWriter, WritesThroughOwnLinksAndLeavesThemInPlace)
 {
     test::TempFolder folder;
     fs::create_directory(folder / "real");
     ASSERT_TRUE(AtomicFileWriter().replace(folder / "real" / "file", "old").ok);
     fs::create_symlink("real/file", folder / "link");
-    fs::create_symlink("real/new", folder / "dangling");
+    fs::create_symlink("link", folder / "second");
 
     const AtomicFileWriter writer;
     ASSERT_TRUE(writer.replace(folder / "link", "new").ok);
-    ASSERT_TRUE(writer.replace(folder / "dangling", "made").ok);
+    EXPECT_EQ(readWholeFile(folder / "second").bytes, "new");
+    ASSERT_TRUE(writer.replace(folder / "second", "newer").ok);
     EXPECT_TRUE(fs::is_symlink(folder / "link"));
-    EXPECT_TRUE(fs::is_symlink(folder / "dangling"));
-    EXPECT_EQ(readWholeFile(folder / "real" / "file").bytes, "new");
-    EXPECT_EQ(readWholeFile(folder / "real" / "new").bytes, "made");
-    EXPECT_EQ(entriesIn(folder / "real"), 2u);
+    EXPECT_TRUE(fs::is_symlink(folder / "second"));
+    EXPECT_EQ(readWholeFile(folder / "real" / "file").bytes, "newer");
+    EXPECT_EQ(entriesIn(folder / "real"), 1u);
     EXPECT_EQ(entriesIn(folder.path()), 3u);
+}
+
+TEST(FileWriter, NothingIsCreatedThroughADanglingLink)
+{
+    test::TempFolder folder;
+    fs::create_symlink("missing", folder / "dangling");
+    const Status written = AtomicFileWriter().replace(folder / "dangling", "made");
+    EXPECT_FALSE(written.ok);
+    EXPECT_NE(written.message.find("dangling: it is a symbolic link to "), std::string::npos) << written.message;
+    EXPECT_NE(written.message.find("which does not exist"), std::string::npos) << written.message;
+    const FileContents read = readWholeFile(folder / "dangling");
+    EXPECT_EQ(read.state, FileContents::State::Failed); // not Missing: nobody may create it
+    LockFile lock;
+    EXPECT_FALSE(lock.open(folder / "dangling").ok);
+    EXPECT_FALSE(fs::exists(folder / "missing"));
+    EXPECT_EQ(entriesIn(folder.path()), 1u);
+}
+
+// Links another user planted in a shared folder, towards the victim's own files.
+TEST(FileWriter, LinksOfOtherUsersOrToTheirFilesAreNotFollowed)
+{
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "a link of another user can only be made as root";
+    }
+    test::TempFolder folder;
+    fs::permissions(folder.path(), fs::perms::all);
+    const fs::path profile = folder / ".profile";
+    ASSERT_TRUE(AtomicFileWriter().replace(profile, "# the victim's own").ok);
+    fs::create_symlink(profile, folder / "planted");
+    ASSERT_EQ(lchown((folder / "planted").c_str(), test::NobodyId, test::NobodyId), 0);
+
+    const auto refusedNamingTheLink = [&](const Status& status) {
+        return !status.ok && status.message.find("planted: it is a symbolic link made by user nobody (65534)") != std::string::npos;
+    };
+    EXPECT_TRUE(refusedNamingTheLink(AtomicFileWriter().replace(folder / "planted", "echo owned")));
+    const FileContents read = readWholeFile(folder / "planted");
+    EXPECT_TRUE(refusedNamingTheLink(Status::failure(read.message))) << read.message;
+    const MappedFile mapped(folder / "planted", NoSizeLimit);
+    EXPECT_EQ(mapped.state(), FileContents::State::Failed);
+    EXPECT_EQ(mapped.bytes(), "");
+    LockFile lock;
+    EXPECT_TRUE(refusedNamingTheLink(lock.open(folder / "planted")));
+    EXPECT_EQ(readWholeFile(profile).bytes, "# the victim's own");
+
+    // The administrator's links are trusted, but only towards the user's own files.
+    const fs::path theirs = folder / "theirs";
+    ASSERT_TRUE(AtomicFileWriter().replace(theirs, "theirs").ok);
+    fs::create_symlink(theirs, folder / "root-link");
+    const int nobodyWrites = test::asOrdinaryUser([&] {
+        const Status toRootsFile = AtomicFileWriter().replace(folder / "root-link", "x");
+        return !toRootsFile.ok && toRootsFile.message.find("a file of user root (0)") != std::string::npos ? 0 : 1;
+    });
+    EXPECT_EQ(nobodyWrites, 0);
+    ASSERT_EQ(chown(theirs.c_str(), test::NobodyId, test::NobodyId), 0);
+    EXPECT_EQ(test::asOrdinaryUser([&] { return AtomicFileWriter().replace(folder / "root-link", "mine").ok ? 0 : 1; }), 0);
+    EXPECT_EQ(readWholeFile(theirs).bytes, "mine");
 }
 
 TEST(FileWriter, KeepsTheOwnerOrRefusesToLockThemOut)

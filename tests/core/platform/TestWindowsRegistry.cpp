@@ -31,15 +31,32 @@ const std::wstring RunKey = pathFromUtf8(WindowsAutoStart::RunKey).native();
 
 TEST(WindowsAutoStart, WritesReadsBackAndRemovesTheUsersRunValue)
 {
-    const fs::path executable = L"C:\\Program Files\\Zelm\u00F6ra \u65E5\\zelmora.exe";
+    const StartCommand usual{L"C:\\Program Files\\Zelm\u00F6ra \u65E5\\zelmora.exe", std::nullopt};
     const WindowsAutoStart autoStart;
 
-    ASSERT_TRUE(autoStart.apply(true, executable).ok);
-    EXPECT_EQ(userValue(RunKey, L"Zelmora"), L"\"" + executable.wstring() + L"\"");
+    ASSERT_TRUE(autoStart.apply(true, usual).ok);
+    EXPECT_EQ(userValue(RunKey, L"Zelmora"), L"\"" + usual.executable.wstring() + L"\"");
 
-    ASSERT_TRUE(autoStart.apply(false, executable).ok);
+    ASSERT_TRUE(autoStart.apply(false, usual).ok);
     EXPECT_EQ(userValue(RunKey, L"Zelmora"), std::nullopt);
-    EXPECT_TRUE(autoStart.apply(false, executable).ok); // nothing left to remove is no error
+    EXPECT_TRUE(autoStart.apply(false, usual).ok); // nothing left to remove is no error
+}
+
+TEST(WindowsAutoStart, TheValueCarriesTheFolderAndOnlyThatFolderRemovesIt)
+{
+    const StartCommand usual{L"C:\\Zelmora\\zelmora.exe", std::nullopt};
+    const StartCommand onShared{usual.executable, L"D:\\shared friends\\"};
+    const WindowsAutoStart autoStart;
+
+    ASSERT_TRUE(autoStart.apply(true, onShared).ok);
+    const std::wstring value = L"\"C:\\Zelmora\\zelmora.exe\" --data-dir \"D:\\shared friends\\\\\"";
+    EXPECT_EQ(userValue(RunKey, L"Zelmora"), value);
+    EXPECT_EQ(runCommand(StartCommand{L"C:\\z.exe", L"say \"hi\""}), L"\"C:\\z.exe\" --data-dir \"say \\\"hi\\\"\"");
+
+    ASSERT_TRUE(autoStart.apply(false, usual).ok); // another folder's value stays
+    EXPECT_EQ(userValue(RunKey, L"Zelmora"), value);
+    ASSERT_TRUE(autoStart.apply(false, onShared).ok);
+    EXPECT_EQ(userValue(RunKey, L"Zelmora"), std::nullopt);
 }
 
 class ClassesKey : public ::testing::Test {

@@ -17,7 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path Executable = "/opt/Zelmora/bin/zelmora";
+const StartCommand Usual{"/opt/Zelmora/bin/zelmora", std::nullopt};
+const StartCommand OnShared{"/opt/Zelmora/bin/zelmora", "/srv/shared friends"};
 
 class XdgAutoStartTest : public ::testing::Test {
 protected:
@@ -52,7 +53,7 @@ protected:
 
 TEST_F(XdgAutoStartTest, WritesADesktopEntryStartingTheExecutable)
 {
-    ASSERT_TRUE(autoStart().apply(true, Executable).ok);
+    ASSERT_TRUE(autoStart().apply(true, Usual).ok);
     EXPECT_EQ(readWholeFile(entry()).bytes, "[Desktop Entry]\n"
                                             "Type=Application\n"
                                             "Name=Zelmora\n"
@@ -61,13 +62,72 @@ TEST_F(XdgAutoStartTest, WritesADesktopEntryStartingTheExecutable)
                                             "Terminal=false\n");
 }
 
+TEST_F(XdgAutoStartTest, TheEntryNamesAFolderTheProgramWouldNotFindItself)
+{
+    ASSERT_TRUE(autoStart().apply(true, OnShared).ok);
+    EXPECT_NE(readWholeFile(entry()).bytes.find("\nExec=/opt/Zelmora/bin/zelmora --data-dir \"/srv/shared friends\"\n"),
+              std::string::npos)
+        << readWholeFile(entry()).bytes;
+}
+
+TEST_F(XdgAutoStartTest, OnlyTheFolderThatRegisteredTheEntryRemovesIt)
+{
+    ASSERT_TRUE(autoStart().apply(true, OnShared).ok);
+    const std::string shared = readWholeFile(entry()).bytes;
+    EXPECT_TRUE(autoStart().apply(false, Usual).ok);
+    EXPECT_EQ(readWholeFile(entry()).bytes, shared);
+    EXPECT_TRUE(autoStart().apply(false, OnShared).ok);
+    EXPECT_FALSE(fs::exists(entry()));
+}
+
+TEST_F(XdgAutoStartTest, NothingIsWrittenWhenNothingChanges)
+{
+    struct CountingWriter : AtomicFileWriter {
+        Status replace(const fs::path& target, std::string_view bytes) const override
+        {
+            ++writes;
+            return AtomicFileWriter::replace(target, bytes);
+        }
+        mutable int writes = 0;
+    } counting;
+    const XdgAutoStart counted(counting, [this](const char* name) {
+        return std::string(name) == "XDG_CONFIG_HOME" ? (m_folder / "config").string() : std::string();
+    });
+    ASSERT_TRUE(counted.apply(true, Usual).ok);
+    ASSERT_TRUE(counted.apply(true, Usual).ok);
+    EXPECT_EQ(counting.writes, 1);
+    ASSERT_TRUE(counted.apply(true, OnShared).ok); // the latest folder to ask for it
+    EXPECT_EQ(counting.writes, 2);
+}
+
+// The entry as a session reads it: gio starts a script that records its arguments.
+TEST_F(XdgAutoStartTest, TheSessionStartsExactlyThatFolderWhateverItsName)
+{
+    if (std::system("gio help launch > /dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "gio (libglib2.0-bin) is needed: make test installs it";
+    }
+    const fs::path script = m_folder / "recorder";
+    const fs::path recorded = m_folder / "arguments";
+    std::ofstream(script) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" << recorded.string()
+                          << ".part'\nmv '" << recorded.string() << ".part' '" << recorded.string() << "'\n";
+    fs::permissions(script, fs::perms::owner_all);
+    const fs::path folder = m_folder / "our \"friends\" 100% $HOME; it's `id` \\ here";
+    ASSERT_TRUE(autoStart().apply(true, StartCommand{script, folder}).ok);
+
+    ASSERT_EQ(std::system(("gio launch '" + entry().string() + "' > /dev/null 2>&1").c_str()), 0);
+    for (int wait = 0; wait < 100 && !fs::exists(recorded); ++wait) {
+        usleep(50'000);
+    }
+    EXPECT_EQ(readWholeFile(recorded).bytes, "--data-dir\n" + folder.string() + "\n");
+}
+
 TEST_F(XdgAutoStartTest, RemovesTheEntryAndFindsNoFaultWhenItIsAlreadyGone)
 {
-    ASSERT_TRUE(autoStart().apply(true, Executable).ok);
+    ASSERT_TRUE(autoStart().apply(true, Usual).ok);
     ASSERT_TRUE(fs::exists(entry()));
-    EXPECT_TRUE(autoStart().apply(false, Executable).ok);
+    EXPECT_TRUE(autoStart().apply(false, Usual).ok);
     EXPECT_FALSE(fs::exists(entry()));
-    EXPECT_TRUE(autoStart().apply(false, Executable).ok);
+    EXPECT_TRUE(autoStart().apply(false, Usual).ok);
     EXPECT_FALSE(fs::exists(m_folder / "config" / "autostart" / "zelmora.desktop"));
 }
 
@@ -78,7 +138,8 @@ TEST_F(XdgAutoStartTest, FindsTheAutostartFolderAsTheBaseDirectoriesSay)
     EXPECT_EQ(autoStartWith({{"HOME", "/home/ann"}}).entryPath(), "/home/ann/.config/autostart/zelmora.desktop");
     EXPECT_EQ(autoStartWith({{"XDG_CONFIG_HOME", "cfg"}, {"HOME", "/home/ann"}}).entryPath(),
               "/home/ann/.config/autostart/zelmora.desktop"); // a relative folder is ignored
-    EXPECT_FALSE(autoStartWith({}).apply(true, Executable).ok);
+    EXPECT_FALSE(autoStartWith({}).apply(true, Usual).ok);
+    EXPECT_TRUE(autoStartWith({}).apply(false, Usual).ok); // no folder, so nothing to remove and nothing to say
 }
 
 TEST_F(XdgAutoStartTest, ReportsAConfigurationFolderThatCannotBeCreated)
@@ -86,16 +147,16 @@ TEST_F(XdgAutoStartTest, ReportsAConfigurationFolderThatCannotBeCreated)
     std::ofstream(m_folder / "config") << "a file, not a folder";
     const XdgAutoStart blocked = autoStart();
 
-    const Status status = blocked.apply(true, Executable);
+    const Status status = blocked.apply(true, Usual);
     EXPECT_FALSE(status.ok);
-    const Status applied = ApplyAutoStart(true, Executable, blocked, Language::English);
+    const Status applied = ApplyAutoStart(true, Usual.executable, m_folder, blocked, Language::English);
     ASSERT_FALSE(applied.ok);
     EXPECT_EQ(applied.message.rfind("Impossible to set the automatic launch: cannot create the folder ", 0), 0)
         << applied.message;
-    EXPECT_EQ(ApplyAutoStart(true, Executable, blocked, Language::French)
+    EXPECT_EQ(ApplyAutoStart(true, Usual.executable, m_folder, blocked, Language::French)
                   .message.rfind("Impossible de r\xE9gler le lancement automatique : ", 0),
               0);
-    EXPECT_TRUE(ApplyAutoStart(false, Executable, blocked, Language::English).ok);
+    EXPECT_TRUE(ApplyAutoStart(false, Usual.executable, m_folder, blocked, Language::English).ok);
 }
 
 // A read-only folder stops everyone but the administrator, so as root the attempt is
@@ -109,7 +170,7 @@ TEST_F(XdgAutoStartTest, ReportsAReadOnlyAutostartFolder)
                                                | fs::perms::others_exec);
     const XdgAutoStart readOnly = autoStart();
     const auto attempt = [&] {
-        const Status status = readOnly.apply(true, Executable);
+        const Status status = readOnly.apply(true, Usual);
         return !status.ok && status.message.find("Permission denied") != std::string::npos && !fs::exists(entry());
     };
     if (geteuid() != 0) {
@@ -128,6 +189,7 @@ TEST_F(XdgAutoStartTest, ReportsAReadOnlyAutostartFolder)
 
 TEST(DesktopExecValue, QuotesAndEscapesWhatTheDesktopEntryFormatReserves)
 {
+    const auto desktopExecValue = [](const fs::path& executable) { return zelmora::desktopExecValue({executable, std::nullopt}); };
     EXPECT_EQ(desktopExecValue("/usr/bin/zelmora"), "/usr/bin/zelmora");
     EXPECT_EQ(desktopExecValue("/opt/My Programs/zelmora"), "\"/opt/My Programs/zelmora\"");
     EXPECT_EQ(desktopExecValue("/opt/100%/zelmora"), "/opt/100%%/zelmora");

@@ -148,6 +148,14 @@ TEST_F(DatesListTest, ADateWithoutAYearShowsNoAgeButItsCountdown)
     EXPECT_EQ(build(*table), (std::vector<std::string>{DupontLine + "(29 days)"}));
 }
 
+TEST_F(DatesListTest, ABirthYearAfterTheOccurrenceShowsNoAge)
+{
+    const auto lines = build(*makeTable({withDates("Dupont", "Jean", "05/01/2030"), withDates("Zoe", "", "06/01/2027")}));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], DupontLine);
+    EXPECT_EQ(lines[1].substr(lines[1].size() - 9), "(0 years)"); // born on the day itself
+}
+
 TEST_F(DatesListTest, CountdownAcrossNewYear)
 {
     const auto table = makeTable({withDates("A", "", "05/01/2000")});
