@@ -31,6 +31,9 @@ constexpr std::string_view UsageText =
     "  dates [--window month|two-weeks|week] [--sort date|person] [--info age|countdown|none]\n"
     "                              the dates to celebrate from today on; each option\n"
     "                              defaults to the choice saved with the friends\n"
+    "  remind [--days N]           the reminders due today by the lead times of\n"
+    "                              Zelmora.ini, or every date of the next N days; prints\n"
+    "                              nothing when nothing is due (for cron)\n"
     "  export text|html FILE       writes every friend to a text file or an HTML page\n"
     "                              (FILE - is the standard output)\n"
     "  export vcard|ics FILE       writes every friend as vCard 4.0, or every date to\n"
@@ -42,7 +45,7 @@ constexpr std::string_view UsageText =
     "Options:\n"
     "  --data-dir DIR   the folder holding Zelmor.dta and Zelmor.reg; it must exist,\n"
     "                   except for add, which creates it\n"
-    "  --today DATE     the date taken as today by dates\n"
+    "  --today DATE     the date taken as today by dates and remind\n"
     "  --lang en|fr     the language of messages and texts (default: the program's setting)\n";
 
 using Command = std::function<int(const CliContext&, Arguments)>;
@@ -54,6 +57,7 @@ const std::map<std::string, Command, std::less<>>& commands()
         {"add", addCommand},
         {"delete", deleteCommand},
         {"dates", datesCommand},
+        {"remind", remindCommand},
         {"export", exportCommand},
         {"import", importCommand},
     };

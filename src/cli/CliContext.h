@@ -8,6 +8,7 @@
 #include "core/platform/Folders.h"
 #include "core/program/ExitStatus.h"
 #include "core/program/ProgramData.h"
+#include "core/settings/ExtraSettings.h"
 
 #include <filesystem>
 #include <optional>
@@ -43,6 +44,8 @@ struct CliContext {
     std::optional<std::string> toCp1252(std::string_view utf8) const;
 
     ProgramData data() const { return ProgramData(dataFolder, language, environment.writer); }
+    // The data folder's settings beside Zelmor.reg; each bad value is said, and its default used.
+    ExtraSettings extraSettings() const;
     // Tells the data's notices and, on failure, the reason; the exit status.
     int finish(const ProgramData& data, const Status& status) const;
 };

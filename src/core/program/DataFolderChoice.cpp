@@ -46,7 +46,7 @@ FolderChoice chooseDataFolder(const std::optional<fs::path>& asked, FolderUse us
 
 Status checkExportTarget(const fs::path& target, const fs::path& dataFolder, Language language)
 {
-    for (const char* name : {DatabaseFileName, SettingsFileName}) {
+    for (const char* name : {DatabaseFileName, SettingsFileName, ExtraSettingsFileName, NotifiedFileName}) {
         if (sameFile(target, dataFolder / name)) {
             return Status::failure(LangTextWithReason(lang::ExportOntoData, language, cp1252::forDisplay(pathToUtf8(target))));
         }

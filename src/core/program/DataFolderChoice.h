@@ -27,7 +27,8 @@ FolderChoice chooseDataFolder(const std::optional<std::filesystem::path>& asked,
                               const std::filesystem::path& programFolder, const EnvironmentLookup& environment,
                               Language language);
 
-// Refuses an export onto the data folder's own Zelmor.dta or Zelmor.reg, by any name.
+// Refuses an export onto the data folder's own files (friends, settings, the record of
+// the reminders shown), by any name; its calendar file may be exported over.
 Status checkExportTarget(const std::filesystem::path& target, const std::filesystem::path& dataFolder,
                          Language language);
 
