@@ -43,7 +43,8 @@ TEST(DataFolderChoice, AnExportNeverReplacesTheDataFilesByAnyName)
 {
     test::TempFolder data;
     ASSERT_TRUE(AtomicFileWriter().replace(data / "Zelmor.dta", "x").ok);
-    std::vector<fs::path> targets = {data / "Zelmor.dta", data / "." / "Zelmor.dta", data / "Zelmor.reg"};
+    std::vector<fs::path> targets = {data / "Zelmor.dta", data / "." / "Zelmor.dta", data / "Zelmor.reg",
+                                     data / "Zelmora.ini", data / "Zelmora.notified"};
     std::error_code noLinks; // Wine, and Windows without the right to make links
     fs::create_symlink(data / "Zelmor.dta", data / "link.txt", noLinks);
     if (!noLinks) {
@@ -53,4 +54,5 @@ TEST(DataFolderChoice, AnExportNeverReplacesTheDataFilesByAnyName)
         EXPECT_FALSE(checkExportTarget(target, data.path(), Language::English).ok) << target;
     }
     EXPECT_TRUE(checkExportTarget(data / "friends.txt", data.path(), Language::English).ok);
+    EXPECT_TRUE(checkExportTarget(data / "Zelmora.ics", data.path(), Language::English).ok); // a calendar anyway
 }
