@@ -83,30 +83,22 @@ std::string NotifiedRecord::toText() const
     return text;
 }
 
-std::vector<DueReminder> NotifiedRecord::notShownYet(std::span<const DueReminder> due, const FriendTable& table) const
-{
-    std::vector<DueReminder> fresh;
-    std::copy_if(due.begin(), due.end(), std::back_inserter(fresh),
-                 [&](const DueReminder& reminder) { return !holds(entryOf(reminder, table)); });
-    return fresh;
-}
-
-void NotifiedRecord::markShown(std::span<const DueReminder> shown, const FriendTable& table)
-{
-    for (const DueReminder& reminder : shown) {
-        Entry entry = entryOf(reminder, table);
-        if (!holds(entry)) {
-            m_entries.push_back(std::move(entry));
-        }
-    }
-}
-
-void NotifiedRecord::prune(LocalDate today)
+std::vector<DueReminder> NotifiedRecord::takeUnshown(std::span<const DueReminder> due, const FriendTable& table,
+                                                     LocalDate today)
 {
     const auto before = [today](const LocalDate& day) {
         return std::tie(day.year, day.month, day.day) < std::tie(today.year, today.month, today.day);
     };
     std::erase_if(m_entries, [&](const Entry& entry) { return before(entry.occurrence); });
+    std::vector<DueReminder> unshown;
+    for (const DueReminder& reminder : due) {
+        Entry entry = entryOf(reminder, table);
+        if (!holds(entry)) {
+            m_entries.push_back(std::move(entry));
+            unshown.push_back(reminder);
+        }
+    }
+    return unshown;
 }
 
 NotifiedRecord loadNotifiedRecord(const std::filesystem::path& folder)

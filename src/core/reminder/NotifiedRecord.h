@@ -1,7 +1,8 @@
 #pragma once
 // Which reminders the desktop has already shown, so that each one (friend, date, day,
 // lead time) is shown once, even when the program starts again the same day. Kept in the
-// data folder as Zelmora.notified, one reminder a line; days gone by are forgotten.
+// data folder as Zelmora.notified, one reminder a line; days gone by are forgotten. The
+// window's round: load, takeUnshown(dueReminders(...)), show them, save.
 
 #include "core/base/LangText.h"
 #include "core/base/Status.h"
@@ -22,11 +23,9 @@ public:
     static NotifiedRecord fromText(std::string_view utf8);
     std::string toText() const;
 
-    // The reminders of `due` not shown yet, in their order.
-    std::vector<DueReminder> notShownYet(std::span<const DueReminder> due, const FriendTable& table) const;
-    void markShown(std::span<const DueReminder> shown, const FriendTable& table);
-    // Forgets the days before `today`: no lead time reaches back to them.
-    void prune(LocalDate today);
+    // The reminders of `due` not shown yet, in their order, which count as shown from now
+    // on; the days before `today` are forgotten, as no lead time reaches back to them.
+    std::vector<DueReminder> takeUnshown(std::span<const DueReminder> due, const FriendTable& table, LocalDate today);
 
     std::size_t size() const { return m_entries.size(); }
 

@@ -21,6 +21,8 @@ std::unique_ptr<FriendTable> friends()
                       makeFriend("L\xC9VY", "Tab\tby", {{F::Anniversaire, "08/12/1990"}})});
 }
 
+std::vector<DueReminder> dueOn(const FriendTable& table, LocalDate today) { return dueReminders(table, today, ReminderPlan{}); }
+
 } // namespace
 
 TEST(NotifiedRecord, EachReminderIsShownOnceAcrossARestart)
@@ -28,39 +30,38 @@ TEST(NotifiedRecord, EachReminderIsShownOnceAcrossARestart)
     const test::TempFolder folder;
     const AtomicFileWriter writer;
     const auto table = friends();
-    const std::vector<DueReminder> due = dueReminders(*table, {2026, 12, 8}, ReminderPlan{});
-    ASSERT_EQ(due.size(), 3u);
+    const LocalDate today{2026, 12, 8};
+    const std::vector<DueReminder> due = dueOn(*table, today);
+    ASSERT_EQ(due.size(), 3u); // two today, one a week ahead
 
     NotifiedRecord first = loadNotifiedRecord(folder.path()); // no file yet
-    const std::vector<DueReminder> shown = first.notShownYet(due, *table);
-    EXPECT_EQ(shown, due);
-    first.markShown(shown, *table);
+    EXPECT_EQ(first.takeUnshown(due, *table, today), due);
+    EXPECT_TRUE(first.takeUnshown(due, *table, today).empty());
     ASSERT_TRUE(saveNotifiedRecord(first, folder.path(), writer, Language::English).ok);
 
-    const NotifiedRecord restarted = loadNotifiedRecord(folder.path());
+    NotifiedRecord restarted = loadNotifiedRecord(folder.path());
     EXPECT_EQ(restarted.size(), 3u);
-    EXPECT_TRUE(restarted.notShownYet(due, *table).empty());
+    EXPECT_TRUE(restarted.takeUnshown(due, *table, today).empty());
 
-    // The birthday of a week ahead comes again on the day itself, and a renamed friend anew.
-    const std::vector<DueReminder> later = dueReminders(*table, {2026, 12, 15}, ReminderPlan{});
-    EXPECT_EQ(restarted.notShownYet(later, *table), later);
+    // A renamed friend is new; the birthday of a week ahead comes again on the day itself.
     auto renamed = friends();
     (*renamed)[1].Prenom.assign("Jeanne");
-    EXPECT_EQ(restarted.notShownYet(due, *renamed).size(), 2u);
+    EXPECT_EQ(restarted.takeUnshown(due, *renamed, today).size(), 2u);
+    const std::vector<DueReminder> later = dueOn(*table, {2026, 12, 15});
+    EXPECT_EQ(restarted.takeUnshown(later, *table, {2026, 12, 15}), later);
 }
 
 TEST(NotifiedRecord, DaysGoneByAreForgotten)
 {
     const auto table = friends();
     NotifiedRecord record;
-    record.markShown(dueReminders(*table, {2026, 12, 8}, ReminderPlan{}), *table); // two of today, one of the 15th
-    record.markShown(dueReminders(*table, {2026, 12, 8}, ReminderPlan{}), *table); // nothing twice
+    record.takeUnshown(dueOn(*table, {2026, 12, 8}), *table, {2026, 12, 8}); // two of the 8th, one of the 15th
     EXPECT_EQ(record.size(), 3u);
-    record.prune({2026, 12, 8});
-    EXPECT_EQ(record.size(), 3u);
-    record.prune({2026, 12, 9});
+    record.takeUnshown({}, *table, {2026, 12, 9});
     EXPECT_EQ(record.size(), 1u);
-    record.prune({2027, 1, 1});
+    record.takeUnshown({}, *table, {2026, 12, 15});
+    EXPECT_EQ(record.size(), 1u);
+    record.takeUnshown({}, *table, {2027, 1, 1});
     EXPECT_EQ(record.size(), 0u);
 }
 
@@ -68,24 +69,24 @@ TEST(NotifiedRecord, UnreadableLinesAreLeftOut)
 {
     const auto table = friends();
     const std::string good = "2026-12-08\t0\tsaints-day\tDUPONT Jean\n";
-    const NotifiedRecord record = NotifiedRecord::fromText(good + "2026-12-08\t0\tbirthday\n"
-                                                                  "2026-02-30\t0\tbirthday\tDUPONT Jean\n"
-                                                                  "2026-12-08\t-1\tbirthday\tDUPONT Jean\n"
-                                                                  "2026-12-08\t0\tparty\tDUPONT Jean\n"
-                                                                  "\n");
+    NotifiedRecord record = NotifiedRecord::fromText(good + "2026-12-08\t0\tbirthday\n"
+                                                            "2026-02-30\t0\tbirthday\tDUPONT Jean\n"
+                                                            "2026-12-08\t-1\tbirthday\tDUPONT Jean\n"
+                                                            "2026-12-08\t0\tparty\tDUPONT Jean\n"
+                                                            "\n");
     EXPECT_EQ(record.size(), 1u);
     EXPECT_EQ(record.toText(), good);
-    EXPECT_EQ(record.notShownYet(dueReminders(*table, {2026, 12, 8}, ReminderPlan{}), *table).size(), 2u); // of three
+    EXPECT_EQ(record.takeUnshown(dueOn(*table, {2026, 12, 8}), *table, {2026, 12, 8}).size(), 2u); // of three
 }
 
 TEST(NotifiedRecord, NamesAreWrittenInUtf8WithoutControls)
 {
     const auto table = friends();
     NotifiedRecord record;
-    record.markShown(dueReminders(*table, {2026, 12, 8}, ReminderPlan{}), *table);
+    record.takeUnshown(dueOn(*table, {2026, 12, 8}), *table, {2026, 12, 8});
     EXPECT_NE(record.toText().find("\tbirthday\tL\xC3\x89VY Tab?by\n"), std::string::npos);
-    const NotifiedRecord read = NotifiedRecord::fromText(record.toText());
-    EXPECT_TRUE(read.notShownYet(dueReminders(*table, {2026, 12, 8}, ReminderPlan{}), *table).empty());
+    NotifiedRecord read = NotifiedRecord::fromText(record.toText());
+    EXPECT_TRUE(read.takeUnshown(dueOn(*table, {2026, 12, 8}), *table, {2026, 12, 8}).empty());
 }
 
 TEST(NotifiedRecord, AFailedSaveSaysSo)
@@ -93,7 +94,7 @@ TEST(NotifiedRecord, AFailedSaveSaysSo)
     const test::TempFolder folder;
     const auto table = friends();
     NotifiedRecord record;
-    record.markShown(dueReminders(*table, {2026, 12, 8}, ReminderPlan{}), *table);
+    record.takeUnshown(dueOn(*table, {2026, 12, 8}), *table, {2026, 12, 8});
     const Status saved = saveNotifiedRecord(record, folder.path(), test::FailingWriter(10), Language::English);
     EXPECT_FALSE(saved.ok);
     EXPECT_EQ(saved.message.rfind("The reminders shown could not be noted", 0), 0u) << saved.message;
