@@ -6,10 +6,15 @@
 
 namespace zelmora {
 
+namespace {
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+}
+
 KeyValueText::KeyValueText(std::string_view utf8)
 {
-    if (utf8.starts_with("\xEF\xBB\xBF")) {
-        utf8.remove_prefix(3); // a byte order mark that an editor added
+    m_byteOrderMark = utf8.starts_with(ByteOrderMark);
+    if (m_byteOrderMark) {
+        utf8.remove_prefix(ByteOrderMark.size());
     }
     while (!utf8.empty()) {
         const std::size_t end = std::min(utf8.find('\n'), utf8.size());
@@ -48,7 +53,7 @@ void KeyValueText::set(std::string_view key, std::string_view value)
 
 std::string KeyValueText::text() const
 {
-    std::string text;
+    std::string text(m_byteOrderMark ? ByteOrderMark : "");
     for (const Line& line : m_lines) {
         text.append(line.text).append("\n");
     }

@@ -28,6 +28,7 @@ private:
         std::string value;
     };
     std::vector<Line> m_lines;
+    bool m_byteOrderMark = false; // that an editor put before the first line, kept there
 };
 
 } // namespace zelmora

@@ -22,7 +22,7 @@ TEST(KeyValueText, ReadsKeysAndKeepsEverythingElse)
     settings.set("carddav-account", "jean@example.org"); // unchanged: the line stays as written
     settings.set("remind-birthdays", "0, 30");
     settings.set("live-calendar", "yes");
-    EXPECT_EQ(settings.text(), "# a comment = not a key\n"
+    EXPECT_EQ(settings.text(), "\xEF\xBB\xBF# a comment = not a key\n"
                                "remind-birthdays = 0, 30\n"
                                "; another comment\n"
                                "\n"
