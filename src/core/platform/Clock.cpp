@@ -5,29 +5,29 @@
 
 namespace zelmora {
 
-LocalDateTime SystemClock::now() const
+namespace {
+
+enum class Zone { Local, Universal };
+
+// The system's time now, broken down in the zone asked for.
+template <class Moment>
+Moment systemMoment(Zone zone)
 {
     const std::time_t seconds = std::time(nullptr);
-    std::tm local{};
+    std::tm parts{};
 #ifdef _WIN32
-    localtime_s(&local, &seconds);
+    zone == Zone::Local ? localtime_s(&parts, &seconds) : gmtime_s(&parts, &seconds);
 #else
-    localtime_r(&seconds, &local);
+    zone == Zone::Local ? localtime_r(&seconds, &parts) : gmtime_r(&seconds, &parts);
 #endif
-    return {{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, local.tm_hour, local.tm_min, local.tm_sec};
+    return {{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday}, parts.tm_hour, parts.tm_min, parts.tm_sec};
 }
 
-UtcDateTime SystemClock::utcNow() const
-{
-    const std::time_t seconds = std::time(nullptr);
-    std::tm utc{};
-#ifdef _WIN32
-    gmtime_s(&utc, &seconds);
-#else
-    gmtime_r(&seconds, &utc);
-#endif
-    return {{utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday}, utc.tm_hour, utc.tm_min, utc.tm_sec};
-}
+} // namespace
+
+LocalDateTime SystemClock::now() const { return systemMoment<LocalDateTime>(Zone::Local); }
+
+UtcDateTime SystemClock::utcNow() const { return systemMoment<UtcDateTime>(Zone::Universal); }
 
 UtcDateTime FixedClock::utcNow() const
 {
