@@ -16,7 +16,7 @@ namespace {
 constexpr std::uintmax_t MostRecordBytes = 4u * 1024 * 1024;
 
 // The name as the file holds it: UTF-8, controls (a tab, a line end) as "?".
-std::string fileName(const TFriend& person)
+std::string nameInFile(const TFriend& person)
 {
     std::string name = cp1252::toUtf8(listText(person));
     std::replace_if(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
@@ -43,7 +43,7 @@ bool isCount(std::string_view text)
 
 NotifiedRecord::Entry NotifiedRecord::entryOf(const DueReminder& reminder, const FriendTable& table)
 {
-    return {reminder.occurrence, reminder.daysBefore, reminder.date, fileName(table[reminder.slot])};
+    return {reminder.occurrence, reminder.daysBefore, reminder.date, nameInFile(table[reminder.slot])};
 }
 
 bool NotifiedRecord::holds(const Entry& entry) const

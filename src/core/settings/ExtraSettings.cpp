@@ -5,6 +5,7 @@
 #include "core/platform/FileReader.h"
 #include "core/platform/Folders.h"
 
+#include <array>
 #include <functional>
 #include <vector>
 
