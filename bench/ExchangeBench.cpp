@@ -69,7 +69,7 @@ void BuildVCardExport(benchmark::State& state)
 void BuildCalendarExport(benchmark::State& state)
 {
     const auto table = datedTable();
-    const CalendarWriter writer(Language::French, {{2026, 12, 7}, 9, 30, 0});
+    const CalendarWriter writer(Language::French, UtcDateTime{{2026, 12, 7}, 9, 30, 0}, ReminderPlan{});
     for (auto _ : state) {
         const CalendarText calendar = writer.write(*table);
         benchmark::DoNotOptimize(calendar.bytes.data());

@@ -22,7 +22,7 @@ constexpr std::string_view OptionsText =
     "Options:\n"
     "  --data-dir DIR   the folder holding Zelmor.dta and Zelmor.reg; it must exist,\n"
     "                   except for add, which creates it\n"
-    "  --today DATE     the date taken as today by dates\n"
+    "  --today DATE     the date taken as today by dates and remind\n"
     "  --lang en|fr     the language of messages and texts (default: the program's setting)\n"
     "  --help, --version\n";
 
@@ -47,6 +47,10 @@ constexpr CommandEntry Commands[] = {
      "  dates [--window month|two-weeks|week] [--sort date|person] [--info age|countdown|none]\n"
      "                              the dates to celebrate from today on; each option\n"
      "                              defaults to the choice saved with the friends\n"},
+    {"remind", remindCommand,
+     "  remind [--days N]           the reminders due today by the lead times of\n"
+     "                              Zelmora.ini, or every date of the next N days; prints\n"
+     "                              nothing when nothing is due (for cron)\n"},
     {"export", exportCommand,
      "  export text|html FILE       writes every friend to a text file or an HTML page\n"
      "                              (FILE - is the standard output)\n"

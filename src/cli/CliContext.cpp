@@ -27,6 +27,15 @@ std::optional<std::string> CliContext::toCp1252(std::string_view utf8) const
     return std::move(converted.text);
 }
 
+ExtraSettings CliContext::extraSettings() const
+{
+    ExtraSettingsRead read = loadExtraSettings(dataFolder, language);
+    for (const std::string& message : read.messages) {
+        printError(message);
+    }
+    return read.settings;
+}
+
 int CliContext::finish(FriendsStore& data, const Status& status) const
 {
     for (const std::string& notice : data.takeNotices()) {

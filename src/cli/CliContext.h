@@ -7,6 +7,7 @@
 #include "core/platform/FileWriter.h"
 #include "core/platform/Folders.h"
 #include "core/program/ExitStatus.h"
+#include "core/settings/ExtraSettings.h"
 #include "core/storage/FriendsStore.h"
 
 #include <filesystem>
@@ -43,6 +44,8 @@ struct CliContext {
     std::optional<std::string> toCp1252(std::string_view utf8) const;
 
     FriendsStore data() const { return FriendsStore(dataFolder, language, environment.writer); }
+    // The data folder's settings beside Zelmor.reg; each bad value is said, and its default used.
+    ExtraSettings extraSettings() const;
     // Tells the data's notices and, on failure, the reason; the exit status.
     int finish(FriendsStore& data, const Status& status) const;
 };

@@ -6,8 +6,11 @@
 #include "core/exchange/VCardWriter.h"
 #include "core/export/HtmlExport.h"
 #include "core/export/TextExport.h"
+#include "core/program/CommandLine.h"
 #include "core/program/TerminalText.h"
 #include "core/reminder/DatesList.h"
+#include "core/reminder/DueReminders.h"
+#include "core/reminder/ReminderTexts.h"
 #include "core/storage/OutputTarget.h"
 
 #include <algorithm>
@@ -75,19 +78,60 @@ struct ExportBytes {
     std::size_t leftOut = 0; // dates the calendar could not hold
 };
 
-ExportBytes buildExport(ExportFormat format, const FriendTable& table, Language language, const Clock& clock)
+ExportBytes buildExport(ExportFormat format, const CliContext& context, const FriendTable& table)
 {
+    const Language language = context.language;
     switch (format) {
     case ExportFormat::Text: return {buildTextExport(table, language)};
     case ExportFormat::Html: return {buildHtmlExport(table, language)};
     case ExportFormat::VCard: return {VCardWriter::write(table)};
     case ExportFormat::Calendar: break;
     }
-    CalendarText calendar = CalendarWriter(language, clock.now()).write(table);
+    CalendarText calendar = CalendarWriter(language, context.clock.utcNow(), context.extraSettings()).write(table);
     return {std::move(calendar.bytes), calendar.leftOut};
 }
 
+// The N of "--days N", nothing without it; false after a usage message.
+bool parseRemindOptions(const CliContext& context, Arguments arguments, std::optional<std::uint16_t>& days)
+{
+    if (arguments.empty()) {
+        return true;
+    }
+    const std::vector<std::string> words(arguments.begin(), arguments.end());
+    std::size_t index = 0;
+    const CommandOption option = readOption(words, index);
+    const std::string_view value = option.value ? std::string_view(*option.value) : std::string_view{};
+    const bool number = !value.empty() && value.size() <= 3 && value.find_first_not_of("0123456789") == std::string_view::npos;
+    if (option.name != "--days" || index + 1 != words.size() || !number || TextToNum(value) > LeadTimes::LongestLead) {
+        context.usage("remind takes --days N, N from 0 to " + NumToText(LeadTimes::LongestLead));
+        return false;
+    }
+    days = static_cast<std::uint16_t>(TextToNum(value));
+    return true;
+}
+
 } // namespace
+
+int remindCommand(const CliContext& context, Arguments arguments)
+{
+    std::optional<std::uint16_t> days;
+    if (!parseRemindOptions(context, arguments, days)) {
+        return ExitUsage;
+    }
+    FriendsStore data = context.data();
+    const Status loaded = data.read();
+    if (!loaded.ok) {
+        return context.finish(data, loaded);
+    }
+    const ExtraSettings settings = context.extraSettings();
+    const LocalDate today = context.clock.today();
+    const std::vector<DueReminder> due = days ? upcomingDates(data.table(), today, *days, settings.leapDay)
+                                              : dueReminders(data.table(), today, settings);
+    for (const DueReminder& reminder : due) {
+        context.print(reminderLine(reminder, data.table(), context.language));
+    }
+    return context.finish(data, loaded);
+}
 
 int datesCommand(const CliContext& context, Arguments arguments)
 {
@@ -132,7 +176,7 @@ int exportCommand(const CliContext& context, Arguments arguments)
     if (!status.ok) {
         return context.finish(data, status);
     }
-    const ExportBytes exported = buildExport(*format, data.table(), context.language, context.clock);
+    const ExportBytes exported = buildExport(*format, context, data.table());
     if (toStandardOutput) {
         context.out << exported.bytes;
     } else {

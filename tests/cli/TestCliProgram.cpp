@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <sys/wait.h>
 
 namespace {
@@ -14,9 +16,10 @@ struct Output {
     std::string text;
 };
 
-Output run(const std::string& arguments)
+// Runs a shell command line, its error output with the standard output.
+Output runShell(const std::string& commandLine)
 {
-    const std::string command = std::string(ZELMORA_CLI) + " " + arguments + " 2>&1";
+    const std::string command = commandLine + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::string text;
     std::array<char, 4096> buffer;
@@ -26,6 +29,8 @@ Output run(const std::string& arguments)
     const int status = pclose(pipe);
     return {WEXITSTATUS(status), text};
 }
+
+Output run(const std::string& arguments) { return runShell(std::string(ZELMORA_CLI) + " " + arguments); }
 
 } // namespace
 
@@ -58,4 +63,19 @@ TEST(CliProgram, AClosedStandardOutputIsAFailure)
     const std::string text(buffer.data(), fread(buffer.data(), 1, buffer.size(), pipe));
     EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 1);
     EXPECT_NE(text.find("cannot write the output"), std::string::npos) << text;
+}
+
+TEST(CliProgram, TheCalendarIsStampedInUniversalTimeInAnyTimeZone)
+{
+    zelmora::test::TempFolder folder;
+    const std::string dir = "--data-dir '" + folder.path().string() + "' ";
+    ASSERT_EQ(run(dir + "add Nom=Dupont Anniversaire=05/01/1980").status, 0);
+    // Fourteen hours ahead of UTC: a local time marked "Z" would be far off.
+    const Output calendar = runShell("TZ=Pacific/Kiritimati " + std::string(ZELMORA_CLI) + " " + dir + "export ics -");
+    const std::time_t now = std::time(nullptr);
+    const std::size_t at = calendar.text.find("DTSTAMP:");
+    ASSERT_NE(at, std::string::npos) << calendar.text;
+    std::tm stamp{};
+    ASSERT_NE(strptime(calendar.text.c_str() + at + 8, "%Y%m%dT%H%M%SZ", &stamp), nullptr);
+    EXPECT_LT(std::abs(std::difftime(timegm(&stamp), now)), 120.0) << calendar.text.substr(at, 25);
 }

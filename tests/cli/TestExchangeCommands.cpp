@@ -1,6 +1,9 @@
 #include "CliRunner.h"
 
+#include "core/exchange/ExchangeFiles.h"
 #include "core/platform/FileReader.h"
+#include "core/storage/FriendsStore.h"
+#include "core/settings/ExtraSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -84,6 +87,25 @@ TEST(CliExchange, ExportsReadBackInAnotherFolder)
     const CliRunner other;
     EXPECT_EQ(other.run({"import", cards.string()}).status, 0);
     EXPECT_EQ(other.run({"list"}).out, cli.run({"list"}).out);
+}
+
+TEST(CliExchange, TheCalendarExportIsTheLiveCalendarWithItsAlarms)
+{
+    const CliRunner cli;
+    ASSERT_EQ(cli.run({"add", "Nom=Dupont", "Anniversaire=05/01/1980", "Date1=12/06/2005"}).status, 0);
+    std::ofstream(cli.dataFolder / "Zelmora.ini") << "remind-other-dates = 1, 30\n";
+    const auto exported = cli.run({"--lang", "fr", "--today", "2026-12-07", "export", "ics", "-"});
+    EXPECT_EQ(exported.status, 0);
+    EXPECT_NE(exported.out.find("TRIGGER:-P30D\r\n"), std::string::npos) << exported.out;
+
+    const AtomicFileWriter writer;
+    FriendsStore data(cli.dataFolder, Language::French, writer);
+    ASSERT_TRUE(data.read().ok);
+    const ExtraSettings settings = loadExtraSettings(cli.dataFolder, Language::French).settings;
+    const FixedClock clock(LocalDate{2026, 12, 7});
+    ASSERT_TRUE(WriteLiveCalendar(data.table(), Language::French, clock, settings, cli.dataFolder, AtomicFileWriter())
+                    .status.ok);
+    EXPECT_EQ(readWholeFile(cli.dataFolder / "Zelmora.ics").bytes, exported.out);
 }
 
 TEST(CliExchange, UsageAndWriteFailures)

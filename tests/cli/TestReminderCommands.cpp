@@ -120,3 +120,53 @@ TEST(CliExport, AFailedExportSaysSoAndKeepsTheOldFile)
         << result.err;
     EXPECT_EQ(readWholeFile(target).bytes, "old");
 }
+
+TEST(CliRemind, PrintsTheRemindersDueTodayAndNothingElse)
+{
+    const CliRunner cli;
+    storeFriends(cli, *dupontAndMartin(), {});
+    const auto today = cli.run({"--today", "2026-12-07", "remind"});
+    EXPECT_EQ(today.status, 0);
+    EXPECT_EQ(today.out, "Today: Martin Paul, Birthday (36 years)\n"); // the saint's day of the 8th: on the day only
+    EXPECT_EQ(today.err, "");
+    EXPECT_EQ(cli.run({"--lang", "fr", "--today", "2026-12-29", "remind"}).out,
+              "Dans 7 jours : Dupont Jean, Anniversaire (47 ans) le 05/01\n");
+
+    const auto nothing = cli.run({"--today", "2026-12-09", "remind"});
+    EXPECT_EQ(nothing.status, 0);
+    EXPECT_EQ(nothing.out, ""); // so that cron sends no mail
+    EXPECT_EQ(nothing.err, "");
+}
+
+TEST(CliRemind, DaysListsEveryDateOfTheNextDays)
+{
+    const CliRunner cli;
+    storeFriends(cli, *dupontAndMartin(), {});
+    EXPECT_EQ(cli.run({"--today", "2026-12-07", "remind", "--days", "1"}).out,
+              "Today: Martin Paul, Birthday (36 years)\n"
+              "Tomorrow: Dupont Jean, Saint's day on 08/12\n");
+    EXPECT_EQ(cli.run({"--today", "2026-12-07", "remind", "--days=0"}).out, "Today: Martin Paul, Birthday (36 years)\n");
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"remind", "--days"}, {"remind", "--days", "x"}, {"remind", "--days", "366"}, {"remind", "--days", "-1"},
+             {"remind", "--days", "1", "2"}, {"remind", "--window", "1"}, {"remind", "today"}}) {
+        const auto result = cli.run(arguments);
+        EXPECT_EQ(result.status, 2) << arguments.back();
+        EXPECT_NE(result.err.find("remind takes --days N"), std::string::npos) << result.err;
+    }
+}
+
+TEST(CliRemind, LeadTimesAndTheLeapDayComeFromZelmoraIni)
+{
+    const CliRunner cli;
+    auto table = dupontAndMartin();
+    fieldRef((*table)[2], FriendField::Anniversaire).assign("29/02/1992");
+    storeFriends(cli, *table, {});
+    std::ofstream(cli.dataFolder / "Zelmora.ini") << "remind-saints-days = 0, 1\nleap-day-in-common-years = february-28\n"
+                                                     "remind-birthdays = soon\n";
+    const auto result = cli.run({"--today", "2027-02-28", "remind"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "Today: Martin Paul, Birthday (35 years)\n");
+    EXPECT_EQ(result.err, "zelmora-cli: Zelmora.ini: remind-birthdays cannot be \"soon\"; its default \"0, 7\" is used.\n");
+    EXPECT_EQ(cli.run({"--today", "2026-12-07", "remind"}).out,
+              "Tomorrow: Dupont Jean, Saint's day on 08/12\n");
+}

@@ -224,6 +224,21 @@ constexpr LangPair Pairs[] = {
     {lang::SeveralFetesLeftEmpty, "Several saint's days, left empty: ", "Plusieurs fêtes possibles, laissée vide : "},
     {lang::FetesSetCount, "Saint's days set: ", "Fêtes inscrites : "},
     {lang::FetesLeftEmptyCount, ", left empty for several days: ", ", laissées vides pour plusieurs jours : "},
+    {lang::DueToday, "Today: ", "Aujourd'hui : "},
+    {lang::DueTomorrow, "Tomorrow: ", "Demain : "},
+    {lang::DueInDays, "In %1 days: ", "Dans %1 jours : "},
+    {lang::AgeInYearsText, " (%1 years)", " (%1 ans)"},
+    {lang::AgeOneYear, " (1 year)", " (1 an)"},
+    {lang::OnDay, " on %1", " le %1"},
+    {lang::SummaryWithToday, "%1 dates to celebrate, %2 of them today", "%1 dates à souhaiter, dont %2 aujourd'hui"},
+    {lang::SummaryAhead, "%1 dates to celebrate in the coming days", "%1 dates à souhaiter dans les jours qui viennent"},
+    {lang::BadSetting, "Zelmora.ini: %1 cannot be \"%2\"; its default \"%3\" is used.",
+     "Zelmora.ini : %1 ne peut valoir « %2 » ; sa valeur par défaut « %3 » est utilisée."},
+    {lang::ExtraSettingsNotSaved, "The reminder settings could not be saved: ",
+     "Les réglages des rappels n'ont pu être enregistrés : "},
+    {lang::NotifiedNotSaved, "The reminders shown could not be noted, so they may be shown again: ",
+     "Les rappels montrés n'ont pu être notés, ils pourront revenir : "},
+    {lang::BornIn, "born %1", "né(e) en %1"},
 };
 
 // Pairs are numbered in ascending order with gaps (none exist from 94 to 169), so a pair
@@ -269,6 +284,23 @@ std::string LangTextWithReason(std::uint16_t pair, Language language, std::strin
         message += "\n\n";
     }
     return message.append(reason);
+}
+
+std::string LangTextFilled(std::uint16_t pair, Language language, std::initializer_list<std::string_view> values)
+{
+    // One pass over the text, so that a value holding "%2" stays as it is.
+    const std::string_view text = LangText(pair, language);
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t index = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : values.size();
+        if (text[i] == '%' && index < values.size()) {
+            filled.append(values.begin()[index]);
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
 }
 
 } // namespace zelmora

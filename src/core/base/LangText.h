@@ -3,6 +3,7 @@
 // English/French pair, fetched in the current language.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,9 @@ std::string_view LangText(std::uint16_t pair, Language language);
 // Language text `pair`, then the system's `reason` (Windows-1252): directly after a text
 // that ends with a blank, which introduces it, otherwise after a blank line.
 std::string LangTextWithReason(std::uint16_t pair, Language language, std::string_view reason);
+
+// Language text `pair` with "%1", "%2"... replaced by `values` in turn.
+std::string LangTextFilled(std::uint16_t pair, Language language, std::initializer_list<std::string_view> values);
 
 // The pairs by name, with their English wording where the name does not say it.
 namespace lang {
@@ -184,6 +188,19 @@ inline constexpr std::uint16_t WouldSetFete = 304;        // followed by the day
 inline constexpr std::uint16_t SeveralFetesLeftEmpty = 305; // followed by the friend's name and the days
 inline constexpr std::uint16_t FetesSetCount = 306;       // followed by a count
 inline constexpr std::uint16_t FetesLeftEmptyCount = 307; // followed by a count
+// Reminders ahead of time, their settings and the calendar's alarms (numbered from 350 on).
+inline constexpr std::uint16_t DueToday = 350;          // "Today: ", before a reminder
+inline constexpr std::uint16_t DueTomorrow = 351;
+inline constexpr std::uint16_t DueInDays = 352;         // "In %1 days: "
+inline constexpr std::uint16_t AgeInYearsText = 353;    // " (%1 years)"
+inline constexpr std::uint16_t AgeOneYear = 354;        // " (1 year)"
+inline constexpr std::uint16_t OnDay = 355;             // " on %1", the day as dd/mm
+inline constexpr std::uint16_t SummaryWithToday = 356;  // "%1 dates to celebrate, %2 of them today"
+inline constexpr std::uint16_t SummaryAhead = 357;      // "%1 dates to celebrate in the coming days"
+inline constexpr std::uint16_t BadSetting = 358;        // %1 the key, %2 the value, %3 the default
+inline constexpr std::uint16_t ExtraSettingsNotSaved = 359; // followed by the system's reason
+inline constexpr std::uint16_t NotifiedNotSaved = 360;      // followed by the system's reason
+inline constexpr std::uint16_t BornIn = 361;            // "born %1"
 } // namespace lang
 
 } // namespace zelmora

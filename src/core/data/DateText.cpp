@@ -87,22 +87,37 @@ DateText KeyToDate(std::string_view key)
     return joined({chars(key, 7, 2), "/", chars(key, 5, 2), "/", chars(key, 1, 4)});
 }
 
-DateKey NextOccurrenceKey(std::string_view date, std::string_view todayKey)
+MonthDay CelebratedDay(int month, int day, int year, LeapDayRule rule)
+{
+    if (month != 2 || day != 29 || IsLeapYear(static_cast<std::uint16_t>(year))) {
+        return {static_cast<std::uint8_t>(day), static_cast<std::uint8_t>(month)};
+    }
+    return rule == LeapDayRule::MarchFirst ? MonthDay{1, 3} : MonthDay{28, 2};
+}
+
+DateKey NextOccurrenceKey(std::string_view date, std::string_view todayKey, LeapDayRule rule)
 {
     date = cut10(date);
     todayKey = cut10(todayKey);
-    std::int32_t year = 0;
-    if (date != EmptyDateText) {
-        year = TextToNum(chars(todayKey, 1, 4));
-        const auto todayMonth = static_cast<std::uint8_t>(TextToNum(chars(todayKey, 5, 2)));
-        const auto dateMonth = static_cast<std::uint8_t>(TextToNum(chars(date, 4, 2)));
-        if (dateMonth < todayMonth) {
-            ++year;
-        }
+    if (date == EmptyDateText) {
+        return joined({"0", chars(date, 4, 2), chars(date, 1, 2)});
     }
-    std::string key = NumToText(year);
-    key.append(chars(date, 4, 2)).append(chars(date, 1, 2));
-    return DateKey(key);
+    const std::string_view monthText = chars(date, 4, 2);
+    const std::string_view dayText = chars(date, 1, 2);
+    const bool leapDay = TextToNum(monthText) == 2 && TextToNum(dayText) == 29;
+    const auto movedIn = [&](std::int32_t year) { return leapDay && !IsLeapYear(static_cast<std::uint16_t>(year)); };
+
+    std::int32_t year = TextToNum(chars(todayKey, 1, 4));
+    const auto todayMonth = static_cast<std::uint8_t>(TextToNum(chars(todayKey, 5, 2)));
+    const std::int32_t monthThisYear = movedIn(year) ? CelebratedDay(2, 29, year, rule).month : TextToNum(monthText);
+    if (static_cast<std::uint8_t>(monthThisYear) < todayMonth) {
+        ++year;
+    }
+    if (movedIn(year)) {
+        const MonthDay moved = CelebratedDay(2, 29, year, rule);
+        return joined({NumToText(year), twoDigits(moved.month), twoDigits(moved.day)});
+    }
+    return joined({NumToText(year), monthText, dayText});
 }
 
 std::uint16_t AgeInYears(std::string_view dateKey, std::string_view occurrenceKey)

@@ -5,6 +5,7 @@
 
 #include "core/base/LangText.h"
 #include "core/base/ShortText.h"
+#include "core/data/MonthDay.h"
 #include "core/platform/Clock.h"
 
 #include <cstdint>
@@ -25,9 +26,20 @@ std::string NumToText(std::int32_t value);
 // Leading blanks skipped, then digits up to the first non-digit; never fails.
 std::int32_t TextToNum(std::string_view text);
 
+// Where 29 February is celebrated in a common year: 1 March, the day the day arithmetic
+// already counts it on, or the last day of February.
+enum class LeapDayRule : std::uint8_t { MarchFirst, FebruaryLast };
+
+// The day on which a date of `month` and `day` is celebrated in `year`: itself, except
+// 29 February in a common year, which the rule moves.
+MonthDay CelebratedDay(int month, int day, int year, LeapDayRule rule);
+
 DateKey DateToKey(std::string_view date);
 DateText KeyToDate(std::string_view key);
-DateKey NextOccurrenceKey(std::string_view date, std::string_view todayKey);
+// The key of the day the date is celebrated on next, this year from the month of
+// `todayKey` on, else next year.
+DateKey NextOccurrenceKey(std::string_view date, std::string_view todayKey,
+                          LeapDayRule rule = LeapDayRule::MarchFirst);
 std::uint16_t AgeInYears(std::string_view dateKey, std::string_view occurrenceKey);
 std::int32_t DayNumber(std::string_view key);
 bool IsLeapYear(std::uint16_t year);

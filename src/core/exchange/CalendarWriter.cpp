@@ -1,11 +1,11 @@
 #include "core/exchange/CalendarWriter.h"
 
 #include "core/base/Cp1252.h"
+#include "core/data/FriendDates.h"
 #include "core/exchange/CalendarDay.h"
 #include "core/exchange/ContentLines.h"
 #include "core/exchange/FriendUid.h"
 
-#include <array>
 #include <cstdio>
 
 namespace zelmora {
@@ -15,17 +15,8 @@ namespace {
 // A day without a year starts in a leap year, so that 29 February has a first day too.
 constexpr int YearOfDayWithoutYear = 2000;
 
-struct DateKind {
-    FriendField date;
-    std::string_view uidTag;
-};
-
-constexpr std::array<DateKind, 4> DateKinds = {{
-    {FriendField::Anniversaire, "birthday"},
-    {FriendField::Fete, "saints-day"},
-    {FriendField::Date1, "date1"},
-    {FriendField::Date2, "date2"},
-}};
+// When a calendar program shows an alarm on the day itself.
+constexpr std::string_view AlarmOnTheDay = "PT9H";
 
 std::string naturalName(const TFriend& f)
 {
@@ -38,7 +29,8 @@ std::string naturalName(const TFriend& f)
 
 class EventWriter {
 public:
-    EventWriter(std::string& out, Language language, const LocalDateTime& stamp) : m_out(out), m_language(language)
+    EventWriter(std::string& out, Language language, const UtcDateTime& stamp, const ReminderPlan& plan)
+        : m_out(out), m_language(language), m_plan(plan)
     {
         char text[32];
         std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02dZ", stamp.date.year, stamp.date.month,
@@ -50,8 +42,8 @@ public:
     std::size_t writeFriend(const TFriend& f, const std::string& uidStem)
     {
         std::size_t leftOut = 0;
-        for (const DateKind& kind : DateKinds) {
-            const std::string_view date = fieldText(f, kind.date);
+        for (const FriendDate& kind : FriendDates) {
+            const std::string_view date = fieldText(f, kind.field);
             if (date == EmptyDateText || date.empty()) {
                 continue;
             }
@@ -60,7 +52,7 @@ public:
                 ++leftOut;
                 continue;
             }
-            writeEvent(*day, summary(f, kind.date), uidStem + "-" + std::string(kind.uidTag) + "@zelmora");
+            writeEvent(*day, kind.field, summary(f, kind.field), uidStem + "-" + std::string(kind.tag) + "@zelmora");
         }
         return leftOut;
     }
@@ -79,26 +71,48 @@ private:
         return reason + naturalName(f);
     }
 
-    void writeEvent(const CalendarDay& day, const std::string& summaryText, const std::string& uid)
+    void writeEvent(const CalendarDay& day, FriendField date, const std::string& summaryText, const std::string& uid)
     {
         const bool startsInItsYear = day.year && day.existsIn(*day.year);
-        const bool lastOfFebruary = day.month == 2 && day.day == 29;
+        const std::string summaryLine = escapeContentText(cp1252::toUtf8(summaryText));
         line("BEGIN:VEVENT");
         line("UID:" + escapeContentText(uid));
         line("DTSTAMP:" + m_stamp);
         line("DTSTART;VALUE=DATE:" + day.toBasicDate(startsInItsYear ? *day.year : YearOfDayWithoutYear));
         line("DURATION:P1D");
-        // 29 February falls on the last day of February in the other years.
-        line(lastOfFebruary ? "RRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1" : "RRULE:FREQ=YEARLY");
-        line("SUMMARY:" + escapeContentText(cp1252::toUtf8(summaryText)));
+        line(yearlyRule(day));
+        line("SUMMARY:" + summaryLine);
+        if (date == FriendField::Anniversaire && day.year) {
+            line("DESCRIPTION:" + escapeContentText(cp1252::toUtf8(LangTextFilled(lang::BornIn, m_language,
+                                                                                    {NumToText(*day.year)}))));
+        }
         line("TRANSP:TRANSPARENT");
+        for (const std::uint16_t daysBefore : m_plan.forDate(date)) {
+            line("BEGIN:VALARM");
+            line("ACTION:DISPLAY");
+            line("TRIGGER:" + (daysBefore == 0 ? std::string(AlarmOnTheDay) : "-P" + NumToText(daysBefore) + "D"));
+            line("DESCRIPTION:" + summaryLine);
+            line("END:VALARM");
+        }
         line("END:VEVENT");
+    }
+
+    // 29 February comes back where the plan celebrates it in common years: the 60th day
+    // of the year is 29 February in a leap year and 1 March in the others.
+    std::string yearlyRule(const CalendarDay& day) const
+    {
+        if (day.month != 2 || day.day != 29) {
+            return "RRULE:FREQ=YEARLY";
+        }
+        return m_plan.leapDay == LeapDayRule::MarchFirst ? "RRULE:FREQ=YEARLY;BYYEARDAY=60"
+                                                         : "RRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1";
     }
 
     void line(std::string_view text) { appendContentLine(m_out, text); }
 
     std::string& m_out;
     Language m_language;
+    const ReminderPlan& m_plan;
     std::string m_stamp;
 };
 
@@ -111,7 +125,7 @@ CalendarText CalendarWriter::write(const FriendTable& table) const
     appendContentLine(calendar.bytes, "VERSION:2.0");
     appendContentLine(calendar.bytes, "PRODID:-//Zelmora//Zelmora 3.0//EN");
     appendContentLine(calendar.bytes, "CALSCALE:GREGORIAN");
-    EventWriter events(calendar.bytes, m_language, m_stamp);
+    EventWriter events(calendar.bytes, m_language, m_stamp, m_plan);
     const FriendUids uids(table);
     for (std::uint16_t slot = 1; slot <= table.FriendCount; ++slot) {
         calendar.leftOut += events.writeFriend(table[slot], uids.stem(slot));

@@ -5,6 +5,7 @@
 #include "core/exchange/VCardReader.h"
 #include "core/exchange/VCardWriter.h"
 #include "core/platform/FileReader.h"
+#include "core/platform/Folders.h"
 
 namespace zelmora {
 
@@ -57,10 +58,17 @@ Status WriteVCardExport(const FriendTable& table, Language language, const std::
 }
 
 CalendarExport WriteCalendarExport(const FriendTable& table, Language language, const Clock& clock,
-                                   const std::filesystem::path& file, const FileWriter& writer)
+                                   const ReminderPlan& plan, const std::filesystem::path& file, const FileWriter& writer)
 {
-    const CalendarText calendar = CalendarWriter(language, clock.now()).write(table);
+    const CalendarText calendar = CalendarWriter(language, clock.utcNow(), plan).write(table);
     return {writeFileSaying(writer, file, calendar.bytes, lang::ExchangeFileNotSaved, language), calendar.leftOut};
+}
+
+CalendarExport WriteLiveCalendar(const FriendTable& table, Language language, const Clock& clock,
+                                 const ReminderPlan& plan, const std::filesystem::path& dataFolder,
+                                 const FileWriter& writer)
+{
+    return WriteCalendarExport(table, language, clock, plan, dataFolder / LiveCalendarFileName, writer);
 }
 
 } // namespace zelmora

@@ -1,10 +1,11 @@
 #pragma once
 // The files of an exchange: a vCard file read whole before anything changes, and the
-// vCard and iCalendar exports written atomically.
+// vCard and iCalendar exports written atomically, the data folder's own calendar too.
 
 #include "core/base/LangText.h"
 #include "core/base/Status.h"
 #include "core/data/FriendTable.h"
+#include "core/data/ReminderPlan.h"
 #include "core/exchange/VCard.h"
 #include "core/platform/Clock.h"
 #include "core/platform/FileWriter.h"
@@ -31,6 +32,12 @@ struct CalendarExport {
 };
 
 CalendarExport WriteCalendarExport(const FriendTable& table, Language language, const Clock& clock,
-                                   const std::filesystem::path& file, const FileWriter& writer);
+                                   const ReminderPlan& plan, const std::filesystem::path& file, const FileWriter& writer);
+
+// Rewrites the data folder's Zelmora.ics, the calendar that calendar programs subscribe
+// to as a file: the same content as an export.
+CalendarExport WriteLiveCalendar(const FriendTable& table, Language language, const Clock& clock,
+                                 const ReminderPlan& plan, const std::filesystem::path& dataFolder,
+                                 const FileWriter& writer);
 
 } // namespace zelmora

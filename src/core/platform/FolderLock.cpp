@@ -35,8 +35,9 @@ Status FolderLock::acquire(const std::filesystem::path& folder, Language languag
         std::this_thread::sleep_for(Pause);
     }
     m_file = std::move(lock);
-    removeStaleTemporaries(folder / DatabaseFileName);
-    removeStaleTemporaries(folder / SettingsFileName);
+    for (const char* name : {DatabaseFileName, SettingsFileName, ExtraSettingsFileName}) {
+        removeStaleTemporaries(folder / name);
+    }
     return Status::success();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The data folder's lock. Whoever changes Zelmor.dta or Zelmor.reg holds it across the
-// load, the change and the save, so that two programs never save over each other's
-// friends. Programs that only read never take it. The window takes it only around a load
+// The data folder's lock. Whoever changes Zelmor.dta, Zelmor.reg or Zelmora.ini holds it
+// across the load, the change and the save, so that two programs never save over each
+// other's friends. Programs that only read never take it. The window takes it only around a load
 // and around a save:
 //     FolderLock lock;
 //     if (Status taken = lock.acquire(folder, language); !taken.ok) { tell(taken.message); }

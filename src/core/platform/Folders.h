@@ -1,5 +1,5 @@
 #pragma once
-// Where the program and its two files live.
+// Where the program and its files live.
 
 #include "core/base/Status.h"
 
@@ -12,6 +12,11 @@ namespace zelmora {
 
 inline constexpr const char* DatabaseFileName = "Zelmor.dta";
 inline constexpr const char* SettingsFileName = "Zelmor.reg";
+// Files of this program's own beside them: later settings, the reminders already shown,
+// and the calendar kept for calendar programs to subscribe to.
+inline constexpr const char* ExtraSettingsFileName = "Zelmora.ini";
+inline constexpr const char* NotifiedFileName = "Zelmora.notified";
+inline constexpr const char* LiveCalendarFileName = "Zelmora.ics";
 
 // The running executable's full path, and its folder.
 std::filesystem::path ExecutablePath();

@@ -3,7 +3,7 @@
 // file (data/saints-<country>.tsv) into a table compiled into the program.
 
 #include "core/base/Cp1252Literal.h"
-#include "core/saints/MonthDay.h"
+#include "core/data/MonthDay.h"
 
 #include <span>
 

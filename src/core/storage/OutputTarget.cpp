@@ -16,7 +16,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::array<std::string, 3> OwnNames = {DatabaseFileName, SettingsFileName, LockFileName};
+// The calendar kept for calendar programs is no secret: an export may replace it.
+const std::array<std::string, 5> OwnNames = {DatabaseFileName, SettingsFileName, LockFileName, ExtraSettingsFileName,
+                                             NotifiedFileName};
 
 std::string lowerAscii(std::string text)
 {

@@ -3,6 +3,7 @@
 #include "core/data/DateText.h"
 #include "core/exchange/ExchangeFiles.h"
 #include "core/export/ExportFile.h"
+#include "core/settings/ExtraSettings.h"
 #include "gui/widgets/QtText.h"
 
 #include <QDir>
@@ -33,7 +34,7 @@ Exporter::Exporter(const FriendTable& table, const DisplayOptions& options, cons
                    const Clock& clock, Dialogs& dialogs, const FileWriter& writer, const FileOpener& opener,
                    const std::filesystem::path& dataFolder)
     : m_table(table), m_options(options), m_language(language), m_clock(clock), m_dialogs(dialogs),
-      m_writer(writer), m_opener(opener)
+      m_writer(writer), m_opener(opener), m_dataFolder(dataFolder)
 {
     const QDir folder(fromPath(dataFolder));
     for (std::size_t i = 0; i < Kinds.size(); ++i) {
@@ -49,7 +50,8 @@ Status Exporter::write(ExportKind kind, const std::filesystem::path& file) const
     case ExportKind::VCard: return WriteVCardExport(m_table, m_language, file, m_writer);
     case ExportKind::Calendar: break;
     }
-    const CalendarExport calendar = WriteCalendarExport(m_table, m_language, m_clock, file, m_writer);
+    const ExtraSettings settings = loadExtraSettings(m_dataFolder, m_language).settings;
+    const CalendarExport calendar = WriteCalendarExport(m_table, m_language, m_clock, settings, file, m_writer);
     if (calendar.status.ok && calendar.leftOut > 0) {
         m_dialogs.tell(std::string(LangText(lang::DatesLeftOutOfCalendar, m_language))
                        + NumToText(static_cast<std::int32_t>(calendar.leftOut)));

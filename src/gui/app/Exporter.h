@@ -39,6 +39,7 @@ private:
     Dialogs& m_dialogs;
     const FileWriter& m_writer;
     const FileOpener& m_opener;
+    std::filesystem::path m_dataFolder; // its Zelmora.ini gives the calendar's alarms
     // The file proposed next for each kind: first in the data folder, then where the user chose.
     std::array<QString, 4> m_proposed;
 };

@@ -32,6 +32,38 @@ TEST(DateText, NextOccurrenceDependsOnTheMonthOnly)
     EXPECT_EQ(next("31/02/2000", "20260115"), "20260231"); // impossible days stay as typed
 }
 
+TEST(DateText, TwentyNinthOfFebruaryIsCelebratedByOneRule)
+{
+    struct Case {
+        std::string_view date;
+        std::string_view today;
+        LeapDayRule rule;
+        std::string_view expected;
+    };
+    constexpr auto March = LeapDayRule::MarchFirst;
+    constexpr auto February = LeapDayRule::FebruaryLast;
+    for (const Case& c : std::initializer_list<Case>{
+             {"29/02/1980", "20270115", March, "20270301"},
+             {"29/02/1980", "20270228", March, "20270301"},  // one day ahead, as the day count says
+             {"29/02/1980", "20270301", March, "20270301"},  // today
+             {"29/02/1980", "20270405", March, "20280229"},  // a leap year next
+             {"29/02/1980", "20280301", March, "20290301"},
+             {"29/02/    ", "20270301", March, "20270301"},  // without a year
+             {"29/ 2/1980", "20270301", March, "20270301"},  // as the mask pads a typed "2"
+             {"29/02/1980", "20270228", February, "20270228"},
+             {"29/02/1980", "20270301", February, "20280229"},
+             {"29/02/1980", "20280115", February, "20280229"},
+             {"28/02/1980", "20270301", March, "20280228"},  // other days never move
+             {"01/03/1980", "20270301", February, "20270301"},
+         }) {
+        EXPECT_EQ(NextOccurrenceKey(c.date, c.today, c.rule).str(), c.expected) << c.date << " " << c.today;
+    }
+    EXPECT_EQ(next("29/02/1980", "20270228"), "20270301"); // 1 March unless told otherwise
+    EXPECT_EQ(CelebratedDay(2, 29, 2028, February), (MonthDay{29, 2}));
+    EXPECT_EQ(CelebratedDay(2, 29, 2100, March), (MonthDay{1, 3}));
+    EXPECT_EQ(CelebratedDay(12, 31, 2027, March), (MonthDay{31, 12}));
+}
+
 TEST(DateText, EmptyDateNeverFallsInAWindow)
 {
     const std::string key = next(EmptyDateText);

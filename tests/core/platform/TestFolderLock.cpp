@@ -61,7 +61,7 @@ TEST(FolderLock, TheSystemReleasesTheLockOfAKilledProcess)
 TEST(FolderLock, TakingItRemovesTheTemporariesOfKilledSaves)
 {
     test::TempFolder folder;
-    const std::vector<std::string> stale = {".Zelmor.dta.tmp-a1B2c3", ".Zelmor.reg.tmp-XyZ123"};
+    const std::vector<std::string> stale = {".Zelmor.dta.tmp-a1B2c3", ".Zelmor.reg.tmp-XyZ123", ".Zelmora.ini.tmp-q9W8e7"};
     const std::vector<std::string> others = {"Zelmor.dta", ".Zelmor.dta.tmp-toolong", ".notes.txt.tmp-a1B2c3"};
     for (const auto& name : stale) {
         ASSERT_TRUE(AtomicFileWriter().replace(folder / name, "x").ok);

@@ -164,6 +164,20 @@ TEST_F(DatesListTest, CountdownAcrossNewYear)
     EXPECT_EQ((*list)[1].Days, 11);
 }
 
+TEST_F(DatesListTest, TwentyNinthOfFebruaryIsListedOnTheFirstOfMarchInACommonYear)
+{
+    const auto table = makeTable({withDates("Dupont", "Jean", "29/02/1980")});
+    const std::string person = " Dupont Jean" + std::string(16, ' ') + "Birthday     ";
+    options.extraInfo = ExtraInfo::Countdown;
+    EXPECT_EQ(build(*table, {2027, 2, 28}), (std::vector<std::string>{"01/03/27" + person + "(1 days)"}));
+    EXPECT_FALSE(list->ShownInRed);
+    options.extraInfo = ExtraInfo::Age;
+    EXPECT_EQ(build(*table, {2027, 3, 1}), (std::vector<std::string>{"01/03/27" + person + "(47 years)"}));
+    EXPECT_TRUE(list->ShownInRed);
+    EXPECT_EQ((*list)[1].Days, 0);
+    EXPECT_EQ(build(*table, {2028, 2, 28}), (std::vector<std::string>{"29/02/28" + person + "(48 years)"}));
+}
+
 TEST_F(DatesListTest, EmptyDatesAndEmptyTablesListNothing)
 {
     build(*makeTable({withDates("Z", "", "08/12/1990")}));

@@ -55,3 +55,12 @@ TEST(LangText, AboutNoticeNamesOnlyZelmora)
     EXPECT_NE(LangText(37, En).find("Zelmora"), std::string_view::npos);
     EXPECT_NE(LangText(37, Fr).find("Zelmora"), std::string_view::npos);
 }
+
+TEST(LangText, FilledTextsTakeTheirValuesInOnePass)
+{
+    EXPECT_EQ(LangTextFilled(lang::DueInDays, Fr, {"7"}), "Dans 7 jours : ");
+    // A value that looks like a marker stays as it is.
+    EXPECT_EQ(LangTextFilled(lang::BadSetting, En, {"live-calendar", "%3", "no"}),
+              "Zelmora.ini: live-calendar cannot be \"%3\"; its default \"no\" is used.");
+    EXPECT_EQ(LangTextFilled(lang::SummaryAhead, En, {}), "%1 dates to celebrate in the coming days");
+}

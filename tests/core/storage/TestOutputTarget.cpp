@@ -11,13 +11,14 @@ namespace fs = std::filesystem;
 TEST(OutputTarget, NothingTheUserWritesReplacesTheDataFoldersOwnFiles)
 {
     test::TempFolder data;
-    for (const char* own : {"Zelmor.dta", "Zelmor.reg", "Zelmor.lock", "Zelmor.dta.damaged.2"}) {
+    for (const char* own : {"Zelmor.dta", "Zelmor.reg", "Zelmor.lock", "Zelmor.dta.damaged.2", "Zelmora.ini"}) {
         ASSERT_TRUE(AtomicFileWriter().replace(data / own, "x").ok);
     }
     fs::create_directory(data / "sub");
     std::vector<fs::path> refused = {data / "Zelmor.dta",         data / "." / "Zelmor.dta", data / "sub" / ".." / "Zelmor.reg",
                                      data / "Zelmor.lock",        data / "Zelmor.dta.damaged",
-                                     data / "Zelmor.dta.damaged.2", data / "ZELMOR.DTA"};
+                                     data / "Zelmor.dta.damaged.2", data / "ZELMOR.DTA", data / "Zelmora.ini",
+                                     data / "Zelmora.notified"};
 #ifndef _WIN32 // links, and the names of a save's temporaries on Linux
     refused.push_back(data / ".Zelmor.dta.tmp-a1B2c3");
     fs::create_symlink(data / "Zelmor.dta", data / "link.txt");
@@ -30,7 +31,8 @@ TEST(OutputTarget, NothingTheUserWritesReplacesTheDataFoldersOwnFiles)
         EXPECT_FALSE(checked.ok) << target;
         EXPECT_TRUE(checked.message.starts_with("An export or a print never replaces")) << checked.message;
     }
-    for (const fs::path& allowed : {data / "Friends.TXT", data / "Zelmor.dta.txt", data / "sub" / "Zelmor.dta"}) {
+    for (const fs::path& allowed : {data / "Friends.TXT", data / "Zelmor.dta.txt", data / "sub" / "Zelmor.dta",
+                                    data / "Zelmora.ics"}) {
         EXPECT_TRUE(checkOutputTarget(allowed, data.path(), Language::English).ok) << allowed;
     }
 }

@@ -1,4 +1,4 @@
-#include "core/saints/MonthDay.h"
+#include "core/data/MonthDay.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // A day of the year without a year, as the saints' calendar knows it and as a saint's day
 // is stored on the card: "24/06/" followed by four blanks.
 
-#include "core/data/DateText.h"
+#include "core/base/ShortText.h"
 #include "core/platform/Clock.h"
 
 #include <compare>
@@ -29,7 +29,7 @@ struct MonthDay {
     // "24/06".
     std::string text() const;
     // "24/06/    ": the card's date text of a saint's day, whose year is left blank.
-    DateText feteText() const;
+    ShortText<10> feteText() const;
 
     static MonthDay of(const LocalDate& date);
     // "24/06" or "4/6"; nothing for anything else or for a day no year has (31/04).

@@ -1,4 +1,4 @@
-#include "core/saints/MonthDay.h"
+#include "core/data/MonthDay.h"
 
 #include <charconv>
 
@@ -28,7 +28,7 @@ bool MonthDay::exists() const { return month >= 1 && month <= 12 && day >= 1 && 
 
 std::string MonthDay::text() const { return twoDigits(day) + "/" + twoDigits(month); }
 
-DateText MonthDay::feteText() const { return DateText(text() + "/    "); }
+ShortText<10> MonthDay::feteText() const { return ShortText<10>(text() + "/    "); }
 
 MonthDay MonthDay::of(const LocalDate& date)
 {
