@@ -2,7 +2,7 @@
 
 #include "core/base/Cp1252.h"
 #include "core/exchange/ExchangeFiles.h"
-#include "core/exchange/VCardImporter.h"
+#include "core/exchange/FriendImporter.h"
 #include "core/platform/FolderLock.h"
 #include "core/platform/Folders.h"
 #include "core/reminder/TodayReminder.h"
@@ -335,14 +335,14 @@ void ZelmoraApp::importVCards()
         return;
     }
     // The whole file is read before the friends are touched: a bad file changes nothing.
-    const VCardFile cards = ReadVCardFile(toPath(*file), language);
-    if (!cards.status.ok) {
-        m_environment.dialogs.tell(cards.status.message);
+    const ParsedContacts contacts = ReadContactFile(toPath(*file), language);
+    if (!contacts.status.ok) {
+        m_environment.dialogs.tell(contacts.status.message);
         return;
     }
     ImportReport report;
     const Status saved = m_store.update([this] { m_editor.reloaded(); }, [&] {
-        report = VCardImporter(language, VCardImporter::Duplicates::Skip).import(m_table, cards.cards);
+        report = FriendImporter(FriendImporter::Duplicates::Skip).import(m_table, contacts);
     });
     m_editor.reloaded();
     m_form->showData();
