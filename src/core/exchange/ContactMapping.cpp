@@ -55,16 +55,16 @@ bool hasPersonalName(const Contact& contact)
 
 void setNames(FriendBuilder& builder, const Contact& contact)
 {
-    const bool organisation = !trimControls(contact.organisation).empty();
-    if (organisation && (contact.isOrganisation || !hasPersonalName(contact))) {
-        builder.set(FriendField::Nom, contact.organisation); // "ACME Inc." is no person's name to split
-        return;
+    const bool hasOrganisation = !trimControls(contact.organisation).empty();
+    if (contact.isOrganisation || (hasOrganisation && !hasPersonalName(contact))) {
+        // "ACME Inc." is no person's name to split.
+        builder.set(FriendField::Nom, hasOrganisation ? contact.organisation : contact.formattedName);
+        if (builder.filled(FriendField::Nom)) {
+            return;
+        }
     }
-    if (organisation) {
+    if (hasOrganisation) {
         ++builder.notes().notKept.organisations;
-    }
-    if (contact.isOrganisation) {
-        builder.set(FriendField::Nom, contact.formattedName);
     }
     builder.set(FriendField::Nom, contact.lastName);
     builder.set(FriendField::Prenom, contact.firstName);

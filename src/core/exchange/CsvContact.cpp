@@ -98,7 +98,7 @@ public:
     {
         for (const CsvColumn& column : m_columns.columns()) {
             const std::string_view text = cell(column);
-            if (!trimmedBlanks(text).empty()) {
+            if (!text.empty()) {
                 readCell(labelled(column), text);
             }
         }

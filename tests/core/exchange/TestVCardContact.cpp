@@ -91,7 +91,7 @@ TEST(VCardContact, NamesFromNOrFNOrTheOrganisationOrTheEmailAddress)
         {{"X-ABShowAs:COMPANY", "N:;;;;", "FN:ACME Inc.", "ORG:ACME Inc."}, "ACME INC.", "", 0},
         {{"N:;;;;", "FN:ACME Inc.", "ORG:ACME Inc."}, "ACME INC.", "", 0},
         {{"ORG:Acme", "EMAIL:a@b.c"}, "ACME", "", 0},
-        {{"KIND:org", "FN:Club des Cinq"}, "CLUB DES CINQ", "", 0},
+        {{"KIND:org", "N:Cinq;Club des", "FN:Club des Cinq"}, "CLUB DES CINQ", "", 0},
         // Nothing but e-mail addresses: the preferred one's name part.
         {{"EMAIL:other@x.org", "EMAIL;TYPE=pref:helene.lefevre@example.org"}, "HELENE.LEFEVRE", "", 0},
         {{"NOTE:nobody"}, "", "", 0},

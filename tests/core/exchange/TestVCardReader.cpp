@@ -67,16 +67,18 @@ TEST(VCardReader, UndoesQuotedPrintableSoftBreaksAndCharset)
         " fin",
         "ADR;HOME;QUOTED-PRINTABLE:;;12 rue =3D Haute;Paris",
         "FN;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:=93=FA=96=7B",
+        "ORG;CHARSET=ISO-8859-2:\xA3\xF3" "d\xBC",
         "END:VCARD", "BEGIN:VCARD", "FN:Next", "END:VCARD"});
     const std::vector<VCard> cards = readCards(file);
     ASSERT_EQ(cards.size(), 2u);
     const auto& properties = cards[0].properties;
-    ASSERT_EQ(properties.size(), 5u);
+    ASSERT_EQ(properties.size(), 6u);
     EXPECT_EQ(properties[1].value, "Ch\xC3\xA2telain;H\xC3\xA9l\xC3\xA8ne");
     EXPECT_EQ(properties[2].value, "Caf\xC3\xA9 cr\xC3\xA8me et \xE2\x82\xAC fin");
     EXPECT_EQ(properties[3].value, ";;12 rue = Haute;Paris");
     EXPECT_TRUE(properties[3].hasType("home"));
     EXPECT_EQ(properties[4].value, "\xE6\x97\xA5\xE6\x9C\xAC");
+    EXPECT_EQ(properties[5].value, "\xC5\x81\xC3\xB3" "d\xC5\xBA");
 }
 
 TEST(VCardReader, SplitsGroupsParametersAndQuotedValues)
