@@ -1,11 +1,13 @@
-// Exchange with other programs: importing a file of 1000 full cards into an empty
-// table (read, parse, map, sort and save the database), and both exports.
+// Exchange with other programs: importing a file of 1000 full cards or CSV rows into an
+// empty table (read, parse, map, sort and save the database), reading the shape that once
+// took quadratic time, and the exports.
 #include "BenchData.h"
 
 #include "core/storage/DatabaseFile.h"
 #include "core/exchange/CalendarWriter.h"
+#include "core/exchange/CsvWriter.h"
 #include "core/exchange/ExchangeFiles.h"
-#include "core/exchange/VCardImporter.h"
+#include "core/exchange/FriendImporter.h"
 #include "core/exchange/VCardWriter.h"
 
 #include <benchmark/benchmark.h>
@@ -32,37 +34,73 @@ std::unique_ptr<FriendTable> datedTable()
     return table;
 }
 
-void ImportVCardFile(benchmark::State& state)
+// Reads the file written from the dated table, imports it and saves the database.
+void importFile(benchmark::State& state, const char* name, const std::string& bytes)
 {
     const AtomicFileWriter writer(AtomicFileWriter::Flush::No);
-    const auto cards = bench::benchFolder("zelmora-bench-exchange") / "friends.vcf";
-    if (!writer.replace(cards, VCardWriter::write(*datedTable())).ok) {
-        state.SkipWithError("cannot write the cards");
+    const auto file = bench::benchFolder("zelmora-bench-exchange") / name;
+    if (!writer.replace(file, bytes).ok) {
+        state.SkipWithError("cannot write the file to import");
         return;
     }
     auto table = std::make_unique<FriendTable>();
     for (auto _ : state) {
         table->FriendCount = 0;
-        const VCardFile file = ReadVCardFile(cards, Language::English);
-        const ImportReport report =
-            VCardImporter(Language::English, VCardImporter::Duplicates::Skip).import(*table, file.cards);
+        const ParsedContacts contacts = ReadContactFile(file, Language::English);
+        const ImportReport report = FriendImporter(FriendImporter::Duplicates::Skip).import(*table, contacts);
         DatabaseFile database(bench::benchFolder("zelmora-bench-exchange") / "Zelmor.dta", writer);
         const Status saved = database.write(*table, {}).status;
         benchmark::DoNotOptimize(saved);
         if (report.imported.size() != FriendTable::Capacity) {
-            state.SkipWithError("not every card was imported");
+            state.SkipWithError("not every friend was imported");
         }
     }
-    state.counters["cards"] = table->FriendCount;
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(std::filesystem::file_size(cards)));
+    state.counters["friends"] = table->FriendCount;
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+}
+
+void ImportVCardFile(benchmark::State& state)
+{
+    importFile(state, "friends.vcf", VCardWriter(Language::English).write(*datedTable()));
+}
+
+void ImportCsvFile(benchmark::State& state)
+{
+    importFile(state, "friends.csv", CsvWriter(Language::English).write(*datedTable()));
+}
+
+// Quoted-printable soft line breaks under a header whose only colon is in quotes, the
+// given number of KB of them: the time must grow with the size, not with its square.
+void ReadSoftBreakShape(benchmark::State& state)
+{
+    std::string file = "BEGIN:VCARD\r\nFN:A\r\nNOTE;ENCODING=QUOTED-PRINTABLE;X-A=\"b:c=\r\n";
+    while (file.size() < static_cast<std::size_t>(state.range(0)) * 1024) {
+        file += "=41=42=43=44=45=46=47=48=49=4A=4B=4C=4D=4E=4F=50=51=52=53=54=55=56=57=58=59=5A=\r\n";
+    }
+    file += "END:VCARD\r\n";
+    const ContactParser parser(Language::English);
+    for (auto _ : state) {
+        const ParsedContacts contacts = parser.parse(file);
+        benchmark::DoNotOptimize(contacts.friends.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(file.size()));
 }
 
 void BuildVCardExport(benchmark::State& state)
 {
     const auto table = datedTable();
     for (auto _ : state) {
-        const std::string cards = VCardWriter::write(*table);
+        const std::string cards = VCardWriter(Language::English).write(*table);
         benchmark::DoNotOptimize(cards.data());
+    }
+}
+
+void BuildCsvExport(benchmark::State& state)
+{
+    const auto table = datedTable();
+    for (auto _ : state) {
+        const std::string rows = CsvWriter(Language::English).write(*table);
+        benchmark::DoNotOptimize(rows.data());
     }
 }
 
@@ -79,6 +117,9 @@ void BuildCalendarExport(benchmark::State& state)
 } // namespace
 
 BENCHMARK(ImportVCardFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(ImportCsvFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadSoftBreakShape)->Arg(110)->Arg(440)->Arg(1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BuildVCardExport)->Unit(benchmark::kMillisecond);
+BENCHMARK(BuildCsvExport)->Unit(benchmark::kMillisecond);
 BENCHMARK(BuildCalendarExport)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

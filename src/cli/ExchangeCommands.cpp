@@ -2,7 +2,7 @@
 
 #include "core/base/PathText.h"
 #include "core/exchange/ExchangeFiles.h"
-#include "core/exchange/VCardImporter.h"
+#include "core/exchange/FriendImporter.h"
 
 namespace zelmora::cli {
 
@@ -31,7 +31,7 @@ std::optional<ImportArguments> parseImportArguments(const CliContext& context, A
         }
     }
     if (files != 1) {
-        context.err << "zelmora-cli: import takes one vCard file, then --allow-duplicate or --dry-run if wanted\n";
+        context.err << "zelmora-cli: import takes one vCard or CSV file, then --allow-duplicate or --dry-run if wanted\n";
         return std::nullopt;
     }
     return parsed;
@@ -61,23 +61,23 @@ int importCommand(const CliContext& context, Arguments arguments)
     }
     FriendsStore data = context.data();
     // The whole file is read before the database is touched: a bad file changes nothing.
-    const VCardFile cards = ReadVCardFile(parsed->file, context.language);
-    if (!cards.status.ok) {
-        return context.finish(data, cards.status);
+    const ParsedContacts contacts = ReadContactFile(parsed->file, context.language);
+    if (!contacts.status.ok) {
+        return context.finish(data, contacts.status);
     }
-    const VCardImporter importer(context.language, parsed->allowDuplicate ? VCardImporter::Duplicates::Allow
-                                                                           : VCardImporter::Duplicates::Skip);
+    const FriendImporter importer(parsed->allowDuplicate ? FriendImporter::Duplicates::Allow
+                                                         : FriendImporter::Duplicates::Skip);
     std::optional<ImportReport> report;
     Status status;
     if (parsed->dryRun) {
         status = data.read();
         FriendTable trial = data.table();
-        report = importer.import(trial, cards.cards);
+        report = importer.import(trial, contacts);
     } else {
         // Read, changed and written once under the folder's lock; nothing imported, nothing
         // written (the summary says why).
         status = data.change([&](FriendTable& table, DisplayOptions&) {
-            report = importer.import(table, cards.cards);
+            report = importer.import(table, contacts);
             return report->imported.empty() ? Status::failure({}) : Status::success();
         }).status;
     }

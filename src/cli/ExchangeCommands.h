@@ -1,6 +1,6 @@
 #pragma once
-// Friends from other programs: the import of a vCard file. (The vCard and iCalendar
-// exports are formats of the export command.)
+// Friends from other programs: the import of a vCard or CSV file. (The vCard, CSV and
+// iCalendar exports are formats of the export command.)
 
 #include "cli/CliContext.h"
 

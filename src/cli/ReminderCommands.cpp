@@ -3,6 +3,7 @@
 #include "core/base/PathText.h"
 #include "core/data/DateText.h"
 #include "core/exchange/CalendarWriter.h"
+#include "core/exchange/CsvWriter.h"
 #include "core/exchange/VCardWriter.h"
 #include "core/export/HtmlExport.h"
 #include "core/export/TextExport.h"
@@ -58,13 +59,13 @@ std::optional<DatesOverrides> parseDatesOptions(const CliContext& context, Argum
     return overrides;
 }
 
-enum class ExportFormat { Text, Html, VCard, Calendar };
+enum class ExportFormat { Text, Html, VCard, Csv, Calendar };
 
 std::optional<ExportFormat> exportFormat(std::string_view word)
 {
-    constexpr std::array<std::pair<std::string_view, ExportFormat>, 4> Formats = {
+    constexpr std::array<std::pair<std::string_view, ExportFormat>, 5> Formats = {
         {{"text", ExportFormat::Text}, {"html", ExportFormat::Html}, {"vcard", ExportFormat::VCard},
-         {"ics", ExportFormat::Calendar}}};
+         {"csv", ExportFormat::Csv}, {"ics", ExportFormat::Calendar}}};
     for (const auto& [name, format] : Formats) {
         if (name == word) {
             return format;
@@ -84,7 +85,8 @@ ExportBytes buildExport(ExportFormat format, const CliContext& context, const Fr
     switch (format) {
     case ExportFormat::Text: return {buildTextExport(table, language)};
     case ExportFormat::Html: return {buildHtmlExport(table, language)};
-    case ExportFormat::VCard: return {VCardWriter::write(table)};
+    case ExportFormat::VCard: return {VCardWriter(language).write(table)};
+    case ExportFormat::Csv: return {CsvWriter(language).write(table)};
     case ExportFormat::Calendar: break;
     }
     CalendarText calendar = CalendarWriter(language, context.clock.utcNow(), context.extraSettings()).write(table);
@@ -166,7 +168,7 @@ int exportCommand(const CliContext& context, Arguments arguments)
 {
     const auto format = arguments.size() == 2 ? exportFormat(arguments[0]) : std::nullopt;
     if (!format) {
-        return context.usage("export takes text, html, vcard or ics, then the file to write (- for the standard "
+        return context.usage("export takes text, html, vcard, csv or ics, then the file to write (- for the standard "
                              "output)");
     }
     const bool toStandardOutput = arguments[1] == "-";

@@ -16,11 +16,11 @@ namespace {
 
 const std::string Cards = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Dupont;Ren\xC3\xA9\r\nBDAY:--0105\r\nEND:VCARD\r\n"
                           "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Anne Martin\r\nTEL;TYPE=cell:06 11\r\nEND:VCARD\r\n"
-                          "BEGIN:VCARD\r\nVERSION:4.0\r\nORG:Nobody\r\nEND:VCARD\r\n";
+                          "BEGIN:VCARD\r\nVERSION:4.0\r\nNOTE:Nobody\r\nEND:VCARD\r\n";
 
-std::filesystem::path cardsFile(const CliRunner& cli, std::string_view bytes = Cards)
+std::filesystem::path cardsFile(const CliRunner& cli, std::string_view bytes = Cards, std::string_view name = "friends.vcf")
 {
-    const auto file = cli.programFolder.path() / "friends.vcf";
+    const auto file = cli.programFolder.path() / std::string(name);
     std::ofstream(file, std::ios::binary) << bytes;
     return file;
 }
@@ -58,10 +58,10 @@ TEST(CliExchange, DryRunAndBadFilesWriteNothing)
                        "Imported: 2, skipped as duplicates: 0, skipped without a name: 1, characters changed to ?: 0\n");
     EXPECT_FALSE(std::filesystem::exists(cli.database()));
 
-    const auto bad = cli.run({"import", cardsFile(cli, Cards + "BEGIN:VCARD\r\nN:Cut;Short\r\n").string()});
+    const auto bad = cli.run({"import", cardsFile(cli, "Name,Phone\r\nAnne,01\r\n", "friends.csv").string()});
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.err, "zelmora-cli: This is not a vCard file that can be read: line 15: a card is not ended "
-                       "(END:VCARD is missing)\n");
+    EXPECT_EQ(bad.err, "zelmora-cli: This file holds no vCard and no CSV header row of Google Contacts, Outlook or "
+                       "Thunderbird.\n");
     EXPECT_FALSE(std::filesystem::exists(cli.database()));
     EXPECT_EQ(cli.run({"import", (cli.programFolder / "missing.vcf").string()}).status, 1);
 }
@@ -106,6 +106,44 @@ TEST(CliExchange, TheCalendarExportIsTheLiveCalendarWithItsAlarms)
     ASSERT_TRUE(WriteLiveCalendar(data.table(), Language::French, clock, settings, cli.dataFolder, AtomicFileWriter())
                     .status.ok);
     EXPECT_EQ(readWholeFile(cli.dataFolder / "Zelmora.ics").bytes, exported.out);
+}
+
+// A phone's export with odd lines, Japanese names and a fax number imports all it can,
+// and the summary says what it could not keep.
+TEST(CliExchange, ImportsRealPhoneFilesAndSaysWhatItLeftOut)
+{
+    const CliRunner cli;
+    const std::string phone = "BEGIN:VCARD\r\r\nVERSION:2.1\r\r\nN;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:=93=FA=96=7B\r\r\n"
+                              "FN:Taro\r\r\n# synced\r\r\nTEL;FAX:01 fax\r\r\nTEL;HOME:01 home\r\r\nEND:VCARD\r\r\n";
+    const auto imported = cli.run({"import", cardsFile(cli, phone).string()});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "Unreadable lines skipped: 1 (lines 5)\n"
+                            "Characters changed to ? for: ?? \n"
+                            "Not kept, the card has no place for them: other phones 1\n"
+                            "Imported: 1, skipped as duplicates: 0, skipped without a name: 0, characters changed to ?: 2\n");
+}
+
+TEST(CliExchange, CsvImportAndExport)
+{
+    const CliRunner cli;
+    const std::string google = "\xEF\xBB\xBF" "First Name,Last Name,Birthday,E-mail 1 - Label,E-mail 1 - Value\r\n"
+                               "Ren\xC3\xA9,Dupont,--01-05,* Home,rene@example.org\r\n";
+    const auto dry = cli.run({"import", "--dry-run", cardsFile(cli, google, "google.csv").string()});
+    EXPECT_EQ(dry.status, 0) << dry.err;
+    EXPECT_EQ(dry.out, "Would import: DUPONT Ren\xC3\xA9\nTrial run, nothing written. "
+                       "Imported: 1, skipped as duplicates: 0, skipped without a name: 0, characters changed to ?: 0\n");
+    EXPECT_FALSE(std::filesystem::exists(cli.database()));
+
+    ASSERT_EQ(cli.run({"import", cardsFile(cli, google, "google.csv").string()}).status, 0);
+    const auto csv = cli.programFolder / "out.csv";
+    EXPECT_EQ(cli.run({"export", "csv", csv.string()}).status, 0);
+    const std::string written = readWholeFile(csv).bytes;
+    EXPECT_TRUE(written.starts_with("\xEF\xBB\xBF" "First Name,Last Name,Birthday,Notes,E-mail 1 - Label,")) << written;
+    EXPECT_NE(written.find("\r\nRen\xC3\xA9,DUPONT,--01-05,,Other,rene@example.org,"), std::string::npos) << written;
+
+    const CliRunner other;
+    EXPECT_EQ(other.run({"import", csv.string()}).status, 0);
+    EXPECT_EQ(other.run({"list"}).out, "DUPONT Ren\xC3\xA9\n");
 }
 
 TEST(CliExchange, UsageAndWriteFailures)

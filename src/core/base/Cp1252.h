@@ -24,6 +24,10 @@ constexpr char32_t toCodePoint(unsigned char byte)
     return (byte >= 0x80 && byte <= 0x9F) ? HighControls[byte - 0x80] : char32_t{byte};
 }
 
+// A control character: below a blank, DEL, or a C1 control (five of which Windows-1252
+// keeps for its undefined bytes).
+constexpr bool isControl(char32_t codePoint) { return codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0); }
+
 // The byte for a code point, or -1 when Windows-1252 has none.
 constexpr int toByte(char32_t codePoint)
 {
@@ -79,6 +83,9 @@ constexpr long decodeUtf8(std::string_view utf8, std::size_t& pos)
 }
 
 std::string toUtf8(std::string_view text);
+
+// Appends the code point as UTF-8.
+void appendUtf8(std::string& out, char32_t codePoint);
 
 // Why a UTF-8 text could not become Windows-1252.
 struct ConversionError {

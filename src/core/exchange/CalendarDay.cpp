@@ -79,9 +79,13 @@ std::optional<CalendarDay> CalendarDay::fromVCard(std::string_view value)
     const std::size_t monthAt = withoutYear ? 0 : 4;
     const int month = TextToNum(digits.substr(monthAt, 2));
     const int day = TextToNum(digits.substr(monthAt + 2, 2));
-    const std::optional<CalendarDay> made =
-        makeDay(day, month, withoutYear ? std::nullopt : std::optional(TextToNum(digits.substr(0, 4))));
-    return made && made->year && !made->existsIn(*made->year) ? std::nullopt : made; // 1981-02-29
+    return fromNumbers(day, month, withoutYear ? std::nullopt : std::optional(TextToNum(digits.substr(0, 4))));
+}
+
+std::optional<CalendarDay> CalendarDay::fromNumbers(int day, int month, std::optional<int> year)
+{
+    const std::optional<CalendarDay> made = makeDay(day, month, year);
+    return made && made->year && !made->existsIn(*made->year) ? std::nullopt : made;
 }
 
 DateText CalendarDay::toDateText() const
@@ -95,13 +99,19 @@ DateText CalendarDay::toDateText() const
     return MaskedDate(text).value_or(DateText(EmptyDateText));
 }
 
-std::string CalendarDay::toVCard() const
+std::string CalendarDay::toVCard() const { return withParts(""); }
+
+std::string CalendarDay::toIsoDate() const { return withParts("-"); }
+
+std::string CalendarDay::withParts(std::string_view separator) const
 {
-    char text[16];
+    char text[32];
+    const int length = static_cast<int>(separator.size());
     if (year && existsIn(*year)) {
-        std::snprintf(text, sizeof text, "%04d%02d%02d", *year, month, day);
+        std::snprintf(text, sizeof text, "%04d%.*s%02d%.*s%02d", *year, length, separator.data(), month, length,
+                      separator.data(), day);
     } else {
-        std::snprintf(text, sizeof text, "--%02d%02d", month, day);
+        std::snprintf(text, sizeof text, "--%02d%.*s%02d", month, length, separator.data(), day);
     }
     return text;
 }

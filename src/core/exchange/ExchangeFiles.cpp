@@ -1,60 +1,34 @@
 #include "core/exchange/ExchangeFiles.h"
 
-#include "core/data/DateText.h"
 #include "core/exchange/CalendarWriter.h"
-#include "core/exchange/VCardReader.h"
+#include "core/exchange/CsvWriter.h"
 #include "core/exchange/VCardWriter.h"
 #include "core/platform/FileReader.h"
 #include "core/platform/Folders.h"
 
 namespace zelmora {
 
-namespace {
-
-// Far above any address book of 1000 friends, even with photos, and still safe to hold.
-constexpr std::uintmax_t MaxVCardFileBytes = 256u * 1024 * 1024;
-
-std::string problemText(const VCardReadError& error, Language language)
+ParsedContacts ReadContactFile(const std::filesystem::path& file, Language language, const ImportProgress& progress)
 {
-    std::uint16_t pair = lang::NoCardInFile;
-    switch (error.problem) {
-    case VCardProblem::CardNotEnded: pair = lang::CardNotEnded; break;
-    case VCardProblem::LineWithoutColon: pair = lang::LineWithoutColon; break;
-    case VCardProblem::TextOutsideCard: pair = lang::TextOutsideCard; break;
-    case VCardProblem::NoCard: break;
-    }
-    std::string text(LangText(lang::UnreadableVCard, language));
-    if (error.line > 0) {
-        text.append(LangText(lang::AtLine, language))
-            .append(NumToText(static_cast<std::int32_t>(error.line)))
-            .append(": ");
-    }
-    return text.append(LangText(pair, language));
-}
-
-} // namespace
-
-VCardFile ReadVCardFile(const std::filesystem::path& file, Language language)
-{
-    VCardFile result;
-    FileContents contents = readWholeFile(file, MaxVCardFileBytes);
+    FileContents contents = readWholeFile(file, MaxContactFileBytes);
     if (contents.state != FileContents::State::Read) {
-        result.status = Status::failure(std::move(contents.message));
-        return result;
+        ParsedContacts refused;
+        refused.status = Status::failure(std::move(contents.message));
+        return refused;
     }
-    VCardReadResult read = VCardReader::read(contents.bytes);
-    if (read.error) {
-        result.status = Status::failure(problemText(*read.error, language));
-        return result;
-    }
-    result.cards = std::move(read.cards);
-    return result;
+    return ContactParser(language).parse(contents.bytes, progress);
 }
 
 Status WriteVCardExport(const FriendTable& table, Language language, const std::filesystem::path& file,
                         const FileWriter& writer)
 {
-    return writeFileSaying(writer, file, VCardWriter::write(table), lang::ExchangeFileNotSaved, language);
+    return writeFileSaying(writer, file, VCardWriter(language).write(table), lang::ExchangeFileNotSaved, language);
+}
+
+Status WriteCsvExport(const FriendTable& table, Language language, const std::filesystem::path& file,
+                      const FileWriter& writer)
+{
+    return writeFileSaying(writer, file, CsvWriter(language).write(table), lang::ExchangeFileNotSaved, language);
 }
 
 CalendarExport WriteCalendarExport(const FriendTable& table, Language language, const Clock& clock,

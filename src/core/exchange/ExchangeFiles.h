@@ -1,30 +1,34 @@
 #pragma once
-// The files of an exchange: a vCard file read whole before anything changes, and the
-// vCard and iCalendar exports written atomically, the data folder's own calendar too.
+// The files of an exchange: a file of contacts (vCard or CSV) read whole before anything
+// changes, and the vCard, CSV and iCalendar exports written atomically, the data folder's
+// own calendar too.
 
 #include "core/base/LangText.h"
 #include "core/base/Status.h"
 #include "core/data/FriendTable.h"
 #include "core/data/ReminderPlan.h"
-#include "core/exchange/VCard.h"
+#include "core/exchange/ContactParser.h"
 #include "core/platform/Clock.h"
 #include "core/platform/FileWriter.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
-#include <vector>
 
 namespace zelmora {
 
-struct VCardFile {
-    Status status;            // why the file cannot be imported, in `language`
-    std::vector<VCard> cards; // every card of the file, or none
-};
+// Far above what 1000 friends need, photos included (1200 cards with 32 KB photos are 55 MB),
+// and still safe to hold.
+inline constexpr std::uintmax_t MaxContactFileBytes = 64u * 1024 * 1024;
 
-VCardFile ReadVCardFile(const std::filesystem::path& file, Language language);
+// The file read (refused past MaxContactFileBytes) and parsed; see ContactParser.
+ParsedContacts ReadContactFile(const std::filesystem::path& file, Language language,
+                               const ImportProgress& progress = {});
 
 Status WriteVCardExport(const FriendTable& table, Language language, const std::filesystem::path& file,
                         const FileWriter& writer);
+Status WriteCsvExport(const FriendTable& table, Language language, const std::filesystem::path& file,
+                      const FileWriter& writer);
 
 struct CalendarExport {
     Status status;

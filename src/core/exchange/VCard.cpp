@@ -62,14 +62,14 @@ std::string unescapeVCardText(std::string_view text)
     return out;
 }
 
-std::vector<std::string> vCardComponents(std::string_view value)
+std::vector<std::string> vCardComponents(std::string_view value, char separator)
 {
     std::vector<std::string> components;
     std::size_t start = 0;
     for (std::size_t i = 0; i < value.size(); ++i) {
         if (value[i] == '\\') {
             ++i; // the escaped character is never a separator
-        } else if (value[i] == ';') {
+        } else if (value[i] == separator) {
             components.push_back(unescapeVCardText(value.substr(start, i - start)));
             start = i + 1;
         }

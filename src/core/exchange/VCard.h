@@ -35,9 +35,9 @@ struct VCard {
 // any other backslash stays, as 2.1 cards write Windows paths without escaping them.
 std::string unescapeVCardText(std::string_view text);
 
-// The components of a structured value (N, ADR), split at each ";" that is not escaped,
-// each unescaped.
-std::vector<std::string> vCardComponents(std::string_view value);
+// The components of a structured value (N, ADR), split at each `separator` that is not
+// escaped, each unescaped; a list (CATEGORIES) is split at commas.
+std::vector<std::string> vCardComponents(std::string_view value, char separator = ';');
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 

@@ -1,55 +1,14 @@
 #include "core/exchange/VCardReader.h"
 
 #include "core/base/Cp1252.h"
+#include "core/platform/CharsetConversion.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zelmora {
 
 namespace {
-
-// Physical lines, their numbers, and the end-of-line characters stripped.
-class LineSource {
-public:
-    explicit LineSource(std::string_view bytes) : m_bytes(bytes)
-    {
-        if (m_bytes.starts_with("\xEF\xBB\xBF")) {
-            m_bytes.remove_prefix(3); // a byte order mark some programs write
-        }
-    }
-
-    bool atEnd() const { return m_pos >= m_bytes.size(); }
-    std::size_t nextNumber() const { return m_number + 1; }
-    std::string_view peek() const { return lineAt(m_pos).first; }
-
-    std::string_view next()
-    {
-        const auto [line, end] = lineAt(m_pos);
-        m_pos = end;
-        ++m_number;
-        return line;
-    }
-
-private:
-    // The line starting at `pos`, and where the one after it starts.
-    std::pair<std::string_view, std::size_t> lineAt(std::size_t pos) const
-    {
-        std::size_t end = m_bytes.find('\n', pos);
-        const std::size_t after = end == std::string_view::npos ? m_bytes.size() : end + 1;
-        end = std::min(end, m_bytes.size());
-        std::string_view line = m_bytes.substr(pos, end - pos);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
-        return {line, after};
-    }
-
-    std::string_view m_bytes;
-    std::size_t m_pos = 0;
-    std::size_t m_number = 0;
-};
-
-bool isFoldContinuation(std::string_view line) { return !line.empty() && (line[0] == ' ' || line[0] == '\t'); }
 
 // Positions of `separator` in `text` outside double quotes (quoted parameter values may hold it).
 std::size_t findUnquoted(std::string_view text, char separator, std::size_t from = 0)
@@ -86,20 +45,31 @@ std::string upperAscii(std::string_view text)
     return out;
 }
 
+bool isWordCharacter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+}
+
+// Letters, digits and "-", as property names and groups are written.
+bool isName(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), isWordCharacter);
+}
+
 std::string_view unquote(std::string_view value)
 {
     return value.size() >= 2 && value.front() == '"' && value.back() == '"' ? value.substr(1, value.size() - 2)
                                                                                : value;
 }
 
+bool isAnyOf(std::string_view word, std::initializer_list<std::string_view> names)
+{
+    return std::any_of(names.begin(), names.end(), [&](std::string_view name) { return equalsIgnoringCase(word, name); });
+}
+
 bool isEncodingName(std::string_view word)
 {
-    for (const std::string_view encoding : {"QUOTED-PRINTABLE", "BASE64", "B", "8BIT", "7BIT"}) {
-        if (equalsIgnoringCase(word, encoding)) {
-            return true;
-        }
-    }
-    return false;
+    return isAnyOf(word, {"QUOTED-PRINTABLE", "BASE64", "B", "8BIT", "7BIT"});
 }
 
 VCardParameter readParameter(std::string_view text)
@@ -144,31 +114,38 @@ std::string decodeQuotedPrintable(std::string_view text)
     return out;
 }
 
-bool isUtf8(std::string_view text)
+// A name a file may give its character set; anything else is not handed to the system.
+bool isCharsetName(std::string_view charset)
 {
-    for (std::size_t pos = 0; pos < text.size();) {
-        if (cp1252::decodeUtf8(text, pos) < 0) {
-            return false;
-        }
-    }
-    return true;
+    return !charset.empty() && charset.size() <= 40 && std::all_of(charset.begin(), charset.end(), [](char c) {
+        return isWordCharacter(c) || c == '_' || c == '.' || c == ':';
+    });
 }
+
+// UTF-8 that older programs wrote in their own code page without saying so is taken as
+// Windows-1252.
+std::string utf8OrWindows1252(std::string bytes) { return isUtf8(bytes) ? bytes : cp1252::toUtf8(bytes); }
 
 // UTF-8 from the value's bytes. A declared Latin character set is read as Windows-1252,
-// its superset; text that is not valid UTF-8 is taken as Windows-1252 too, as older
-// programs wrote their own code page without saying so.
+// its superset; any other goes through the system's converter.
 std::string toUtf8(std::string bytes, std::string_view charset)
 {
-    const bool latin = equalsIgnoringCase(charset, "ISO-8859-1") || equalsIgnoringCase(charset, "LATIN1")
-        || equalsIgnoringCase(charset, "WINDOWS-1252") || equalsIgnoringCase(charset, "CP1252");
-    if (!latin && isUtf8(bytes)) {
-        return bytes;
+    if (charset.empty() || isAnyOf(charset, {"UTF-8", "UTF8"})) {
+        return utf8OrWindows1252(std::move(bytes));
     }
-    return cp1252::toUtf8(bytes);
+    if (isAnyOf(charset, {"ISO-8859-1", "ISO8859-1", "LATIN1", "WINDOWS-1252", "CP1252", "US-ASCII", "ASCII"})) {
+        return cp1252::toUtf8(bytes);
+    }
+    if (isCharsetName(charset)) {
+        if (std::optional<std::string> converted = convertToUtf8(bytes, charset)) {
+            return std::move(*converted);
+        }
+    }
+    return utf8OrWindows1252(std::move(bytes));
 }
 
-// Splits a whole content line; nothing when it has no colon.
-std::optional<VCardProperty> readProperty(std::string_view line)
+// Splits a whole content line; nothing when it is no property.
+std::optional<VCardProperty> readProperty(std::string_view line, bool textIsUnicode)
 {
     const std::size_t colon = findUnquoted(line, ':');
     if (colon == std::string_view::npos) {
@@ -178,45 +155,26 @@ std::optional<VCardProperty> readProperty(std::string_view line)
     VCardProperty property;
     const std::string_view qualifiedName = head.front();
     const std::size_t dot = qualifiedName.rfind('.');
-    if (dot != std::string_view::npos) {
-        property.group = upperAscii(qualifiedName.substr(0, dot));
+    const std::string_view name = dot == std::string_view::npos ? qualifiedName : qualifiedName.substr(dot + 1);
+    const std::string_view group = dot == std::string_view::npos ? std::string_view{} : qualifiedName.substr(0, dot);
+    const bool groupIsName = std::ranges::all_of(splitUnquoted(group, '.'), isName);
+    if (!isName(name) || (!group.empty() && !groupIsName)) {
+        return std::nullopt; // "# a comment: with a colon" is no property
     }
-    property.name = upperAscii(dot == std::string_view::npos ? qualifiedName : qualifiedName.substr(dot + 1));
+    property.group = upperAscii(group);
+    property.name = upperAscii(name);
     for (std::size_t i = 1; i < head.size(); ++i) {
         property.parameters.push_back(readParameter(head[i]));
     }
-    std::string value(line.substr(colon + 1));
-    if (property.hasParameterValue("ENCODING", "QUOTED-PRINTABLE")) {
-        value = decodeQuotedPrintable(value);
+    const std::string_view value = line.substr(colon + 1);
+    const bool quotedPrintable = property.hasParameterValue("ENCODING", "QUOTED-PRINTABLE");
+    if (textIsUnicode && !quotedPrintable) {
+        property.value = value;
+    } else {
+        property.value = toUtf8(quotedPrintable ? decodeQuotedPrintable(value) : std::string(value),
+                                property.parameter("CHARSET"));
     }
-    property.value = toUtf8(std::move(value), property.parameter("CHARSET"));
     return property;
-}
-
-bool isQuotedPrintableWithSoftBreak(std::string_view line)
-{
-    if (!line.ends_with('=')) {
-        return false;
-    }
-    const std::string head = upperAscii(line.substr(0, std::min(findUnquoted(line, ':'), line.size())));
-    return head.find("QUOTED-PRINTABLE") != std::string::npos;
-}
-
-// One content line: folded continuations and quoted-printable soft line breaks joined.
-std::string readContentLine(LineSource& lines)
-{
-    std::string line(lines.next());
-    while (!lines.atEnd()) {
-        if (isFoldContinuation(lines.peek())) {
-            line.append(lines.next().substr(1));
-        } else if (isQuotedPrintableWithSoftBreak(line)) {
-            line.pop_back();
-            line.append(lines.next());
-        } else {
-            break;
-        }
-    }
-    return line;
 }
 
 bool isMarker(const VCardProperty& property, std::string_view name)
@@ -228,50 +186,93 @@ bool isMarker(const VCardProperty& property, std::string_view name)
     return property.name == name && equalsIgnoringCase(value, "VCARD");
 }
 
+bool isBase64(const VCardProperty& property)
+{
+    return property.hasParameterValue("ENCODING", "BASE64") || property.hasParameterValue("ENCODING", "B");
+}
+
+bool isBase64Text(std::string_view line)
+{
+    return std::all_of(line.begin(), line.end(), [](char c) {
+        return isWordCharacter(c) || c == '+' || c == '/' || c == '=' || c == ' ' || c == '\t';
+    });
+}
+
+// 2.1 writes an agent's card on the lines after an empty AGENT property.
+bool introducesNestedCard(const VCard& card)
+{
+    return !card.properties.empty() && card.properties.back().name == "AGENT"
+        && card.properties.back().value.find_first_not_of(" \t") == std::string::npos;
+}
+
 } // namespace
 
-VCardReadResult VCardReader::read(std::string_view bytes)
+void VCardReader::readLine(std::optional<VCard>& finished)
 {
-    VCardReadResult result;
-    LineSource lines(bytes);
-    std::size_t depth = 0; // 0 between cards, 1 in a card, more in a nested one
-    std::size_t cardLine = 0;
-    const auto fail = [&](VCardProblem problem, std::size_t line) {
-        result.cards.clear();
-        result.error = VCardReadError{problem, line};
-        return result;
-    };
-    while (!lines.atEnd()) {
-        const std::size_t number = lines.nextNumber();
-        const std::string line = readContentLine(lines);
-        if (line.find_first_not_of(" \t") == std::string::npos) {
-            continue;
+    const std::size_t number = m_lines.nextNumber();
+    const std::string line = m_lines.nextContentLine();
+    if (line.find_first_not_of(" \t") == std::string::npos) {
+        m_inBase64Value = false; // a 2.1 BASE64 value ends with an empty line
+        return;
+    }
+    std::optional<VCardProperty> property = readProperty(line, m_textIsUnicode);
+    if (!property) {
+        if (m_place != Place::InNestedCard && !(m_inBase64Value && isBase64Text(line))) {
+            m_skipped.add(number);
         }
-        std::optional<VCardProperty> property = readProperty(line);
-        if (depth == 0) {
-            if (!property || !isMarker(*property, "BEGIN")) {
-                return fail(VCardProblem::TextOutsideCard, number);
-            }
-            result.cards.emplace_back();
-            cardLine = number;
-            depth = 1;
-        } else if (!property) {
-            return fail(VCardProblem::LineWithoutColon, number);
-        } else if (isMarker(*property, "BEGIN")) {
-            ++depth;
-        } else if (isMarker(*property, "END")) {
-            --depth;
-        } else if (depth == 1) {
-            result.cards.back().properties.push_back(std::move(*property));
+        return;
+    }
+    m_inBase64Value = isBase64(*property);
+    const bool begins = isMarker(*property, "BEGIN");
+    const bool ends = isMarker(*property, "END");
+    switch (m_place) {
+    case Place::BetweenCards:
+        if (begins) {
+            m_place = Place::InCard;
+        } else {
+            m_skipped.add(number);
         }
+        break;
+    case Place::InCard:
+        if (begins && introducesNestedCard(m_card)) {
+            m_place = Place::InNestedCard;
+            m_nesting = 1;
+        } else if (begins || ends) {
+            // A BEGIN:VCARD in a card ends a card that lacks its END:VCARD.
+            finished = std::exchange(m_card, VCard{});
+            m_place = begins ? Place::InCard : Place::BetweenCards;
+        } else {
+            m_card.properties.push_back(std::move(*property));
+        }
+        break;
+    case Place::InNestedCard:
+        m_nesting = begins ? m_nesting + 1 : m_nesting - (ends ? 1 : 0);
+        m_place = m_nesting == 0 ? Place::InCard : Place::InNestedCard;
+        break;
     }
-    if (depth > 0) {
-        return fail(VCardProblem::CardNotEnded, cardLine);
+}
+
+std::optional<VCard> VCardReader::next()
+{
+    std::optional<VCard> finished;
+    while (!finished && !m_lines.atEnd()) {
+        readLine(finished);
     }
-    if (result.cards.empty()) {
-        return fail(VCardProblem::NoCard, 0);
+    if (!finished && m_place != Place::BetweenCards) {
+        finished = std::exchange(m_card, VCard{}); // the file ends inside a card
+        m_place = Place::BetweenCards;
     }
-    return result;
+    return finished;
+}
+
+std::vector<VCard> VCardReader::readAll(const FileText& file)
+{
+    VCardReader reader(file);
+    std::vector<VCard> cards;
+    while (std::optional<VCard> card = reader.next()) {
+        cards.push_back(std::move(*card));
+    }
+    return cards;
 }
 
 } // namespace zelmora

@@ -1,23 +1,18 @@
 #include "core/exchange/VCardWriter.h"
 
 #include "core/base/Cp1252.h"
-#include "core/base/LangText.h"
 #include "core/exchange/CalendarDay.h"
 #include "core/exchange/ContentLines.h"
+#include "core/exchange/DateLabels.h"
+#include "core/exchange/FriendUid.h"
+
+#include <tuple>
 
 namespace zelmora {
 
 namespace {
 
 std::string text(std::string_view cp1252) { return escapeContentText(cp1252::toUtf8(cp1252)); }
-
-// Date1 is an ANNIVERSARY only when its reason says so, in either language: any other
-// date would be mislabelled in the other program.
-bool isWeddingAnniversary(std::string_view reason)
-{
-    return reason == LangText(lang::WeddingAnniversary, Language::English)
-        || reason == LangText(lang::WeddingAnniversary, Language::French);
-}
 
 // A URI knows no text escapes, but readers undo them all the same: only a backslash
 // needs one to come back as it was.
@@ -47,10 +42,20 @@ public:
             add(nameAndParameters, text(cp1252));
         }
     }
-    void addDate(std::string_view name, std::string_view dateText)
+    // False when the date has no day and month, which no vCard date can hold.
+    bool addDate(std::string_view name, std::string_view dateText)
     {
-        if (const auto day = CalendarDay::fromDateText(dateText)) {
+        const auto day = CalendarDay::fromDateText(dateText);
+        if (day) {
             add(name, day->toVCard());
+        }
+        return day.has_value();
+    }
+    // The date under a group that joins it to its label: "date2.X-ABDATE", "date2.X-ABLabel".
+    void addLabelledDate(std::string_view group, std::string_view dateText, std::string_view labelCp1252)
+    {
+        if (addDate(std::string(group) + ".X-ABDATE", dateText) && !labelCp1252.empty()) {
+            addText(std::string(group) + ".X-ABLabel", labelCp1252);
         }
     }
 
@@ -81,17 +86,32 @@ void writeAddress(CardLines& lines, const TFriend& f)
                          + text(f.Code.view()) + ";" + text(f.Pays.view()));
 }
 
-void writeCard(std::string& out, const TFriend& f)
+// The other dates in their order, each under its own group so that an import knows the
+// second one; one wedding anniversary as ANNIVERSARY (a card may hold only one).
+void writeOtherDates(CardLines& lines, const TFriend& f)
+{
+    bool anniversaryWritten = false;
+    for (const auto& [group, date, reason] : {std::tuple("date1", f.Date1.view(), f.Raison1.view()),
+                                              std::tuple("date2", f.Date2.view(), f.Raison2.view())}) {
+        if (isWeddingReason(reason) && !anniversaryWritten) {
+            anniversaryWritten = lines.addDate(std::string(group) + ".ANNIVERSARY", date);
+        } else {
+            lines.addLabelledDate(group, date, reason);
+        }
+    }
+}
+
+void writeCard(std::string& out, const TFriend& f, const std::string& uidStem, std::string_view saintsDayLabel)
 {
     CardLines lines(out);
     lines.add("BEGIN", "VCARD");
     lines.add("VERSION", "4.0");
+    lines.add("UID", "urn:zelmora:" + uidStem);
     lines.add("FN", text(formattedName(f)));
     lines.add("N", text(f.Nom.view()) + ";" + text(f.Prenom.view()) + ";;;");
     lines.addDate("BDAY", f.Anniversaire.view());
-    if (isWeddingAnniversary(f.Raison1.view())) {
-        lines.addDate("ANNIVERSARY", f.Date1.view());
-    }
+    lines.addLabelledDate("saint", f.Fete.view(), saintsDayLabel);
+    writeOtherDates(lines, f);
     writeAddress(lines, f);
     lines.addText("TEL;TYPE=voice", f.Telephone.view());
     lines.addText("TEL;TYPE=cell", f.Portable.view());
@@ -105,11 +125,13 @@ void writeCard(std::string& out, const TFriend& f)
 
 } // namespace
 
-std::string VCardWriter::write(const FriendTable& table)
+std::string VCardWriter::write(const FriendTable& table) const
 {
     std::string out;
+    const FriendUids uids(table);
+    const std::string saintsDay(LangText(lang::SaintsDayOccasion, m_language));
     for (std::uint16_t slot = 1; slot <= table.FriendCount; ++slot) {
-        writeCard(out, table[slot]);
+        writeCard(out, table[slot], uids.stem(slot), saintsDay);
     }
     return out;
 }

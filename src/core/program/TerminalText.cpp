@@ -21,11 +21,7 @@ std::string shownSafely(std::string_view text, bool keepLineBreaks)
 
 } // namespace
 
-bool isControlCharacter(char c)
-{
-    const char32_t codePoint = cp1252::toCodePoint(static_cast<unsigned char>(c));
-    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
-}
+bool isControlCharacter(char c) { return cp1252::isControl(cp1252::toCodePoint(static_cast<unsigned char>(c))); }
 
 std::string terminalLine(std::string_view text) { return shownSafely(text, false); }
 

@@ -2,7 +2,7 @@
 
 #include "core/base/Cp1252.h"
 #include "core/exchange/ExchangeFiles.h"
-#include "core/exchange/VCardImporter.h"
+#include "core/exchange/FriendImporter.h"
 #include "core/platform/FolderLock.h"
 #include "core/platform/Folders.h"
 #include "core/reminder/DatesList.h"
@@ -341,14 +341,14 @@ void ZelmoraApp::importVCards()
         return;
     }
     // The whole file is read before the friends are touched: a bad file changes nothing.
-    const VCardFile cards = ReadVCardFile(toPath(*file), language);
-    if (!cards.status.ok) {
-        m_environment.dialogs.tell(cards.status.message);
+    const ParsedContacts contacts = ReadContactFile(toPath(*file), language);
+    if (!contacts.status.ok) {
+        m_environment.dialogs.tell(contacts.status.message);
         return;
     }
     ImportReport report;
     const FriendsStore::Outcome saved = m_session.changeFriends([&](FriendTable& table, DisplayOptions&) {
-        report = VCardImporter(language, VCardImporter::Duplicates::Skip).import(table, cards.cards);
+        report = FriendImporter(FriendImporter::Duplicates::Skip).import(table, contacts);
         return report.imported.empty() ? Status::failure({}) : Status::success(); // nothing new, nothing written
     });
     std::string message = report.summary(language);

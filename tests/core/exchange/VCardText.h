@@ -1,5 +1,7 @@
 #pragma once
-// vCard files for tests, written one line per argument.
+// vCard files for tests, written one line per argument, and read back.
+
+#include "core/exchange/VCardReader.h"
 
 #include <initializer_list>
 #include <string>
@@ -25,5 +27,7 @@ inline std::string card(std::initializer_list<std::string_view> properties)
     }
     return text + "END:VCARD\r\n";
 }
+
+inline std::vector<VCard> readCards(std::string_view bytes) { return VCardReader::readAll(FileText::fromBytes(bytes)); }
 
 } // namespace zelmora::test
