@@ -27,9 +27,17 @@ std::string toUtf8(std::string_view text)
 {
     std::string out;
     out.reserve(text.size() + text.size() / 4);
-    for (const char byte : text) {
-        appendUtf8(out, toCodePoint(static_cast<unsigned char>(byte)));
+    // ASCII is the same in both: it goes over in runs, the other bytes one by one.
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x80) {
+            out.append(text.substr(run, i - run));
+            appendUtf8(out, toCodePoint(byte));
+            run = i + 1;
+        }
     }
+    out.append(text.substr(run));
     return out;
 }
 

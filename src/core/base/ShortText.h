@@ -25,6 +25,13 @@ public:
         std::copy_n(text.data(), kept, m_chars.data());
         m_length = static_cast<std::uint8_t>(kept);
     }
+    // Writes the first `size` characters (at most the capacity) through `write(chars, count)`.
+    template <class Write> void assignWith(std::size_t size, Write write)
+    {
+        const std::size_t kept = std::min(size, m_chars.size());
+        write(m_chars.data(), kept);
+        m_length = static_cast<std::uint8_t>(kept);
+    }
     std::string_view view() const { return {m_chars.data(), m_length}; }
     std::size_t capacity() const { return m_chars.size(); }
 

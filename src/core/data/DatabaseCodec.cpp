@@ -62,12 +62,15 @@ bool readOptionDigits(std::string_view header, bool longHeader, DisplayOptions& 
     return true;
 }
 
+// Each field is written once, straight from the file: a field an older version lacks is
+// emptied, never the whole record first.
 bool readFriend(FieldReader& reader, std::string_view version, TFriend& record)
 {
-    record = TFriend{};
     for (std::size_t i = 0; i < FriendFieldCount; ++i) {
         const auto field = static_cast<FriendField>(i);
-        if (lessBytes(presentAfter(field), version) && !reader.ReadField(fieldRef(record, field))) {
+        if (!lessBytes(presentAfter(field), version)) {
+            fieldRef(record, field).assign({});
+        } else if (!reader.ReadField(fieldRef(record, field))) {
             return false;
         }
     }
@@ -140,6 +143,7 @@ DecodeStatus decodeDatabase(std::string_view bytes, FriendTable& table, DisplayO
     if (!count) {
         return damaged();
     }
+    table.expect(*count);
     for (std::uint16_t slot = 1; slot <= *count; ++slot) {
         if (!readFriend(reader, header.fileVersion, table[slot])) {
             return damaged();

@@ -91,10 +91,7 @@ bool FieldReader::ReadField(ShortTextRef target)
     if (!scrambled) {
         return false;
     }
-    std::array<char, 255> plain;
-    const std::string_view kept = scrambled->substr(0, target.capacity());
-    scrambleInto(plain.data(), kept);
-    target.assign({plain.data(), kept.size()});
+    target.assignWith(scrambled->size(), [&](char* chars, std::size_t count) { scrambleInto(chars, scrambled->substr(0, count)); });
     return true;
 }
 

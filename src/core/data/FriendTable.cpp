@@ -3,8 +3,26 @@
 #include "core/data/ExchangeSort.h"
 
 #include <algorithm>
+#include <new>
+#include <type_traits>
 
 namespace zelmora {
+
+// All-zero bytes are an empty friend (every text of length 0), and a friend may be made
+// of bytes alone, so a zeroed block holds 1001 empty friends at once.
+static_assert(std::is_trivially_copyable_v<TFriend> && std::is_trivially_destructible_v<TFriend>);
+
+FriendTable::FriendTable()
+    : m_block(std::make_unique<ZeroedBlock>(sizeof(Slots))), m_slots(static_cast<Slots*>(m_block->data()))
+{
+}
+
+void FriendTable::expect(std::uint16_t count)
+{
+    if (count > Capacity / 2) {
+        m_block->expectFilling();
+    }
+}
 
 FriendTable& FriendTable::operator=(const FriendTable& other)
 {

@@ -4,6 +4,7 @@
 // card shows, and whether it is being edited, belong to whoever edits the card.
 
 #include "core/data/Friend.h"
+#include "core/platform/ZeroedBlock.h"
 
 #include <array>
 #include <cstdint>
@@ -16,9 +17,11 @@ class FriendTable {
 public:
     static constexpr std::uint16_t Capacity = 1000;
 
-    // The slots (about 1 MB) live on the heap, so a table is safe anywhere, on a stack too.
-    // A copy is a whole copy; there is no moving, which would leave a table without slots.
-    FriendTable() = default;
+    // The slots (about 1 MB) live in a block of their own, so a table is safe anywhere, on a
+    // stack too. They are zeroed memory straight from the system, which are empty friends: a
+    // page is only paid for once a friend is put in it. A copy copies the friends; there is no
+    // moving, which would leave a table without slots.
+    FriendTable();
     FriendTable(const FriendTable& other) : FriendTable() { *this = other; }
     FriendTable& operator=(const FriendTable& other);
 
@@ -29,6 +32,8 @@ public:
     std::uint16_t FriendCount = 0;
 
     bool isFull() const { return FriendCount >= Capacity; }
+    // `count` friends are about to be put in: a hint that lets a nearly full table be filled cheaply.
+    void expect(std::uint16_t count);
     bool isFriend(std::uint16_t slot) const { return slot >= 1 && slot <= FriendCount; }
 
     void ClearFriend(std::uint16_t slot);
@@ -54,7 +59,8 @@ public:
 
 private:
     using Slots = std::array<TFriend, Capacity + 1>;
-    std::unique_ptr<Slots> m_slots = std::make_unique<Slots>();
+    std::unique_ptr<ZeroedBlock> m_block;
+    Slots* m_slots;
 };
 
 } // namespace zelmora

@@ -75,7 +75,7 @@ LoadResult DatabaseFile::LoadDatabase(FriendTable& table, DisplayOptions& option
         result.message = contents.message();
         return result;
     }
-    if (contents.state() == FileContents::State::Read) {
+    if (contents.state() == FileContents::State::Read && m_watching) {
         m_knownContents = contentsHash(contents.bytes());
     }
     const DecodeStatus decoded = contents.state() == FileContents::State::Read

@@ -56,6 +56,9 @@ public:
     // a newer version or a file that could not be read is never written.
     Written write(const FriendTable& table, const DisplayOptions& options);
 
+    // From now on, reads remember the file's contents for changedOnDisk(). A run that reads
+    // once and ends does not pay for it.
+    void watchForChanges() { m_watching = true; }
     // Whether the file now differs from what this object last read or wrote: another
     // program changed it (or removed it, or it cannot be read any more).
     bool changedOnDisk() const;
@@ -70,6 +73,7 @@ private:
     DecodedHeader m_header;
     bool m_damaged = false;
     bool m_unreadable = false;
+    bool m_watching = false;
     std::optional<std::size_t> m_knownContents; // a hash of the bytes last read or written
 };
 

@@ -28,6 +28,7 @@ LoadResult FriendsStore::load(DatabaseFile::WhenMissing whenMissing, FriendTable
 
 LoadResult FriendsStore::open()
 {
+    m_file.watchForChanges(); // the window reads the file again when another program changes it
     // Another program saving meanwhile only delays the start.
     FolderLock lock;
     if (fs::is_directory(m_folder)) {

@@ -70,7 +70,7 @@ std::multiset<std::string> daysFrom2027(const std::string& calendar, std::set<st
         for (icaltimetype day = icalrecur_iterator_next(days_); !icaltime_is_null_time(day) && day.year <= lastYear;
              day = icalrecur_iterator_next(days_)) {
             if (day.year >= 2027) {
-                char date[16];
+                char date[40];
                 std::snprintf(date, sizeof date, "%04d-%02d-%02d ", day.year, day.month, day.day);
                 days.insert(date + std::string(icalcomponent_get_summary(event)));
             }

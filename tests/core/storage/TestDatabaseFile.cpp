@@ -84,6 +84,7 @@ TEST_F(DatabaseFileTest, LoadSortsAndKnowsTheStoredOptionsAndAnotherProgramsChan
 {
     createWith({makeFriend("ZOLA"), makeFriend("ADAM")});
     DatabaseFile file(dta(), writer);
+    file.watchForChanges();
     ASSERT_EQ(load(file).status, LoadStatus::Loaded);
     EXPECT_EQ(listText((*table)[1]), "ADAM ");
     EXPECT_FALSE(file.changedOnDisk());
