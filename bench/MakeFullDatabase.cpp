@@ -1,9 +1,11 @@
-// Writes a Zelmor.dta of 1000 friends with every field full into the folder given,
-// for measuring whole commands against it.
+// Writes a Zelmor.dta of 1000 friends with every field full, and the usual settings, into
+// the folder given, for measuring whole commands and the window's start against it.
 #include "BenchData.h"
 
 #include "core/data/DatabaseCodec.h"
 #include "core/platform/FileWriter.h"
+#include "core/platform/Folders.h"
+#include "core/settings/SettingsFile.h"
 
 #include <iostream>
 
@@ -13,9 +15,13 @@ int main(int argc, char** argv)
         std::cerr << "usage: zelmora-bench-data FOLDER\n";
         return 2;
     }
+    const std::filesystem::path folder(argv[1]);
     const zelmora::AtomicFileWriter writer;
-    const zelmora::Status status =
-        writer.replace(std::filesystem::path(argv[1]) / "Zelmor.dta", zelmora::encodeDatabase(*zelmora::bench::fullTable(), {}));
+    zelmora::Status status = writer.replace(folder / zelmora::DatabaseFileName,
+                                            zelmora::encodeDatabase(*zelmora::bench::fullTable(), {}));
+    if (status.ok) {
+        status = zelmora::SettingsFile(folder / zelmora::SettingsFileName, writer).write({});
+    }
     if (!status.ok) {
         std::cerr << status.message << "\n";
         return 1;

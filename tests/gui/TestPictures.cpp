@@ -33,7 +33,7 @@ TEST(ProgramIcon, IsDrawnAtEverySize)
 {
     const QIcon icon = gui::programIcon();
     for (const int size : gui::ProgramIconSizes) {
-        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+        EXPECT_EQ(icon.pixmap(size).size(), QSize(size, size)) << size;
         // A shape on a transparent ground, not a filled square.
         const QImage image = gui::programIconPixmap(size).toImage();
         EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << size;

@@ -44,11 +44,7 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
       m_session(m_store, environment.dialogs, m_options.language),
       m_outputWriter(m_writer, environment.dataFolder, m_options.language),
       m_goToWeb2(environment.webLauncher),
-      m_printPlatform(environment.clock),
-      m_printer(m_printPlatform),
-      m_prtForm(m_options.language, m_printer),
-      m_cardPrinter(m_prtForm, m_store.table(), m_printPlatform.qtPrinter().qprinter(), environment.dialogs,
-                    environment.dataFolder, m_options.language),
+      m_printing(environment.clock, m_store.table(), environment.dialogs, environment.dataFolder, m_options.language),
       m_exporter(m_store.table(), m_store.options(), m_options.language, environment.clock, environment.dialogs,
                  m_outputWriter, environment.fileOpener, environment.dataFolder)
 {
@@ -113,11 +109,11 @@ void ZelmoraApp::connectMainWindow()
         m_goToWeb2.MessageLanguage = m_options.language;
         tellIfFailed(m_goToWeb2.SendMail());
     });
-    connect(&form, &ZelmoraForm::printCardWanted, this, [this](int line) { m_cardPrinter.printFriendCard(line); });
+    connect(&form, &ZelmoraForm::printCardWanted, this, [this](int line) { m_printing.cards().printFriendCard(line); });
     connect(&form, &ZelmoraForm::printDateWanted, this, [this](std::uint16_t count, int line, std::uint16_t slot) {
-        m_cardPrinter.printDateEntry(count, line, slot);
+        m_printing.cards().printDateEntry(count, line, slot);
     });
-    connect(&form, &ZelmoraForm::printAllWanted, this, [this] { m_cardPrinter.printAllFriends(); });
+    connect(&form, &ZelmoraForm::printAllWanted, this, [this] { m_printing.cards().printAllFriends(); });
     connect(&form, &ZelmoraForm::textExportWanted, this, [this] { m_exporter.BitBtn3Click(); });
     connect(&form, &ZelmoraForm::htmlExportWanted, this, [this] { m_exporter.BitBtn8Click(); });
     connect(&form, &ZelmoraForm::vCardExportWanted, this, [this] { m_exporter.exportAs(ExportKind::VCard); });
@@ -225,7 +221,7 @@ void ZelmoraApp::ApplyLanguage()
     m_form->ApplyLanguage(language);
     m_aboutForm->ApplyLanguage(language);
     m_optsForm->ApplyLanguage(language);
-    m_prtForm.ApplyLanguage(language);
+    m_printing.ApplyLanguage(language);
 }
 
 void ZelmoraApp::ApplyAutoStart()

@@ -8,8 +8,6 @@
 #include "core/platform/Clock.h"
 #include "core/platform/FileOpener.h"
 #include "core/platform/FileWriter.h"
-#include "core/report/TBxPrinter.h"
-#include "core/report/TPrtForm.h"
 #include "core/session/CardSession.h"
 #include "core/session/WindowCloser.h"
 #include "core/settings/SettingsFile.h"
@@ -20,8 +18,7 @@
 #include "gui/app/Dialogs.h"
 #include "gui/app/Exporter.h"
 #include "gui/app/SessionSignals.h"
-#include "gui/report/CardPrinting.h"
-#include "gui/report/QtPrintPlatform.h"
+#include "gui/report/WindowPrinting.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -123,10 +120,7 @@ private:
     const OutputWriter m_outputWriter; // exports and prints never replace the data folder's own files
     WindowCloser m_closer;
     TGoToWeb m_goToWeb2;
-    QtPrintPlatform m_printPlatform;
-    report::TBxPrinter m_printer;
-    report::TPrtForm m_prtForm;
-    CardPrinter m_cardPrinter;
+    WindowPrinting m_printing;
     Exporter m_exporter;
     Backgrounds m_backgrounds;
     std::unique_ptr<ZelmoraForm> m_form;

@@ -3,11 +3,13 @@
 #include "core/base/Cp1252.h"
 
 #include <QDir>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace zelmora::gui {
 
@@ -171,14 +173,45 @@ QPixmap programIconPixmap(int size)
     return pixmap;
 }
 
-QIcon programIcon()
-{
-    QIcon icon;
-    for (const int size : ProgramIconSizes) {
-        icon.addPixmap(programIconPixmap(size));
+namespace {
+
+// Draws the icon at the size asked, when it is asked: the start draws only what it shows.
+class DrawnIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
-    return icon;
-}
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::min(size.width(), size.height());
+        QPixmap& drawn = m_drawn[side];
+        if (drawn.isNull()) {
+            drawn = programIconPixmap(side);
+        }
+        return drawn;
+    }
+    // The sizes a window system is offered all at once (X11 takes every one): the small
+    // ones. Any other size is still drawn when asked for.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int size : ProgramIconSizes) {
+            if (size <= 64) {
+                sizes.append(QSize(size, size));
+            }
+        }
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new DrawnIconEngine(*this); }
+
+private:
+    std::map<int, QPixmap> m_drawn;
+};
+
+} // namespace
+
+QIcon programIcon() { return QIcon(new DrawnIconEngine); }
 
 Status writeProgramIconPngs(const QString& folder)
 {
