@@ -15,10 +15,10 @@ StartCommand startCommand(const std::filesystem::path& executable, const std::fi
     return {executable, error ? dataFolder : absolute};
 }
 
-Status ApplyAutoStart(bool StartAuto, const std::filesystem::path& executable, const std::filesystem::path& dataFolder,
+Status ApplyAutoStart(bool startAtLogin, const std::filesystem::path& executable, const std::filesystem::path& dataFolder,
                       const AutoStart& autoStart, Language language)
 {
-    const Status applied = autoStart.apply(StartAuto, startCommand(executable, dataFolder));
+    const Status applied = autoStart.apply(startAtLogin, startCommand(executable, dataFolder));
     if (applied.ok) {
         return applied;
     }

@@ -35,9 +35,9 @@ public:
 // The automatic start of this system: an XDG autostart entry on Linux, the Run value on Windows.
 std::unique_ptr<AutoStart> makeSystemAutoStart();
 
-// Follows the StartAuto option at once for the program on `dataFolder`; on failure the
+// Follows the start-at-login option at once for the program on `dataFolder`; on failure the
 // message is language text 186 and the system's reason.
-Status ApplyAutoStart(bool StartAuto, const std::filesystem::path& executable, const std::filesystem::path& dataFolder,
+Status ApplyAutoStart(bool startAtLogin, const std::filesystem::path& executable, const std::filesystem::path& dataFolder,
                       const AutoStart& autoStart, Language language);
 
 } // namespace zelmora
