@@ -62,14 +62,18 @@ protected:
         dialogs.whileShown = nullptr;
     }
     void writeExtraSettings(std::string_view lines) { std::ofstream(folder / "Zelmora.ini") << lines; }
-    void addFriend(const TFriend& added)
+    // One change of the friends that adds them all.
+    void addFriends(std::initializer_list<TFriend> added)
     {
         app->session().changeFriends([&](FriendTable& table, DisplayOptions&) {
-            table.AppendFriend(added);
+            for (const TFriend& one : added) {
+                table.AppendFriend(one);
+            }
             table.SortFriends();
             return Status::success();
         });
     }
+    void addFriend(const TFriend& added) { addFriends({added}); }
 };
 
 const TFriend Dupont = person("DUPONT", "Jean", {{FriendField::Anniversaire, "08/12/1990"}});
@@ -165,10 +169,19 @@ TEST_F(ReminderWindow, WithoutADesktopServiceTheTrayBalloonTellsEverything)
     EXPECT_TRUE(window().isVisible());
     EXPECT_EQ(window().datesPage->readOnlyText(FriendField::Nom), QStringLiteral("DUPONT"));
 
-    notifications.serviceRuns = true; // a service that refuses one: the balloon tells it instead
-    addFriend(person("LEROY", "Marc", {{FriendField::Fete, "08/12/    "}}));
+    // A service that refuses: the refused ones of one round share a balloon.
+    notifications.serviceRuns = true;
+    addFriends({person("LEROY", "Marc", {{FriendField::Fete, "08/12/    "}}),
+                person("ROUX", "Lise", {{FriendField::Fete, "08/12/    "}})});
+    ASSERT_EQ(notifications.shown.size(), 2u);
+    for (const ShownNotification& refused : notifications.shown) {
+        emit notifications.failed(refused.tag);
+    }
+    EXPECT_EQ(app->reminders().notifier().balloonShown(),
+              QStringLiteral("Today: LEROY Marc, Saint's day\nToday: ROUX Lise, Saint's day"));
+    addFriend(person("VIAL", "Yves", {{FriendField::Fete, "08/12/    "}}));
     emit notifications.failed(notifications.shown.back().tag);
-    EXPECT_EQ(app->reminders().notifier().balloonShown(), QStringLiteral("Today: LEROY Marc, Saint's day"));
+    EXPECT_EQ(app->reminders().notifier().balloonShown(), QStringLiteral("Today: VIAL Yves, Saint's day"));
 }
 
 TEST_F(ReminderWindow, TheTooltipNamesTodaysSaintsInTheCurrentLanguage)

@@ -32,7 +32,7 @@ public:
                      QObject* parent = nullptr);
 
     // One notification per notice on the desktop, or all of them in one balloon: a
-    // balloon replaces the one before.
+    // balloon replaces the one before. Those the desktop refuses go into one balloon too.
     void tell(const std::vector<Notice>& notices);
     // The text of the last balloon shown, empty for none.
     const QString& balloonShown() const { return m_balloonShown; }
@@ -43,14 +43,20 @@ signals:
     void friendWanted(std::uint16_t slot);
 
 private:
-    void showBalloon(int firstTag, int count);
+    void refused(int tag);
+    void showBalloon();
     void activate(int tag);
+
+    struct Told {
+        Notice notice;
+        int firstOfItsTelling; // the tag of the first notice told with it
+    };
 
     DesktopNotifications* m_desktop;
     QSystemTrayIcon& m_tray;
     const FriendTable& m_friends;
-    std::vector<Notice> m_told; // a notice's tag is its place here
-    int m_balloonTag = -1;
+    std::vector<Told> m_told; // a notice's tag is its place here
+    std::vector<int> m_balloonTags;
     QString m_balloonShown;
 };
 
