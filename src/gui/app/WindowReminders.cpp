@@ -118,7 +118,7 @@ void WindowReminders::editSettings(QWidget* parent)
 {
     RemindersForm dialog(m_surroundings.language, parent);
     dialog.showSettings(m_settings);
-    connect(&dialog, &RemindersForm::settingsChosen, this, &WindowReminders::choose);
+    connect(&dialog, &RemindersForm::settingsChosen, this, &WindowReminders::chooseSettings);
     m_dialog = &dialog;
     m_surroundings.dialogs.showModal(dialog);
 }
@@ -130,7 +130,7 @@ void WindowReminders::closeSettings()
     }
 }
 
-void WindowReminders::choose(const ExtraSettings& settings)
+void WindowReminders::chooseSettings(const ExtraSettings& settings)
 {
     const Language language = m_surroundings.language;
     // Saving takes the folder's lock itself.

@@ -54,6 +54,8 @@ public:
     void closeSettings();
 
     const ExtraSettings& settings() const { return m_settings; }
+    // Saves `settings` to Zelmora.ini (telling a failure) and acts on them at once.
+    void chooseSettings(const ExtraSettings& settings);
     // "Zelmora", and today's saints on a second line.
     QString trayToolTip() const;
     DayWatcher& dayWatcher() { return m_dayWatcher; }
@@ -69,7 +71,6 @@ private:
     enum class Round { Day, Change };
     void remind(Round round);
     void friendsChanged();
-    void choose(const ExtraSettings& settings);
     void writeLiveCalendar();
     // A failure that would come back at every round is said once.
     void tellOnce(bool& told, const Status& status);
