@@ -14,7 +14,7 @@ void BuildDatesList(benchmark::State& state)
     const auto table = bench::tableWithDates(state.range(0) == 1 ? bench::Dates::InTheNextDays : bench::Dates::Spread);
     DatesList list;
     for (auto _ : state) {
-        list.BuildDatesList(*table, DisplayOptions{}, LocalDate{2026, 12, 7});
+        list.BuildDatesList(*table, DisplayOptions{}, LocalDate{2026, 12, 7}, LeapDayRule::MarchFirst);
         benchmark::DoNotOptimize(list);
     }
     state.counters["entries"] = list.DateEntryCount;

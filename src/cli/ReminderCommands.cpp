@@ -153,7 +153,7 @@ int datesCommand(const CliContext& context, Arguments arguments)
         }
     }
     DatesList list;
-    list.BuildDatesList(data.table(), options, context.clock.today());
+    list.BuildDatesList(data.table(), options, context.clock.today(), context.extraSettings().leapDay);
     // Red as the window shows it, where the terminal may have colours.
     const bool red = list.ShownInRed && context.environment.stdoutIsTerminal
                   && context.environment.environment("NO_COLOR").empty();

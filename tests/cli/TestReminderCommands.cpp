@@ -73,6 +73,18 @@ TEST(CliDates, OptionsOverrideTheStoredChoices)
     EXPECT_EQ(cli.run({"--today", "2026-12-07", "dates", "--info", "none"}).out.find('('), std::string::npos);
 }
 
+TEST(CliDates, TheLeapDayFollowsZelmoraIni)
+{
+    const CliRunner cli;
+    auto table = dupontAndMartin();
+    fieldRef((*table)[2], FriendField::Anniversaire).assign("29/02/1992");
+    storeFriends(cli, *table, {.extraInfo = ExtraInfo::Countdown});
+    const std::string martin = "Martin Paul" + Blanks16 + "Birthday     ";
+    EXPECT_EQ(cli.run({"--today", "2027-02-28", "dates"}).out, "01/03/27 " + martin + "(1 days)\n");
+    std::ofstream(cli.dataFolder / "Zelmora.ini") << "leap-day-in-common-years = february-28\n";
+    EXPECT_EQ(cli.run({"--today", "2027-02-28", "dates"}).out, "28/02/27 " + martin + "(0 days)\n");
+}
+
 TEST(CliDates, RedOnlyOnATerminalWhenADateFallsToday)
 {
     const CliRunner cli;

@@ -45,8 +45,8 @@ TEST(HelpFiles, ContentsUrlFollowsTheLanguage)
 
 TEST(HelpFiles, NameEveryTabButtonAndOptionWithItsCaption)
 {
-    // The four tabs, the buttons of each tab, the option groups and their items, and the
-    // options window.
+    // The four tabs, the buttons of each tab, the option groups and their items, the
+    // options window and the reminders window.
     const std::uint16_t pairs[] = {
         lang::DatesToCelebrate, lang::FriendsData, lang::ExportData, lang::OptionsHelp,
         lang::SortByName, lang::SortByDay, lang::InternetSite, lang::Quit,
@@ -59,6 +59,9 @@ TEST(HelpFiles, NameEveryTabButtonAndOptionWithItsCaption)
         lang::Help, lang::About, lang::AutomaticLaunch, lang::AddInTrayIcon,
         lang::ButtonsDesign, lang::RoundedButtons, lang::RightAngleButtons, lang::GraphicalBackground,
         lang::LastName, lang::FirstName, lang::Birthday, lang::SaintsDay, lang::Notes,
+        lang::RemindersButton, lang::RemindWhen, lang::RemindOnTheDay, lang::RemindDaysBefore, lang::RemindBirthdays,
+        lang::RemindSaintsDays, lang::RemindOtherDates, lang::LeapDayCaption, lang::LeapDayMarchFirst,
+        lang::LeapDayFebruaryLast, lang::LiveCalendarOption,
     };
     for (const Language language : {Language::English, Language::French}) {
         const QString text = helpText(language);

@@ -134,24 +134,6 @@ TEST_F(ProgramOptions, ButtonShapesAndBackgroundsActAtOnceOnEveryWindow)
     }
 }
 
-TEST_F(ProgramOptions, TheHiddenStartRemindsOfTodaysDatesFirst)
-{
-    writeSettings("00100");
-    writeFriends({person("MARTIN", "Paul", {{FriendField::Anniversaire, "20/12/1970"}}),
-                  person("DUPONT", "Jean", {{FriendField::Anniversaire, "08/12/1990"}})});
-    launch();
-    EXPECT_TRUE(app->reminderShown().startsWith(QStringLiteral("Today: DUPONT Jean, Birthday\n")));
-    EXPECT_TRUE(app->reminderShown().contains(QStringLiteral("20/12: MARTIN Paul")));
-}
-
-TEST_F(ProgramOptions, NothingIsDueNothingIsShown)
-{
-    writeSettings("00100");
-    writeFriends({person("MARTIN", "Paul", {{FriendField::Anniversaire, "20/03/1970"}})});
-    launch();
-    EXPECT_TRUE(app->reminderShown().isEmpty());
-}
-
 TEST_F(ProgramOptions, WithoutANotificationAreaTheWindowStaysReachable)
 {
     trayAvailable = false;

@@ -1,6 +1,7 @@
 #pragma once
 // The whole window program on a folder of its own, with dialogs the test answers, a
-// clock standing on 8 December 2026 and a launcher that only records.
+// clock standing on 8 December 2026 (tests move it), and a launcher and desktop
+// notifications that only record.
 
 #include "core/storage/DatabaseFile.h"
 #include "core/data/FieldCodec.h"
@@ -9,6 +10,7 @@
 #include "core/platform/FileWriter.h"
 #include "core/web/WebLauncher.h"
 #include "gui/app/ZelmoraApp.h"
+#include "gui/app/DesktopNotifications.h"
 #include "gui/app/ZelmoraForm.h"
 #include "support/Friends.h"
 #include "support/TempFolder.h"
@@ -70,6 +72,29 @@ public:
     mutable StartCommand started;
 };
 
+struct ShownNotification {
+    QString title;
+    QString text;
+    int tag;
+};
+
+class RecordingNotifications : public gui::DesktopNotifications {
+public:
+    bool available() override { return serviceRuns; }
+    void show(const QString& title, const QString& text, int tag) override { shown.push_back({title, text, tag}); }
+    // The texts shown, in order.
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const ShownNotification& notification : shown) {
+            all << notification.text;
+        }
+        return all;
+    }
+    bool serviceRuns = true;
+    std::vector<ShownNotification> shown;
+};
+
 class WindowFixture : public ::testing::Test {
 protected:
     // Writes the friends as the database file and ordinary settings, then starts the program.
@@ -94,7 +119,7 @@ protected:
     {
         environment = std::make_unique<gui::WindowEnvironment>(
             gui::WindowEnvironment{folder.path(), clock, dialogs, launcher, opener, autoStart, "/opt/zelmora/bin/zelmora",
-                                   trayAvailable, language});
+                                   trayAvailable, language, desktop});
         app = std::make_unique<gui::ZelmoraApp>(*environment);
         app->start();
         if (window().isVisible()) {
@@ -142,6 +167,8 @@ protected:
     RecordingLauncher launcher;
     RecordingOpener opener;
     RecordingAutoStart autoStart;
+    RecordingNotifications notifications;
+    gui::DesktopNotifications* desktop = &notifications; // what the program is given
     bool trayAvailable = true;
     std::unique_ptr<gui::WindowEnvironment> environment;
     std::unique_ptr<gui::ZelmoraApp> app;

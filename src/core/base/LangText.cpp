@@ -184,7 +184,6 @@ constexpr LangPair Pairs[] = {
     {lang::TextFiles, "Text files", "Fichiers texte"},
     {lang::HtmlFiles, "HTML files", "Fichiers HTML"},
     {lang::AddressSecondLine, "Address, second line", "Adresse, deuxième ligne"},
-    {lang::Today, "Today", "Aujourd'hui"},
     {lang::AndMore, "... and %1 more", "... et %1 de plus"},
     {lang::NoNotificationArea,
      "This desktop shows no notification area: closing the window ends Zelmora, as without the tray icon.",
@@ -215,6 +214,21 @@ constexpr LangPair Pairs[] = {
     {lang::SeveralFetesLeftEmpty, "Several saint's days, left empty: ", "Plusieurs fêtes possibles, laissée vide : "},
     {lang::FetesSetCount, "Saint's days set: ", "Fêtes inscrites : "},
     {lang::FetesLeftEmptyCount, ", left empty for several days: ", ", laissées vides pour plusieurs jours : "},
+    // The reminders' dialog and the window's reminders.
+    {lang::RemindersButton, "Reminders…", "Rappels…"},
+    {lang::RemindersTitle, "Zelmora reminders", "Rappels de Zelmora"},
+    {lang::RemindOnTheDay, "On the day", "Le jour même"},
+    {lang::RemindDaysBefore, "Days before (– for none)", "Jours avant (– pour aucun)"},
+    {lang::RemindBirthdays, "Birthdays", "Anniversaires"},
+    {lang::RemindSaintsDays, "Saint's days", "Fêtes"},
+    {lang::RemindOtherDates, "Other dates", "Autres dates"},
+    {lang::LeapDayCaption, "29 February in common years", "Le 29 février les années non bissextiles"},
+    {lang::LeapDayMarchFirst, "on 1 March", "le 1er mars"},
+    {lang::LeapDayFebruaryLast, "on 28 February", "le 28 février"},
+    {lang::LiveCalendarOption, "Keep the calendar file Zelmora.ics up to date",
+     "Tenir à jour le fichier calendrier Zelmora.ics"},
+    {lang::LiveCalendarNotKept, "The calendar file Zelmora.ics could not be kept up to date (said once).",
+     "Le fichier calendrier Zelmora.ics n'a pu être tenu à jour (dit une seule fois)."},
     {lang::ControlCharactersCount, ", control characters removed: ", ", caractères de contrôle retirés : "},
     {lang::UnreadableLinesSkipped, "Unreadable lines skipped: ", "Lignes illisibles ignorées : "},
     {lang::LineNumbers, " (lines ", " (lignes "},
@@ -256,6 +270,7 @@ constexpr LangPair Pairs[] = {
     {lang::NotifiedNotSaved, "The reminders shown could not be noted, so they may be shown again: ",
      "Les rappels montrés n'ont pu être notés, ils pourront revenir : "},
     {lang::BornIn, "born %1", "né(e) en %1"},
+    {lang::RemindWhen, "Remind me of the dates", "Me rappeler les dates"},
 };
 
 // Pairs are numbered in ascending order with gaps (none exist from 94 to 169), so a pair

@@ -178,7 +178,6 @@ inline constexpr std::uint16_t PrintDateCard = 231;
 inline constexpr std::uint16_t TextFiles = 232;
 inline constexpr std::uint16_t HtmlFiles = 233;
 inline constexpr std::uint16_t AddressSecondLine = 234;
-inline constexpr std::uint16_t Today = 235;
 inline constexpr std::uint16_t AndMore = 236; // "%1" stands for the number
 inline constexpr std::uint16_t NoNotificationArea = 237;
 inline constexpr std::uint16_t ImportVCard = 238;
@@ -205,6 +204,19 @@ inline constexpr std::uint16_t WouldSetFete = 304;        // followed by the day
 inline constexpr std::uint16_t SeveralFetesLeftEmpty = 305; // followed by the friend's name and the days
 inline constexpr std::uint16_t FetesSetCount = 306;       // followed by a count
 inline constexpr std::uint16_t FetesLeftEmptyCount = 307; // followed by a count
+// The reminders' dialog and the window's reminders.
+inline constexpr std::uint16_t RemindersButton = 308;     // "Reminders…"
+inline constexpr std::uint16_t RemindersTitle = 309;
+inline constexpr std::uint16_t RemindOnTheDay = 310;
+inline constexpr std::uint16_t RemindDaysBefore = 311;
+inline constexpr std::uint16_t RemindBirthdays = 312;
+inline constexpr std::uint16_t RemindSaintsDays = 313;
+inline constexpr std::uint16_t RemindOtherDates = 314;
+inline constexpr std::uint16_t LeapDayCaption = 315;      // "29 February in common years"
+inline constexpr std::uint16_t LeapDayMarchFirst = 316;
+inline constexpr std::uint16_t LeapDayFebruaryLast = 317;
+inline constexpr std::uint16_t LiveCalendarOption = 318;
+inline constexpr std::uint16_t LiveCalendarNotKept = 319; // followed by why
 // Reminders ahead of time, their settings and the calendar's alarms (numbered from 350 on).
 inline constexpr std::uint16_t DueToday = 350;          // "Today: ", before a reminder
 inline constexpr std::uint16_t DueTomorrow = 351;
@@ -218,6 +230,7 @@ inline constexpr std::uint16_t BadSetting = 358;        // %1 the key, %2 the va
 inline constexpr std::uint16_t ExtraSettingsNotSaved = 359; // followed by the system's reason
 inline constexpr std::uint16_t NotifiedNotSaved = 360;      // followed by the system's reason
 inline constexpr std::uint16_t BornIn = 361;            // "born %1"
+inline constexpr std::uint16_t RemindWhen = 362;        // the caption over the lead times
 } // namespace lang
 
 } // namespace zelmora

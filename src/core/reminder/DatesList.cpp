@@ -60,14 +60,14 @@ DateKey WindowEndKey(LocalDate today, WatchWindow window)
     return MakeDateKey(year, month, day);
 }
 
-void DatesList::collect(const FriendTable& table, bool highlightToday)
+void DatesList::collect(const FriendTable& table, bool highlightToday, LeapDayRule leapDay)
 {
     const std::int32_t today = DayNumber(TodayKey.view());
     for (std::uint16_t slot = 1; slot <= table.FriendCount; ++slot) {
         const TFriend& person = table[slot];
         for (const OccasionField& occasion : Occasions) {
             const std::string_view date = fieldText(person, occasion.field);
-            const DateKey next = NextOccurrenceKey(date, TodayKey.view());
+            const DateKey next = NextOccurrenceKey(date, TodayKey.view(), leapDay);
             if (next == TodayKey && highlightToday) {
                 ShownInRed = true;
             }
@@ -89,14 +89,15 @@ void DatesList::collect(const FriendTable& table, bool highlightToday)
     DateEntryCount = static_cast<std::uint16_t>(m_entries.size());
 }
 
-void DatesList::BuildDatesList(const FriendTable& table, const DisplayOptions& options, LocalDate today)
+void DatesList::BuildDatesList(const FriendTable& table, const DisplayOptions& options, LocalDate today,
+                               LeapDayRule leapDay)
 {
     m_entries.clear();
     DateEntryCount = 0;
     ShownInRed = false;
     TodayKey = MakeDateKey(today.year, today.month, today.day);
     WindowEndKey = zelmora::WindowEndKey(today, options.watchWindow);
-    collect(table, options.todayColour == TodayColour::Red);
+    collect(table, options.todayColour == TodayColour::Red, leapDay);
     if (options.sortOrder == SortOrder::ByDate) {
         SortDatesByDate();
     } else {

@@ -45,15 +45,16 @@ public:
     // Whether the list is shown red: a date falls today and the options ask for it.
     bool ShownInRed = false;
 
-    // Collects the dates in the window and sorts them by the options' order.
-    void BuildDatesList(const FriendTable& table, const DisplayOptions& options, LocalDate today);
+    // Collects the dates in the window, 29 February where `leapDay` puts it in a common
+    // year, and sorts them by the options' order.
+    void BuildDatesList(const FriendTable& table, const DisplayOptions& options, LocalDate today, LeapDayRule leapDay);
     void SortDatesByPerson();
     void SortDatesByDate();
     // The order the entries are in now.
     SortOrder order() const { return m_order; }
 
 private:
-    void collect(const FriendTable& table, bool highlightToday);
+    void collect(const FriendTable& table, bool highlightToday, LeapDayRule leapDay);
 
     std::vector<TDateEntry> m_entries;
     SortOrder m_order = SortOrder::ByDate;

@@ -110,6 +110,17 @@ std::uint16_t DatesPage::selectedFriend() const
     return entry ? entry->FriendIndex : 0;
 }
 
+void DatesPage::selectFriendLine(std::uint16_t slot)
+{
+    for (int row = 0; const TDateEntry* entry = m_dates.entryAt(row); ++row) {
+        if (entry->FriendIndex == slot) {
+            ListBox2->setCurrentIndex(m_dates.index(row));
+            ListBox2->setFocus();
+            return;
+        }
+    }
+}
+
 void DatesPage::ListBox2Click(int)
 {
     if (const std::uint16_t slot = selectedFriend()) {

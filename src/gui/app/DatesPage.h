@@ -31,6 +31,9 @@ public:
     void ClearReadOnlyCard();
     // The friend of the selected line, 0 for none.
     std::uint16_t selectedFriend() const;
+    // Selects the first line of the friend of `slot` as a click would, so that its card
+    // shows; nothing when the friend has no line.
+    void selectFriendLine(std::uint16_t slot);
     QString readOnlyText(FriendField field) const;
 
     LinesListView* ListBox2;

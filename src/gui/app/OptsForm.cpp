@@ -17,6 +17,7 @@ constexpr Caption OptsCaptions[] = {
     {"StartAuto", lang::AutomaticLaunch},
     {"TrayIcon", lang::AddInTrayIcon},
     {"OptsForm", lang::ZelmoraOptions},
+    {"RemindersButton", lang::RemindersButton},
 };
 
 const ItemsCaption OptsItemCaptions[] = {
@@ -46,6 +47,7 @@ OptsForm::OptsForm(QWidget* parent)
     TrayIcon = place<QCheckBox>(GroupBox1, "TrayIcon", 8, 48, 161, 33);
     ButtonDesign = place<RadioGroup>(this, "ButtonDesign", 8, 104, 209, 81);
     InterGraf = place<RadioGroup>(this, "InterGraf", 224, 104, 201, 193);
+    RemindersButton = place<QPushButton>(this, "RemindersButton", 8, 192, 209, 23);
     OKButton = place<QPushButton>(this, "OKButton", 55, 248, 75, 25);
     OKButton->setText(QStringLiteral("&OK"));
     OKButton->setDefault(true);
@@ -58,6 +60,7 @@ OptsForm::OptsForm(QWidget* parent)
             [this](int index) { emit buttonDesignChosen(static_cast<ButtonShape>(index)); });
     connect(InterGraf, &RadioGroup::itemIndexChanged, this,
             [this](int index) { emit backgroundChosen(static_cast<std::uint8_t>(index)); });
+    connect(RemindersButton, &QPushButton::clicked, this, &OptsForm::remindersWanted);
     connect(OKButton, &QPushButton::clicked, this, [this] {
         emit okChosen();
         accept();

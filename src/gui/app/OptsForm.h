@@ -1,6 +1,7 @@
 #pragma once
-// The options dialog: language, automatic start, tray icon, button design and background.
-// Each choice acts at once (the program listens to the signals); OK also saves them.
+// The options dialog: language, automatic start, tray icon, button design and background,
+// and the button to the reminders' dialog. Each choice acts at once (the program listens
+// to the signals); OK also saves them.
 
 #include "core/settings/SettingsFile.h"
 #include "gui/app/Captions.h"
@@ -34,6 +35,7 @@ public:
     RadioGroup* ButtonDesign;
     RadioGroup* InterGraf;
     QPushButton* OKButton;
+    QPushButton* RemindersButton;
 
 signals:
     void languageChosen(Language language);
@@ -42,6 +44,7 @@ signals:
     void buttonDesignChosen(ButtonShape shape);
     void backgroundChosen(std::uint8_t background);
     void okChosen();
+    void remindersWanted();
 };
 
 } // namespace zelmora::gui

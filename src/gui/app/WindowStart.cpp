@@ -6,6 +6,7 @@
 #include "core/program/CommandLine.h"
 #include "core/program/DataFolderChoice.h"
 #include "core/web/WebLauncher.h"
+#include "gui/app/DesktopNotifications.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/ProgramUsage.h"
 #include "gui/app/SingleInstance.h"
@@ -76,6 +77,7 @@ int runWindow(int& argc, char** argv, const std::vector<std::string>& arguments)
     const std::unique_ptr<WebLauncher> launcher = makeSystemWebLauncher();
     const std::unique_ptr<FileOpener> opener = makeSystemFileOpener();
     const std::unique_ptr<AutoStart> autoStart = makeSystemAutoStart();
+    const std::unique_ptr<DesktopNotifications> notifications = makeSystemNotifications();
     const WindowEnvironment environment{dataFolder,
                                         request->today ? static_cast<const Clock&>(fixedClock) : systemClock,
                                         dialogs,
@@ -84,7 +86,8 @@ int runWindow(int& argc, char** argv, const std::vector<std::string>& arguments)
                                         *autoStart,
                                         ExecutablePath(),
                                         QSystemTrayIcon::isSystemTrayAvailable(),
-                                        request->language};
+                                        request->language,
+                                        notifications.get()};
     ZelmoraApp zelmora(environment);
     QObject::connect(&instance, &SingleInstance::showRequested, &zelmora, &ZelmoraApp::showMainWindow);
     zelmora.start();

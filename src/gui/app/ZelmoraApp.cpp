@@ -5,13 +5,12 @@
 #include "core/exchange/FriendImporter.h"
 #include "core/platform/FolderLock.h"
 #include "core/platform/Folders.h"
-#include "core/reminder/DatesList.h"
-#include "core/reminder/TodayReminder.h"
 #include "gui/app/AboutForm.h"
 #include "gui/app/DatesPage.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/LangForm.h"
 #include "gui/app/OptsForm.h"
+#include "gui/app/WindowReminders.h"
 #include "gui/app/ZelmoraForm.h"
 #include "gui/appearance/ProgramIcon.h"
 #include "gui/widgets/QtText.h"
@@ -51,9 +50,13 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
     m_session.setListener(&m_signals);
     QCoreApplication::setApplicationName(QStringLiteral("Zelmora vx.y"));
     m_goToWeb2.BrowserState = TBrowserState::gwNormal;
+    m_reminders = std::make_unique<WindowReminders>(
+        ReminderSurroundings{environment.dataFolder, environment.clock, environment.dialogs, m_writer, m_store.table(),
+                             m_options.language, m_signals},
+        environment.notifications, m_trayIcon);
     // The windows, once and for the whole run, in this order.
     m_form = std::make_unique<ZelmoraForm>(m_session, m_signals, m_store.options(), m_options.language,
-                                           environment.clock);
+                                           m_reminders->settings().leapDay, environment.clock);
     m_aboutForm = std::make_unique<AboutForm>(environment.webLauncher, environment.dialogs, m_options.language);
     m_optsForm = std::make_unique<OptsForm>();
     m_langForm = std::make_unique<LangForm>();
@@ -136,13 +139,13 @@ void ZelmoraApp::connectDialogs()
     connect(&options, &OptsForm::backgroundChosen, this, &ZelmoraApp::chooseBackground);
     // After the dialog's OK the answer to a failed save changes nothing: the dialog closes.
     connect(&options, &OptsForm::okChosen, this, [this] { saveSettingsUnderLock(); });
+    connect(&options, &OptsForm::remindersWanted, this, [this] { m_reminders->editSettings(m_optsForm.get()); });
     connect(m_langForm.get(), &LangForm::languageChosen, this, &ZelmoraApp::chooseLanguage);
 }
 
 void ZelmoraApp::connectTray()
 {
     m_trayIcon.setIcon(programIcon());
-    m_trayIcon.setToolTip(QStringLiteral("Zelmora"));
     m_trayIcon.setContextMenu(m_form->PopupTrayIcon);
     connect(&m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick) {
@@ -154,9 +157,10 @@ void ZelmoraApp::connectTray()
             CloseSecondaryWindows();
         }
     });
-    connect(&m_trayIcon, &QSystemTrayIcon::messageClicked, this, [this] {
-        showMainWindow();
-        m_form->ListeChoix->setCurrentWidget(m_form->datesPage);
+    connect(m_reminders.get(), &WindowReminders::friendWanted, this, &ZelmoraApp::showFriendsDates);
+    connect(m_reminders.get(), &WindowReminders::datesChanged, this, [this] {
+        m_form->datesPage->BuildDatesList(m_environment.clock);
+        m_trayIcon.setToolTip(m_reminders->trayToolTip());
     });
     connect(m_form->Popup1, &QAction::triggered, this, &ZelmoraApp::showMainWindow);
     connect(m_form->Popup2, &QAction::triggered, this, [this] { m_aboutForm->show(); });
@@ -170,12 +174,12 @@ void ZelmoraApp::connectTray()
 void ZelmoraApp::start()
 {
     LoadSettings();
+    m_reminders->loadSettings();
     LoadDatabase();
     UpdateTrayIcon();
     m_watcher.addPath(fromPath(m_environment.dataFolder));
-    if (inTray()) {
-        showReminder();
-    } else {
+    m_reminders->start();
+    if (!inTray()) {
         m_form->show();
     }
 }
@@ -222,6 +226,7 @@ void ZelmoraApp::ApplyLanguage()
     m_aboutForm->ApplyLanguage(language);
     m_optsForm->ApplyLanguage(language);
     m_printing.ApplyLanguage(language);
+    m_trayIcon.setToolTip(m_reminders->trayToolTip());
 }
 
 void ZelmoraApp::ApplyAutoStart()
@@ -236,7 +241,7 @@ void ZelmoraApp::ApplyAutoStart()
 void ZelmoraApp::ApplyButtonDesign()
 {
     const ShapedButtons shaped[] = {
-        {m_optsForm.get(), {"OKButton"}},
+        {m_optsForm.get(), {"OKButton", "RemindersButton"}},
         {m_aboutForm.get(), {"OKButton", "EMailButton", "WebButton"}},
         {m_form.get(),
          {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7", "BitBtn8", "BitBtn10",
@@ -261,16 +266,11 @@ void ZelmoraApp::UpdateTrayIcon()
     m_trayIcon.setVisible(inTray());
 }
 
-void ZelmoraApp::showReminder()
+void ZelmoraApp::showFriendsDates(std::uint16_t slot)
 {
-    DatesList dates; // the same dates as the list, whatever the Dates tab shows
-    dates.BuildDatesList(m_store.table(), m_store.options(), m_environment.clock.today());
-    const std::optional<ReminderMessage> reminder = todayReminder(dates, m_options.language);
-    if (!reminder) {
-        return;
-    }
-    m_reminderShown = fromCp1252(reminder->text);
-    m_trayIcon.showMessage(fromCp1252(reminder->title), m_reminderShown, programIcon(), 60000);
+    showMainWindow();
+    m_form->ListeChoix->setCurrentWidget(m_form->datesPage);
+    m_form->datesPage->selectFriendLine(slot);
 }
 
 void ZelmoraApp::chooseLanguage(Language language)
@@ -316,6 +316,7 @@ void ZelmoraApp::showMainWindow()
 
 void ZelmoraApp::CloseSecondaryWindows()
 {
+    m_reminders->closeSettings(); // it lies over the options dialog
     if (m_optsForm->isVisible()) {
         m_optsForm->reject(); // as if cancelled: its choices have already acted
     }

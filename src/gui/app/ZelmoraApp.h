@@ -32,9 +32,11 @@
 namespace zelmora::gui {
 
 class AboutForm;
+class DesktopNotifications;
 class HelpWindow;
 class LangForm;
 class OptsForm;
+class WindowReminders;
 class ZelmoraForm;
 
 // What the program is given from outside: tests give their own.
@@ -48,6 +50,7 @@ struct WindowEnvironment {
     std::filesystem::path executable;   // what the automatic start starts
     bool trayAvailable;                 // the desktop shows a notification area
     std::optional<Language> language;   // chosen on the command line, for this run only
+    DesktopNotifications* notifications; // none: the tray icon's balloon tells of the reminders
 };
 
 class ZelmoraApp : public QObject, private CloseSteps {
@@ -75,8 +78,7 @@ public:
     const DisplayOptions& displayOptions() const { return m_store.options(); }
     CardSession& session() { return m_session; }
     const ProgramOptions& programOptions() const { return m_options; }
-    // The message shown by the tray icon at a hidden start, if any.
-    const QString& reminderShown() const { return m_reminderShown; }
+    WindowReminders& reminders() { return *m_reminders; }
 
     // The options dialog's choices, each acting at once.
     void chooseLanguage(Language language);
@@ -93,7 +95,8 @@ private:
     void ApplyButtonDesign();
     void UpdateTrayIcon();
     bool inTray() const;
-    void showReminder();
+    // A notification was clicked: the Dates tab, on that friend's line.
+    void showFriendsDates(std::uint16_t slot);
     void connectMainWindow();
     void connectDialogs();
     void connectTray();
@@ -123,13 +126,13 @@ private:
     WindowPrinting m_printing;
     Exporter m_exporter;
     Backgrounds m_backgrounds;
+    std::unique_ptr<WindowReminders> m_reminders;
     std::unique_ptr<ZelmoraForm> m_form;
     std::unique_ptr<AboutForm> m_aboutForm;
     std::unique_ptr<OptsForm> m_optsForm;
     std::unique_ptr<LangForm> m_langForm;
     std::unique_ptr<HelpWindow> m_helpWindow;
     QSystemTrayIcon m_trayIcon;
-    QString m_reminderShown;
     QFileSystemWatcher m_watcher;
     QTimer m_watchDelay; // a save is a burst of changes in the folder: look once it is over
     QTimer m_retryDelay; // a validated card waits for the folder's lock

@@ -64,12 +64,12 @@ std::span<const Caption> ZelmoraForm::captions() { return MainCaptions; }
 std::span<const ItemsCaption> ZelmoraForm::itemCaptions() { return MainItemCaptions; }
 
 ZelmoraForm::ZelmoraForm(CardSession& session, SessionSignals& sessionSignals, const DisplayOptions& options,
-                         const Language& language, const Clock& clock, QWidget* parent)
+                         const Language& language, const LeapDayRule& leapDay, const Clock& clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint),
       m_session(session), m_clock(clock), m_optionGroups(options),
       m_friendList(new FriendListModel(session.friends(), this)),
-      m_datesList(new DatesListModel(options, language, this))
+      m_datesList(new DatesListModel(options, language, leapDay, this))
 {
     setObjectName(QStringLiteral("ZelmoraForm"));
     showTitle();

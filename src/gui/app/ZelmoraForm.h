@@ -3,6 +3,7 @@
 // cards, export, options). Every change of tab settles the card, rebuilds the dates list
 // and empties its read-only card. What closing does is the program's to decide.
 
+#include "core/data/DateText.h"
 #include "core/data/DisplayOptions.h"
 #include "core/platform/Clock.h"
 #include "core/session/CardSession.h"
@@ -31,7 +32,7 @@ class ZelmoraForm : public QWidget {
 
 public:
     ZelmoraForm(CardSession& session, SessionSignals& sessionSignals, const DisplayOptions& options, const Language& language,
-                const Clock& clock, QWidget* parent = nullptr);
+                const LeapDayRule& leapDay, const Clock& clock, QWidget* parent = nullptr);
 
     // The captions of this window, and the caption table that gives them.
     void ApplyLanguage(Language language);

@@ -26,7 +26,7 @@ QVariant DatesListModel::data(const QModelIndex& index, int role) const
 void DatesListModel::rebuild(const FriendTable& friends, LocalDate today)
 {
     beginResetModel();
-    m_dates.BuildDatesList(friends, m_options, today);
+    m_dates.BuildDatesList(friends, m_options, today, m_leapDay);
     endResetModel();
 }
 

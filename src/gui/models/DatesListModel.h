@@ -1,6 +1,7 @@
 #pragma once
 // The dates to celebrate as list lines, formatted in the current language with the extra
-// column the options ask for. Rebuilt when the window says (a change of tab, new data).
+// column the options ask for, 29 February where the user wants it in a common year.
+// Rebuilt when the window says (a change of tab, new data, a new day).
 
 #include "core/base/LangText.h"
 #include "core/data/DisplayOptions.h"
@@ -14,8 +15,9 @@ class DatesListModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    DatesListModel(const DisplayOptions& options, const Language& language, QObject* parent = nullptr)
-        : QAbstractListModel(parent), m_options(options), m_language(language)
+    DatesListModel(const DisplayOptions& options, const Language& language, const LeapDayRule& leapDay,
+                   QObject* parent = nullptr)
+        : QAbstractListModel(parent), m_options(options), m_language(language), m_leapDay(leapDay)
     {
     }
 
@@ -35,6 +37,7 @@ private:
 
     const DisplayOptions& m_options;
     const Language& m_language;
+    const LeapDayRule& m_leapDay;
     DatesList m_dates;
 };
 

@@ -28,7 +28,7 @@ protected:
     std::vector<std::string> build(const FriendTable& table, LocalDate today = {2026, 12, 7},
                                    Language language = Language::English)
     {
-        list->BuildDatesList(table, options, today);
+        list->BuildDatesList(table, options, today, leapDay);
         return lines(language);
     }
     std::vector<std::string> lines(Language language = Language::English) const
@@ -42,6 +42,7 @@ protected:
 
     std::unique_ptr<DatesList> list = std::make_unique<DatesList>();
     DisplayOptions options;
+    LeapDayRule leapDay = LeapDayRule::MarchFirst;
 };
 
 const std::string DupontLine = "05/01/27 Dupont Jean" + std::string(16, ' ') + "Birthday" + std::string(5, ' ');
@@ -176,6 +177,20 @@ TEST_F(DatesListTest, TwentyNinthOfFebruaryIsListedOnTheFirstOfMarchInACommonYea
     EXPECT_TRUE(list->ShownInRed);
     EXPECT_EQ((*list)[1].Days, 0);
     EXPECT_EQ(build(*table, {2028, 2, 28}), (std::vector<std::string>{"29/02/28" + person + "(48 years)"}));
+}
+
+TEST_F(DatesListTest, TheLastDayOfFebruaryRuleListsTwentyNinthOfFebruaryOnTheTwentyEighth)
+{
+    const auto table = makeTable({withDates("Dupont", "Jean", "29/02/1980")});
+    const std::string person = " Dupont Jean" + std::string(16, ' ') + "Birthday     ";
+    leapDay = LeapDayRule::FebruaryLast;
+    options.extraInfo = ExtraInfo::Countdown;
+    EXPECT_EQ(build(*table, {2027, 2, 21}), (std::vector<std::string>{"28/02/27" + person + "(7 days)"}));
+    EXPECT_FALSE(list->ShownInRed);
+    EXPECT_EQ(build(*table, {2027, 2, 28}), (std::vector<std::string>{"28/02/27" + person + "(0 days)"}));
+    EXPECT_TRUE(list->ShownInRed);
+    EXPECT_TRUE(build(*table, {2027, 3, 1}).empty()); // next celebrated on 29/02/2028, out of the month
+    EXPECT_EQ(build(*table, {2028, 2, 28}), (std::vector<std::string>{"29/02/28" + person + "(1 days)"}));
 }
 
 TEST_F(DatesListTest, EmptyDatesAndEmptyTablesListNothing)
