@@ -39,6 +39,9 @@ public:
     bool hasUnsavedCard() const { return m_editPending; }
     // A validated card waits to be written (another program held the folder, or the disk refused).
     bool isWaitingToWrite() const { return m_waiting; }
+    // The first date the user typed on the card that no calendar has (45/13/2000): the card
+    // cannot be validated until it is corrected. A date as the file holds it is not looked at.
+    std::optional<FriendField> impossibleTypedDate() const;
 
     // The friends were just read at the start: the first friend on the card, unlocked when there is one.
     void loaded();
@@ -75,6 +78,7 @@ private:
     enum class Loudness { Tell, Quiet }; // Quiet: a retry nobody asked for says and asks nothing
     Settled validateCard(Loudness loudness);
     Settled writeCard(Loudness loudness);
+    std::string impossibleDateMessage(FriendField date) const;
     // Puts the friend of `slot` on the card, as the program's own change of every field.
     void show(std::uint16_t slot);
     void emptyCard();
