@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zelmora::test {
@@ -46,6 +47,17 @@ public:
         }
     }
     std::vector<std::string> shownModally;
+
+    // Jobs run at once on the test's thread; `cancelNextJob` presses Cancel before the work starts.
+    void runWithProgress(const gui::ProgressJob& job) override
+    {
+        progressShown.push_back(job.label);
+        gui::JobProgress progress;
+        progress.cancelled = std::exchange(cancelNextJob, false);
+        job.work(progress);
+    }
+    bool cancelNextJob = false;
+    std::vector<QString> progressShown;
 
     std::optional<QString> chooseFileToSave(const gui::FileChoice& choice) override { return nextFile(choice); }
     std::optional<QString> chooseFileToOpen(const gui::FileChoice& choice) override { return nextFile(choice); }

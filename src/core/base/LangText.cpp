@@ -261,7 +261,7 @@ constexpr LangPair Pairs[] = {
     {lang::ProposedFetes, "Proposed saint's days", "Fêtes proposées"},
     {lang::FillFetes, "Fill in empty &saint's days…", "Compléter les &fêtes vides…"},
     {lang::FillFetesIntro, "Checked days are written on OK. A name with several days is left unchecked: choose its day.",
-     "Les jours cochés sont inscrits avec OK. Un prénom à plusieurs jours reste décoché : choisissez son jour."},
+     "Les jours cochés sont inscrits par Valide. Un prénom à plusieurs jours reste décoché : choisissez son jour."},
     {lang::FriendColumn, "Friend", "Ami"},
     {lang::NoFeteToPropose, "No friend without a saint's day has a first name the calendar knows.",
      "Aucun ami sans fête n'a un prénom que le calendrier connaît."},

@@ -26,6 +26,8 @@ public:
 
     void setListener(SessionListener* listener) { m_listener = listener; }
 
+    // The language the card speaks in, as the user chose it.
+    const Language& language() const { return m_language; }
     // What the card and the friend list show.
     const FriendTable& friends() const { return m_store.table(); }
     const CardTexts& card() const { return m_card; }

@@ -17,8 +17,10 @@
 #include "core/storage/OutputTarget.h"
 #include "core/web/GoToWeb.h"
 #include "gui/app/Appearance.h"
+#include "gui/app/ContactImport.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/Exporter.h"
+#include "gui/app/FetesFiller.h"
 #include "gui/app/SessionSignals.h"
 #include "gui/report/CardPrinting.h"
 #include "gui/report/QtPrintPlatform.h"
@@ -101,7 +103,6 @@ private:
     void connectDialogs();
     void connectTray();
     void CloseSecondaryWindows();
-    void importVCards();
     void readFileAgainIfChanged();
     void retryWaitingCard();
     SaveOutcome saveSettingsUnderLock();
@@ -128,6 +129,8 @@ private:
     report::TPrtForm m_prtForm;
     CardPrinter m_cardPrinter;
     Exporter m_exporter;
+    ContactImport m_contactImport;
+    FetesFiller m_fetesFiller;
     Backgrounds m_backgrounds;
     std::unique_ptr<ZelmoraForm> m_form;
     std::unique_ptr<AboutForm> m_aboutForm;
