@@ -59,6 +59,7 @@ TEST(HelpFiles, NameEveryTabButtonAndOptionWithItsCaption)
         lang::Help, lang::About, lang::AutomaticLaunch, lang::AddInTrayIcon,
         lang::ButtonsDesign, lang::RoundedButtons, lang::RightAngleButtons, lang::GraphicalBackground,
         lang::LastName, lang::FirstName, lang::Birthday, lang::SaintsDay, lang::Notes,
+        lang::ImportVCard, lang::ExportVCard, lang::ExportCsv, lang::ExportCalendar, lang::FillFetes,
     };
     for (const Language language : {Language::English, Language::French}) {
         const QString text = helpText(language);
