@@ -1,7 +1,8 @@
 #pragma once
 // Dialogs answered by the test: the print dialog picks a PDF file or is cancelled, file
 // dialogs give the names the test set (or Cancel), questions take the scripted answers
-// (OK when none is left), and every message and question is recorded.
+// (OK when none is left), long work runs at once (or is cancelled), and every message and
+// question is recorded.
 
 #include "gui/app/Dialogs.h"
 #include "support/ScriptedAsker.h"
