@@ -1,7 +1,8 @@
 #pragma once
 // Dialogs answered by the test: the print dialog picks a PDF file or is cancelled, file
 // dialogs give the names the test set (or Cancel), questions take the scripted answers
-// (OK when none is left), and every message and question is recorded.
+// (OK when none is left), long work runs at once (or is cancelled), and every message and
+// question is recorded.
 
 #include "gui/app/Dialogs.h"
 #include "support/ScriptedAsker.h"
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zelmora::test {
@@ -46,6 +48,17 @@ public:
         }
     }
     std::vector<std::string> shownModally;
+
+    // Jobs run at once on the test's thread; `cancelNextJob` presses Cancel before the work starts.
+    void runWithProgress(const gui::ProgressJob& job) override
+    {
+        progressShown.push_back(job.label);
+        gui::JobProgress progress;
+        progress.cancelled = std::exchange(cancelNextJob, false);
+        job.work(progress);
+    }
+    bool cancelNextJob = false;
+    std::vector<QString> progressShown;
 
     std::optional<QString> chooseFileToSave(const gui::FileChoice& choice) override { return nextFile(choice); }
     std::optional<QString> chooseFileToOpen(const gui::FileChoice& choice) override { return nextFile(choice); }

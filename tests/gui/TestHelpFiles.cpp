@@ -62,6 +62,7 @@ TEST(HelpFiles, NameEveryTabButtonAndOptionWithItsCaption)
         lang::RemindersButton, lang::RemindWhen, lang::RemindOnTheDay, lang::RemindDaysBefore, lang::RemindBirthdays,
         lang::RemindSaintsDays, lang::RemindOtherDates, lang::LeapDayCaption, lang::LeapDayMarchFirst,
         lang::LeapDayFebruaryLast, lang::LiveCalendarOption,
+        lang::ImportVCard, lang::ExportVCard, lang::ExportCsv, lang::ExportCalendar, lang::FillFetes,
     };
     for (const Language language : {Language::English, Language::French}) {
         const QString text = helpText(language);

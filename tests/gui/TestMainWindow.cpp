@@ -18,20 +18,8 @@
 namespace zelmora::test {
 namespace {
 
-// Types text as a keyboard would, accented letters included (QTest::keyClicks knows ASCII only).
-void type(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
 class MainWindow : public WindowFixture {
 protected:
-    void goTo(const char* page) { window().ListeChoix->setCurrentWidget(child<QWidget>(page)); }
     using WindowFixture::line;
     QString line(int row) { return line("ListBox2", row); }
 };

@@ -17,6 +17,9 @@
 #include "ScriptedDialogs.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -38,6 +41,19 @@ inline TFriend person(std::string_view nom, std::string_view prenom,
         }
     }
     return f;
+}
+
+// Types text as a keyboard would, accented letters and emoji included (QTest::keyClicks knows
+// ASCII only): one key per character, an emoji's two code units in one key.
+inline void type(QWidget* widget, const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QString key = text[i].isHighSurrogate() ? text.mid(i++, 2) : QString(text[i]);
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, key);
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
 }
 
 class RecordingLauncher : public WebLauncher {
@@ -128,6 +144,8 @@ protected:
         }
     }
     gui::ZelmoraForm& window() { return app->mainWindow(); }
+    // Opens a tab as a click on it would.
+    void goTo(const char* page) { window().ListeChoix->setCurrentWidget(child<QWidget>(page)); }
     template <class Widget> Widget* child(const char* name)
     {
         auto* found = window().findChild<Widget*>(QLatin1String(name));

@@ -188,9 +188,10 @@ constexpr LangPair Pairs[] = {
     {lang::NoNotificationArea,
      "This desktop shows no notification area: closing the window ends Zelmora, as without the tray icon.",
      "Ce bureau n'affiche pas de zone de notification : fermer la fenêtre quitte Zelmora, comme sans l'icône."},
-    {lang::ImportVCard, "Import vCard…", "Importer vCard…"},
-    {lang::ExportVCard, "Export vCard…", "Exporter vCard…"},
-    {lang::ExportCalendar, "Export iCalendar…", "Exporter iCalendar…"},
+    // Four buttons share one row: the captions are short (the file dialogs name the kinds).
+    {lang::ImportVCard, "Import…", "Import…"},
+    {lang::ExportVCard, "Export vCard…", "Export vCard…"},
+    {lang::ExportCalendar, "Export iCal…", "Export iCal…"},
     {lang::VCardFiles, "vCard files", "Fichiers vCard"},
     {lang::CalendarFiles, "iCalendar files", "Fichiers iCalendar"},
     {lang::MakerLine, "by the Zelmora developers", "par les développeurs de Zelmora"},
@@ -271,6 +272,19 @@ constexpr LangPair Pairs[] = {
      "Les rappels montrés n'ont pu être notés, ils pourront revenir : "},
     {lang::BornIn, "born %1", "né(e) en %1"},
     {lang::RemindWhen, "Remind me of the dates", "Me rappeler les dates"},
+    {lang::ImpossibleDateInField, "Impossible date in \"%1\": %2.", "Date impossible dans « %1 » : %2."},
+    {lang::ProposedFetes, "Proposed saint's days", "Fêtes proposées"},
+    {lang::FillFetes, "Fill in empty &saint's days…", "Compléter les &fêtes vides…"},
+    {lang::FillFetesIntro, "Checked days are written on OK. A name with several days is left unchecked: choose its day.",
+     "Les jours cochés sont inscrits par Valide. Un prénom à plusieurs jours reste décoché : choisissez son jour."},
+    {lang::FriendColumn, "Friend", "Ami"},
+    {lang::NoFeteToPropose, "No friend without a saint's day has a first name the calendar knows.",
+     "Aucun ami sans fête n'a un prénom que le calendrier connaît."},
+    {lang::ExportCsv, "Export CSV…", "Export CSV…"},
+    {lang::CsvFiles, "CSV files", "Fichiers CSV"},
+    {lang::ContactFiles, "Contacts (vCard, CSV)", "Contacts (vCard, CSV)"},
+    {lang::ReadingContacts, "Reading the contacts…", "Lecture des contacts…"},
+    {lang::CharactersNotStorable, "These characters cannot be stored: ", "Ces caractères ne peuvent pas être enregistrés : "},
 };
 
 // Pairs are numbered in ascending order with gaps (none exist from 94 to 169), so a pair

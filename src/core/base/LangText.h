@@ -231,6 +231,18 @@ inline constexpr std::uint16_t ExtraSettingsNotSaved = 359; // followed by the s
 inline constexpr std::uint16_t NotifiedNotSaved = 360;      // followed by the system's reason
 inline constexpr std::uint16_t BornIn = 361;            // "born %1"
 inline constexpr std::uint16_t RemindWhen = 362;        // the caption over the lead times
+// The window's saints' days, contacts and checks of what is typed (numbered from 420 on).
+inline constexpr std::uint16_t ImpossibleDateInField = 420; // %1 the field's label, %2 why
+inline constexpr std::uint16_t ProposedFetes = 421;
+inline constexpr std::uint16_t FillFetes = 422;
+inline constexpr std::uint16_t FillFetesIntro = 423;
+inline constexpr std::uint16_t FriendColumn = 424;
+inline constexpr std::uint16_t NoFeteToPropose = 425;
+inline constexpr std::uint16_t ExportCsv = 426;
+inline constexpr std::uint16_t CsvFiles = 427;
+inline constexpr std::uint16_t ContactFiles = 428;
+inline constexpr std::uint16_t ReadingContacts = 429;
+inline constexpr std::uint16_t CharactersNotStorable = 430; // followed by the characters
 } // namespace lang
 
 } // namespace zelmora

@@ -96,6 +96,16 @@ std::uint16_t FriendTable::FindFriend(std::string_view text) const
     return 0;
 }
 
+std::uint16_t FriendTable::findAgain(const TFriend& record) const
+{
+    for (std::uint16_t slot = 1; slot <= FriendCount; ++slot) {
+        if ((*m_slots)[slot] == record) {
+            return slot;
+        }
+    }
+    return FindFriend(listText(record));
+}
+
 bool FriendTable::NameExists(std::string_view text, std::uint16_t except) const
 {
     for (std::uint16_t slot = 1; slot <= FriendCount; ++slot) {

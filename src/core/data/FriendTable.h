@@ -49,6 +49,9 @@ public:
     std::uint16_t SortFriends(std::uint16_t followed = 0);
     // First slot whose list text equals `text`; 0 when none.
     std::uint16_t FindFriend(std::string_view text) const;
+    // Where a friend read earlier is now: the slot holding the same record, else (another
+    // program changed it meanwhile) the first friend of the same name; 0 when it is gone.
+    std::uint16_t findAgain(const TFriend& record) const;
     // Whether a friend other than the one in slot `except` has that list text.
     bool NameExists(std::string_view text, std::uint16_t except = 0) const;
 

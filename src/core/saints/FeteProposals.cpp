@@ -34,6 +34,17 @@ std::vector<FeteChoice> sureChoices(const std::vector<FeteProposal>& proposals)
     return choices;
 }
 
+std::vector<FeteChoice> choicesIn(const FriendTable& table, std::span<const ChosenFete> chosen)
+{
+    std::vector<FeteChoice> choices;
+    for (const ChosenFete& fete : chosen) {
+        if (const std::uint16_t slot = table.findAgain(fete.friendRecord)) {
+            choices.push_back({slot, fete.day});
+        }
+    }
+    return choices;
+}
+
 std::size_t applyFetes(FriendTable& table, std::span<const FeteChoice> choices)
 {
     std::size_t written = 0;

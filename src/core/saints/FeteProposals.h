@@ -23,6 +23,13 @@ struct FeteChoice {
     MonthDay day;
 };
 
+// A day the user chose for a friend, kept with the friend as it was shown: the change runs on
+// the table as it is when written, where another program may have moved or changed that friend.
+struct ChosenFete {
+    TFriend friendRecord;
+    MonthDay day;
+};
+
 // Whether a saint's day holds nothing: an untouched date, or no text at all.
 bool isEmptyFete(std::string_view fete);
 
@@ -32,6 +39,10 @@ std::vector<FeteProposal> proposeFetes(const FriendTable& table, const SaintsCal
 
 // The sure proposals as choices.
 std::vector<FeteChoice> sureChoices(const std::vector<FeteProposal>& proposals);
+
+// The chosen days as choices in `table`: each friend found again by its record, else by its
+// name; a friend no longer there is left out.
+std::vector<FeteChoice> choicesIn(const FriendTable& table, std::span<const ChosenFete> chosen);
 
 // Writes each chosen day into the saint's day of its slot, where that is still empty; a
 // saint's day filled meanwhile is kept. Returns how many were written.

@@ -23,20 +23,22 @@ const CardTexts& emptyCardTexts()
     return empty;
 }
 
+// The label beside each date field, by which the user knows it.
+std::uint16_t labelOf(FriendField date)
+{
+    switch (date) {
+    case FriendField::Anniversaire: return lang::Birthday;
+    case FriendField::Fete: return lang::SaintsDay;
+    case FriendField::Date1: return lang::Date1;
+    default: return lang::Date2;
+    }
+}
+
 } // namespace
 
 std::uint16_t CardSession::find(const FriendTable& table, const std::optional<TFriend>& record) const
 {
-    if (!record) {
-        return 0;
-    }
-    for (std::uint16_t slot = 1; slot <= table.FriendCount; ++slot) {
-        if (table[slot] == *record) {
-            return slot;
-        }
-    }
-    // Changed by another program meanwhile: the same name is the same friend.
-    return table.FindFriend(listText(*record));
+    return record ? table.findAgain(*record) : 0;
 }
 
 void CardSession::notifyFriends()
@@ -202,10 +204,34 @@ void CardSession::remove()
     notifyCard();
 }
 
+std::optional<FriendField> CardSession::impossibleTypedDate() const
+{
+    for (const FriendField date : {FriendField::Anniversaire, FriendField::Fete, FriendField::Date1, FriendField::Date2}) {
+        const std::string& typed = m_card[fieldIndex(date)];
+        const bool asStored = !isChanged(date) || (m_shown && typed == fieldText(*m_shown, date));
+        if (!asStored && whyImpossibleDate(typed, m_language)) {
+            return date;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string CardSession::impossibleDateMessage(FriendField date) const
+{
+    const std::string why = whyImpossibleDate(m_card[fieldIndex(date)], m_language).value_or("");
+    return LangTextFilled(lang::ImpossibleDateInField, m_language, {LangText(labelOf(date), m_language), why});
+}
+
 CardSession::Settled CardSession::validateCard(Loudness loudness)
 {
     if (!m_editable) {
         return Settled::NothingPending; // a locked card holds nothing to store
+    }
+    if (const std::optional<FriendField> date = impossibleTypedDate()) {
+        if (loudness == Loudness::Tell) {
+            m_asker.tell(impossibleDateMessage(*date));
+        }
+        return Settled::StillPending; // open and red until the user corrects it
     }
     if (!m_duplicateAccepted && friends().NameExists(listTextOf(m_card), m_new ? 0 : m_current)) {
         if (loudness == Loudness::Quiet) {
@@ -342,7 +368,7 @@ SaveOutcome CardSession::saveAtClose()
         return SaveOutcome::NothingToSave; // a newer version is never written, nor asked about
     }
     std::string reason;
-    if (m_waiting) {
+    if (m_waiting || m_editPending) { // still pending after the close's question: the user was told why
         reason = LangText(lang::CardNotSaved, m_language);
     } else if (const FriendsStore::Outcome outcome = m_store.saveUnsaved(); !outcome.status.ok) {
         reason = outcome.status.message;

@@ -26,6 +26,8 @@ public:
 
     void setListener(SessionListener* listener) { m_listener = listener; }
 
+    // The language the card speaks in, as the user chose it.
+    const Language& language() const { return m_language; }
     // What the card and the friend list show.
     const FriendTable& friends() const { return m_store.table(); }
     const CardTexts& card() const { return m_card; }
@@ -39,6 +41,9 @@ public:
     bool hasUnsavedCard() const { return m_editPending; }
     // A validated card waits to be written (another program held the folder, or the disk refused).
     bool isWaitingToWrite() const { return m_waiting; }
+    // The first date the user typed on the card that no calendar has (45/13/2000): the card
+    // cannot be validated until it is corrected. A date as the file holds it is not looked at.
+    std::optional<FriendField> impossibleTypedDate() const;
 
     // The friends were just read at the start: the first friend on the card, unlocked when there is one.
     void loaded();
@@ -75,6 +80,7 @@ private:
     enum class Loudness { Tell, Quiet }; // Quiet: a retry nobody asked for says and asks nothing
     Settled validateCard(Loudness loudness);
     Settled writeCard(Loudness loudness);
+    std::string impossibleDateMessage(FriendField date) const;
     // Puts the friend of `slot` on the card, as the program's own change of every field.
     void show(std::uint16_t slot);
     void emptyCard();

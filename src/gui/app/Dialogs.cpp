@@ -2,18 +2,37 @@
 
 #include "gui/widgets/QtText.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
+
+#include <memory>
 
 namespace zelmora::gui {
 
 namespace {
 
 const QString Caption = QStringLiteral("Zelmora");
+
+// How long the window waits for a job before it shows the progress dialog (the window does
+// nothing else meanwhile), and how often the dialog looks at the progress.
+constexpr int QuickJobMilliseconds = 300;
+constexpr int ProgressLookMilliseconds = 100;
+constexpr int ProgressSteps = 1000;
+
+int progressValue(const JobProgress& progress)
+{
+    const std::size_t total = progress.total;
+    return total == 0 ? 0 : static_cast<int>(progress.done * ProgressSteps / total);
+}
 
 } // namespace
 
@@ -67,6 +86,36 @@ std::optional<QString> WidgetDialogs::chooseFileToOpen(const FileChoice& choice)
         return std::nullopt;
     }
     return file;
+}
+
+void WidgetDialogs::runWithProgress(const ProgressJob& job)
+{
+    JobProgress progress;
+    const std::unique_ptr<QThread> worker(QThread::create([&job, &progress] { job.work(progress); }));
+    worker->start();
+    if (worker->wait(QDeadlineTimer(QuickJobMilliseconds))) {
+        return;
+    }
+    QProgressDialog dialog(job.label, job.cancelText, 0, ProgressSteps, m_parent);
+    dialog.setWindowTitle(Caption);
+    dialog.setWindowModality(Qt::ApplicationModal); // nothing else happens until the job is over
+    dialog.setMinimumDuration(0);
+    dialog.setAutoReset(false);
+    dialog.setAutoClose(false);
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &dialog, [&dialog, &progress] { dialog.setValue(progressValue(progress)); });
+    look.start(ProgressLookMilliseconds);
+    QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&progress, &look] {
+        progress.cancelled = true;
+        look.stop(); // a new value would show the dialog again while the work stops
+    });
+    QEventLoop loop;
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    dialog.show();
+    if (!worker->isFinished()) {
+        loop.exec();
+    }
+    worker->wait();
 }
 
 } // namespace zelmora::gui

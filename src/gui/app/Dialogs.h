@@ -7,6 +7,9 @@
 
 #include <QString>
 
+#include <atomic>
+#include <cstddef>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -23,6 +26,22 @@ struct FileChoice {
     QString defaultSuffix;
 };
 
+// How far a piece of work run away from the window's thread has gone, and whether the user
+// cancelled it: written by the work, read by the window.
+struct JobProgress {
+    std::atomic<std::size_t> done{0};
+    std::atomic<std::size_t> total{0};
+    std::atomic<bool> cancelled{false};
+};
+
+// Work that takes long enough to need a progress dialog: what the dialog says, its Cancel
+// button in the window's language, and the work itself, which must touch nothing the window uses.
+struct ProgressJob {
+    QString label;
+    QString cancelText;
+    std::function<void(JobProgress&)> work;
+};
+
 class Dialogs : public MessageAsker {
 public:
     // Lets the user choose a printer, or a PDF file, for `printer`; false for Cancel.
@@ -33,6 +52,9 @@ public:
     // Shows one of the program's own dialogs (language chooser, About box, options) and
     // waits until it is closed.
     virtual void showModal(QDialog& dialog) = 0;
+    // Runs the job's work on another thread and returns once it is over; meanwhile a modal
+    // progress dialog follows it, and its Cancel sets the progress's `cancelled`.
+    virtual void runWithProgress(const ProgressJob& job) = 0;
 };
 
 class WidgetDialogs : public Dialogs {
@@ -46,6 +68,8 @@ public:
     std::optional<QString> chooseFileToSave(const FileChoice& choice) override;
     std::optional<QString> chooseFileToOpen(const FileChoice& choice) override;
     void showModal(QDialog& dialog) override;
+    // A job over within a blink shows no dialog at all.
+    void runWithProgress(const ProgressJob& job) override;
 
 private:
     QWidget* m_parent;

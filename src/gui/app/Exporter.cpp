@@ -19,11 +19,12 @@ struct KindOfFile {
     const char* firstFile;
 };
 
-constexpr std::array<KindOfFile, 4> Kinds = {{
+constexpr std::array<KindOfFile, 5> Kinds = {{
     {lang::TextFiles, " (*.TXT *.txt)", "TXT", "Friends.TXT"},
     {lang::HtmlFiles, " (*.HTM *.htm *.html)", "HTM", "Friends.HTM"},
     {lang::VCardFiles, " (*.vcf *.VCF)", "vcf", "Friends.vcf"},
     {lang::CalendarFiles, " (*.ics *.ICS)", "ics", "Friends.ics"},
+    {lang::CsvFiles, " (*.csv *.CSV)", "csv", "Friends.csv"},
 }};
 
 const KindOfFile& kindOf(ExportKind kind) { return Kinds[static_cast<std::size_t>(kind)]; }
@@ -48,6 +49,7 @@ Status Exporter::write(ExportKind kind, const std::filesystem::path& file) const
     case ExportKind::Text: return WriteTextExport(m_table, m_language, file, m_writer);
     case ExportKind::Html: return WriteHtmlExport(m_table, m_language, file, m_writer);
     case ExportKind::VCard: return WriteVCardExport(m_table, m_language, file, m_writer);
+    case ExportKind::Csv: return WriteCsvExport(m_table, m_language, file, m_writer);
     case ExportKind::Calendar: break;
     }
     const ExtraSettings settings = loadExtraSettings(m_dataFolder, m_language).settings;

@@ -1,6 +1,6 @@
 #pragma once
-// The export buttons: the text file, the HTML page, the vCard file and the iCalendar
-// file, each asking for its file name (the one chosen last time, in the folder used
+// The export buttons: the text file, the HTML page, the vCard, iCalendar and CSV files,
+// each asking for its file name (the one chosen last time, in the folder used
 // last). The text file and the page are then opened with the associated program when
 // the export option asks for it.
 
@@ -17,7 +17,7 @@
 
 namespace zelmora::gui {
 
-enum class ExportKind { Text, Html, VCard, Calendar };
+enum class ExportKind { Text, Html, VCard, Calendar, Csv };
 
 class Exporter {
 public:
@@ -41,7 +41,7 @@ private:
     const FileOpener& m_opener;
     std::filesystem::path m_dataFolder; // its Zelmora.ini gives the calendar's alarms
     // The file proposed next for each kind: first in the data folder, then where the user chose.
-    std::array<QString, 4> m_proposed;
+    std::array<QString, 5> m_proposed;
 };
 
 } // namespace zelmora::gui

@@ -1,11 +1,13 @@
 #include "gui/app/FriendCardPage.h"
 
 #include "gui/app/CardFields.h"
+#include "gui/app/FeteOffer.h"
 #include "gui/widgets/Place.h"
 #include "gui/widgets/Cp1252Validator.h"
 #include "gui/widgets/DateEdit.h"
 #include "gui/widgets/NotesEdit.h"
 #include "gui/widgets/QtText.h"
+#include "gui/widgets/RefusedCharacterNotice.h"
 
 #include "gui/app/SessionSignals.h"
 #include "gui/models/FriendListModel.h"
@@ -37,7 +39,7 @@ QLineEdit* createLineEdit(QWidget* parent, FriendField field)
 
 FriendCardPage::FriendCardPage(CardSession& session, SessionSignals& sessionSignals, FriendListModel& friends,
                                QWidget* parent)
-    : QWidget(parent), m_session(session)
+    : QWidget(parent), m_session(session), m_refusals(new RefusedCharacterNotice(session.language(), this))
 {
     setObjectName(QStringLiteral("Fiches"));
     ListBox1 = new LinesListView(16, this);
@@ -48,6 +50,7 @@ FriendCardPage::FriendCardPage(CardSession& session, SessionSignals& sessionSign
     createFields();
     createButtons();
     setTabOrder();
+    new FeteOffer(session, sessionSignals, field(FriendField::Fete), this);
     connect(&sessionSignals, &SessionSignals::cardUpdated, this, &FriendCardPage::showCard);
     showCard();
 }
@@ -72,6 +75,7 @@ void FriendCardPage::createFields()
         widget->setObjectName(QLatin1String(place.name));
         widget->setGeometry(place.left, place.top, place.width, place.height);
         m_fields[fieldIndex(place.field)] = widget;
+        m_refusals->watch(widget);
         if (place.label) {
             auto* label = new QLabel(this);
             label->setObjectName(QLatin1String(place.label));
@@ -97,7 +101,12 @@ void FriendCardPage::createButtons()
 
     connect(NewName, &QPushButton::clicked, this, &FriendCardPage::NewNameClick);
     connect(DeleteName, &QPushButton::clicked, this, [this] { m_session.remove(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { m_session.validate(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] {
+        m_session.validate();
+        if (const std::optional<FriendField> date = m_session.impossibleTypedDate()) {
+            field(*date)->setFocus(); // where the user corrects it
+        }
+    });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { m_session.cancel(); });
     connect(Button3, &QPushButton::clicked, this, [this] { emit webSiteWanted(fieldText(FriendField::Www)); });
     connect(Button4, &QPushButton::clicked, this, [this] { emit mailWanted(fieldText(FriendField::Mail)); });

@@ -16,6 +16,7 @@ namespace zelmora::gui {
 
 class FriendListModel;
 class LinesListView;
+class RefusedCharacterNotice;
 class SessionSignals;
 
 class FriendCardPage : public QWidget {
@@ -55,6 +56,7 @@ private:
     void NewNameClick();
 
     CardSession& m_session;
+    RefusedCharacterNotice* m_refusals;
     std::array<QWidget*, FriendFieldCount> m_fields{};
 };
 

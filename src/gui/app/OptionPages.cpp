@@ -5,6 +5,9 @@
 
 #include <QPushButton>
 
+#include <iterator>
+#include <utility>
+
 namespace zelmora::gui {
 
 void DisplayOptionGroups::bind(RadioGroup* group, DisplayOption option)
@@ -31,10 +34,18 @@ ExportPage::ExportPage(DisplayOptionGroups& groups, QWidget* parent) : QWidget(p
 {
     setObjectName(QStringLiteral("Exporto"));
     BitBtn12 = place<QPushButton>(this, "BitBtn12", 72, 48, 337, 41);
-    // Exchange with other programs, between printing and the text exports.
-    ImportVCard = place<QPushButton>(this, "ImportVCard", 72, 102, 109, 33);
-    ExportVCard = place<QPushButton>(this, "ExportVCard", 186, 102, 109, 33);
-    ExportCalendar = place<QPushButton>(this, "ExportCalendar", 300, 102, 109, 33);
+    // Exchange with other programs, between printing and the text exports: one row of
+    // buttons of one size across the width of those above and below.
+    const std::pair<QPushButton**, const char*> exchangeRow[] = {
+        {&ImportVCard, "ImportVCard"}, {&ExportVCard, "ExportVCard"}, {&ExportCsv, "ExportCsv"},
+        {&ExportCalendar, "ExportCalendar"}};
+    constexpr int RowLeft = 72, RowWidth = 337, Gap = 3;
+    constexpr int Count = static_cast<int>(std::size(exchangeRow));
+    constexpr int ButtonWidth = (RowWidth - Gap * (Count - 1)) / Count;
+    for (int i = 0; i < Count; ++i) {
+        const auto& [button, name] = exchangeRow[i];
+        *button = place<QPushButton>(this, name, RowLeft + i * (ButtonWidth + Gap), 102, ButtonWidth, 33);
+    }
     RadioGroup1 = place<RadioGroup>(this, "RadioGroup1", 88, 152, 305, 81);
     BitBtn3 = place<QPushButton>(this, "BitBtn3", 72, 248, 337, 41);
     BitBtn8 = place<QPushButton>(this, "BitBtn8", 72, 304, 337, 41);
@@ -52,6 +63,7 @@ OptionsPage::OptionsPage(DisplayOptionGroups& groups, QWidget* parent) : QWidget
     BitBtn6 = place<QPushButton>(this, "BitBtn6", 368, 184, 121, 41);
     BitBtn4 = place<QPushButton>(this, "BitBtn4", 368, 240, 121, 41);
     BitBtn4->setText(QStringLiteral("&Options")); // the same in both languages
+    FillFetes = place<QPushButton>(this, "FillFetes", 16, 296, 329, 33);
     groups.bind(Surveillance, DisplayOption::WatchWindow);
     groups.bind(RadioGroup3, DisplayOption::ExtraInfo);
     groups.bind(Classement, DisplayOption::SortOrder);

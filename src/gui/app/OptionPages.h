@@ -47,6 +47,7 @@ public:
     QPushButton* BitBtn12;
     QPushButton* ImportVCard;
     QPushButton* ExportVCard;
+    QPushButton* ExportCsv;
     QPushButton* ExportCalendar;
     RadioGroup* RadioGroup1;
     QPushButton* BitBtn3;
@@ -66,6 +67,7 @@ public:
     QPushButton* BitBtn5;
     QPushButton* BitBtn6;
     QPushButton* BitBtn4;
+    QPushButton* FillFetes;
 };
 
 } // namespace zelmora::gui

@@ -1,8 +1,6 @@
 #include "gui/app/ZelmoraApp.h"
 
 #include "core/base/Cp1252.h"
-#include "core/exchange/ExchangeFiles.h"
-#include "core/exchange/FriendImporter.h"
 #include "core/platform/FolderLock.h"
 #include "core/platform/Folders.h"
 #include "gui/app/AboutForm.h"
@@ -45,7 +43,9 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
       m_goToWeb2(environment.webLauncher),
       m_printing(environment.clock, m_store.table(), environment.dialogs, environment.dataFolder, m_options.language),
       m_exporter(m_store.table(), m_store.options(), m_options.language, environment.clock, environment.dialogs,
-                 m_outputWriter, environment.fileOpener, environment.dataFolder)
+                 m_outputWriter, environment.fileOpener, environment.dataFolder),
+      m_contactImport(m_session, environment.dialogs, environment.dataFolder, m_options.language),
+      m_fetesFiller(m_session, environment.dialogs, m_options.language)
 {
     m_session.setListener(&m_signals);
     QCoreApplication::setApplicationName(QStringLiteral("Zelmora vx.y"));
@@ -121,7 +121,9 @@ void ZelmoraApp::connectMainWindow()
     connect(&form, &ZelmoraForm::htmlExportWanted, this, [this] { m_exporter.BitBtn8Click(); });
     connect(&form, &ZelmoraForm::vCardExportWanted, this, [this] { m_exporter.exportAs(ExportKind::VCard); });
     connect(&form, &ZelmoraForm::calendarExportWanted, this, [this] { m_exporter.exportAs(ExportKind::Calendar); });
-    connect(&form, &ZelmoraForm::vCardImportWanted, this, &ZelmoraApp::importVCards);
+    connect(&form, &ZelmoraForm::csvExportWanted, this, [this] { m_exporter.exportAs(ExportKind::Csv); });
+    connect(&form, &ZelmoraForm::vCardImportWanted, this, [this] { m_contactImport.run(); });
+    connect(&form, &ZelmoraForm::fillFetesWanted, this, [this] { m_fetesFiller.run(m_form.get()); });
     connect(&form, &ZelmoraForm::displayOptionsChosen, this,
             [this](const DisplayOptions& options) { m_session.chooseDisplayOptions(options); });
     connect(&form, &ZelmoraForm::helpWanted, this, [this] { m_helpWindow->ShowHelp(m_options.language); });
@@ -322,40 +324,6 @@ void ZelmoraApp::CloseSecondaryWindows()
     }
     m_aboutForm->close();
     m_form->close();
-}
-
-void ZelmoraApp::importVCards()
-{
-    if (m_session.settlePendingEdit() == CardSession::Settled::StillPending) {
-        return; // the card could not be written: the user was told why
-    }
-    const Language language = m_options.language;
-    const FileChoice choice{fromPath(m_environment.dataFolder),
-                            fromCp1252(LangText(lang::VCardFiles, language)) + QStringLiteral(" (*.vcf *.VCF)"),
-                            QStringLiteral("vcf")};
-    const std::optional<QString> file = m_environment.dialogs.chooseFileToOpen(choice);
-    if (!file || file->isEmpty()) {
-        return;
-    }
-    // The whole file is read before the friends are touched: a bad file changes nothing.
-    const ParsedContacts contacts = ReadContactFile(toPath(*file), language);
-    if (!contacts.status.ok) {
-        m_environment.dialogs.tell(contacts.status.message);
-        return;
-    }
-    ImportReport report;
-    const FriendsStore::Outcome saved = m_session.changeFriends([&](FriendTable& table, DisplayOptions&) {
-        report = FriendImporter(FriendImporter::Duplicates::Skip).import(table, contacts);
-        return report.imported.empty() ? Status::failure({}) : Status::success(); // nothing new, nothing written
-    });
-    std::string message = report.summary(language);
-    for (const std::string& line : report.details(language)) {
-        message.append("\n").append(line);
-    }
-    if (!saved.status.message.empty()) {
-        message.append("\n\n").append(saved.status.message);
-    }
-    m_environment.dialogs.tell(message);
 }
 
 void ZelmoraApp::readFileAgainIfChanged()

@@ -15,8 +15,10 @@
 #include "core/storage/OutputTarget.h"
 #include "core/web/GoToWeb.h"
 #include "gui/app/Appearance.h"
+#include "gui/app/ContactImport.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/Exporter.h"
+#include "gui/app/FetesFiller.h"
 #include "gui/app/SessionSignals.h"
 #include "gui/report/WindowPrinting.h"
 
@@ -101,7 +103,6 @@ private:
     void connectDialogs();
     void connectTray();
     void CloseSecondaryWindows();
-    void importVCards();
     void readFileAgainIfChanged();
     void retryWaitingCard();
     SaveOutcome saveSettingsUnderLock();
@@ -125,6 +126,8 @@ private:
     TGoToWeb m_goToWeb2;
     WindowPrinting m_printing;
     Exporter m_exporter;
+    ContactImport m_contactImport;
+    FetesFiller m_fetesFiller;
     Backgrounds m_backgrounds;
     std::unique_ptr<WindowReminders> m_reminders;
     std::unique_ptr<ZelmoraForm> m_form;

@@ -48,6 +48,7 @@ constexpr Caption MainCaptions[] = {
     {"BitBtn8", lang::SaveToHtmlFile},
     {"Popup2", lang::About}, {"Popup4", lang::Help}, {"Popup5", lang::Quit},
     {"ImportVCard", lang::ImportVCard}, {"ExportVCard", lang::ExportVCard}, {"ExportCalendar", lang::ExportCalendar},
+    {"ExportCsv", lang::ExportCsv}, {"FillFetes", lang::FillFetes},
 };
 
 const ItemsCaption MainItemCaptions[] = {
@@ -112,6 +113,8 @@ ZelmoraForm::ZelmoraForm(CardSession& session, SessionSignals& sessionSignals, c
     connect(exportPage->ImportVCard, &QPushButton::clicked, this, &ZelmoraForm::vCardImportWanted);
     connect(exportPage->ExportVCard, &QPushButton::clicked, this, &ZelmoraForm::vCardExportWanted);
     connect(exportPage->ExportCalendar, &QPushButton::clicked, this, &ZelmoraForm::calendarExportWanted);
+    connect(exportPage->ExportCsv, &QPushButton::clicked, this, &ZelmoraForm::csvExportWanted);
+    connect(optionsPage->FillFetes, &QPushButton::clicked, this, &ZelmoraForm::fillFetesWanted);
     connect(optionsPage->BitBtn5, &QPushButton::clicked, this, &ZelmoraForm::helpWanted);
     connect(optionsPage->BitBtn6, &QPushButton::clicked, this, &ZelmoraForm::aboutWanted);
     connect(optionsPage->BitBtn4, &QPushButton::clicked, this, &ZelmoraForm::optionsWanted);
@@ -162,7 +165,7 @@ void ZelmoraForm::nameUnlabelled(Language language)
     const auto name = [this](const char* objectName, const QString& text) {
         QWidget* widget = findChild<QWidget*>(QLatin1String(objectName));
         widget->setAccessibleName(text);
-        if (qobject_cast<QPushButton*>(widget)) {
+        if (qobject_cast<QAbstractButton*>(widget)) {
             widget->setToolTip(text);
         }
     };
@@ -177,6 +180,7 @@ void ZelmoraForm::nameUnlabelled(Language language)
     name("ListBox1", fromCp1252(LangText(lang::FriendsData, language)));
     name("BitBtn10", fromCp1252(LangText(lang::PrintThisCard, language)));
     name("BitBtn11", fromCp1252(LangText(lang::PrintDateCard, language)));
+    name("FeteOffer", fromCp1252(LangText(lang::ProposedFetes, language)));
 }
 
 void ZelmoraForm::ApplyLanguage(Language language)

@@ -71,6 +71,8 @@ signals:
     void vCardImportWanted();
     void vCardExportWanted();
     void calendarExportWanted();
+    void csvExportWanted();
+    void fillFetesWanted();
     void helpWanted();
     void aboutWanted();
     void optionsWanted();

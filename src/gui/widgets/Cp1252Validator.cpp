@@ -5,19 +5,34 @@
 
 namespace zelmora::gui {
 
-bool acceptableFieldText(const QString& text, QStringView allowedControls)
+namespace {
+
+bool isStorable(const QString& character, QStringView allowedControls)
 {
-    for (const QChar c : text) {
-        if ((c.unicode() < 32 || c.unicode() == 127) && !allowedControls.contains(c)) {
-            return false;
+    const QChar first = character.front();
+    if (first.unicode() < 32 || first.unicode() == 127) {
+        return allowedControls.contains(first);
+    }
+    return fitsCp1252(character);
+}
+
+} // namespace
+
+QString unstorableCharacters(const QString& text, QStringView allowedControls)
+{
+    QString refused;
+    for (const QString& character : charactersOf(text)) {
+        if (!isStorable(character, allowedControls) && !refused.contains(character)) {
+            refused += character;
         }
     }
-    return fitsCp1252(text);
+    return refused;
 }
 
 QValidator::State Cp1252Validator::validate(QString& input, int&) const
 {
-    if (!acceptableFieldText(input)) {
+    if (const QString refusedHere = unstorableCharacters(input); !refusedHere.isEmpty()) {
+        emit refused(refusedHere);
         return Invalid;
     }
     if (m_letters == Letters::Capitals) {

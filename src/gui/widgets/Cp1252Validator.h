@@ -1,13 +1,16 @@
 #pragma once
 // Keeps out of a field what the database cannot hold: characters outside Windows-1252
-// and control characters are refused as they are typed or pasted, never replaced. The
-// last-name field also turns letters into capitals, as Windows does in that code page.
+// and control characters are refused as they are typed or pasted, never replaced, and the
+// refusal is announced so that the window can say which ones. The last-name field also
+// turns letters into capitals, as Windows does in that code page.
 
 #include <QValidator>
 
 namespace zelmora::gui {
 
 class Cp1252Validator : public QValidator {
+    Q_OBJECT
+
 public:
     enum class Letters { AsTyped, Capitals };
 
@@ -15,12 +18,16 @@ public:
 
     State validate(QString& input, int& pos) const override;
 
+signals:
+    // What was typed or pasted was refused for these characters (each one once).
+    void refused(const QString& characters) const;
+
 private:
     Letters m_letters;
 };
 
-// Whether `text` may go into a field: Windows-1252 only, with no control character
-// other than those in `allowedControls`.
-bool acceptableFieldText(const QString& text, QStringView allowedControls = {});
+// The characters of `text` a field cannot hold, each once, in the order met: those outside
+// Windows-1252 and the control characters other than those in `allowedControls`.
+QString unstorableCharacters(const QString& text, QStringView allowedControls = {});
 
 } // namespace zelmora::gui

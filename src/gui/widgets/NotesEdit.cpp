@@ -28,10 +28,14 @@ void NotesEdit::setStoredText(const std::string& stored) { setPlainText(fromCp12
 
 std::string NotesEdit::storedText() const { return toCp1252(toPlainText()).value_or(std::string()); }
 
-bool NotesEdit::accepts(const QString& text) const
+bool NotesEdit::accepts(const QString& text)
 {
+    if (const QString unstorable = unstorableCharacters(text, NotesControls); !unstorable.isEmpty()) {
+        emit refused(unstorable);
+        return false;
+    }
     const qsizetype selected = textCursor().selectedText().size();
-    return acceptableFieldText(text, NotesControls) && toPlainText().size() - selected + text.size() <= MaxLength;
+    return toPlainText().size() - selected + text.size() <= MaxLength;
 }
 
 bool NotesEdit::event(QEvent* event)
@@ -51,7 +55,9 @@ void NotesEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QString typed = event->text();
-    if (!typed.isEmpty() && typed.front().isPrint() && !accepts(typed)) {
+    // Keys that edit (Backspace, Delete) bring a control character or nothing; an emoji comes as two surrogates.
+    const bool printable = !typed.isEmpty() && (typed.front().isPrint() || typed.front().isSurrogate());
+    if (printable && !accepts(typed)) {
         return; // refused, as a full or picky field refuses a key
     }
     QPlainTextEdit::keyPressEvent(event);

@@ -1,7 +1,7 @@
 #pragma once
 // The card's notes: plain text of at most 200 characters in which Enter adds no line
 // (it reaches the window, where it validates the card) and Tab moves on to the next
-// field. What the database cannot hold is refused as it is typed or pasted.
+// field. What the database cannot hold is refused as it is typed or pasted, and announced.
 
 #include <QPlainTextEdit>
 
@@ -20,6 +20,10 @@ public:
     void setStoredText(const std::string& stored);
     std::string storedText() const;
 
+signals:
+    // What was typed or pasted was refused for these characters (each one once).
+    void refused(const QString& characters);
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -27,8 +31,9 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
-    // Whether `text` may replace the selection: code page, controls and length.
-    bool accepts(const QString& text) const;
+    // Whether `text` may replace the selection: code page and controls (a refusal is
+    // announced), then length.
+    bool accepts(const QString& text);
 };
 
 } // namespace zelmora::gui

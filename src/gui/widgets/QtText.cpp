@@ -31,6 +31,17 @@ std::optional<std::string> toCp1252(const QString& text)
 
 bool fitsCp1252(const QString& text) { return toCp1252(text).has_value(); }
 
+QStringList charactersOf(const QString& text)
+{
+    QStringList characters;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        characters << text.mid(i, length);
+        i += length;
+    }
+    return characters;
+}
+
 std::filesystem::path toPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
 
 QString fromPath(const std::filesystem::path& file) { return QString::fromStdU16String(file.u16string()); }

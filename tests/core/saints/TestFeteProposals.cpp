@@ -76,3 +76,25 @@ TEST(FeteProposals, ApplyWritesOnlyEmptySaintsDays)
     EXPECT_EQ((*table)[5].Fete, "23/10/    ");
     EXPECT_EQ((*table)[7].Fete, "");
 }
+
+TEST(FeteProposals, ChosenDaysFindTheirFriendsInTheTableAsItIsNow)
+{
+    const auto shown = friends();
+    TFriend changedMeanwhile = (*shown)[2];
+    changedMeanwhile.Ville.assign("Lyon");
+    // Another program added a friend in front, changed one and deleted another.
+    const auto now = test::makeTable({makeFriend("ARNAUD", "Anne"), (*shown)[1], changedMeanwhile, (*shown)[6]});
+    const ChosenFete chosen[] = {
+        {(*shown)[6], {6, 12}},
+        {(*shown)[2], {29, 6}}, // found by its name
+        {(*shown)[4], {1, 1}},  // deleted
+        {(*shown)[1], {4, 8}},
+    };
+    const std::vector<FeteChoice> choices = choicesIn(*now, chosen);
+    ASSERT_EQ(choices.size(), 3u);
+    const FeteChoice expected[] = {{4, {6, 12}}, {3, {29, 6}}, {2, {4, 8}}};
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        EXPECT_EQ(choices[i].slot, expected[i].slot) << i;
+        EXPECT_EQ(choices[i].day, expected[i].day) << i;
+    }
+}

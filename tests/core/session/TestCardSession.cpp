@@ -214,6 +214,64 @@ TEST_F(CardSessionTest, NamesAreStoredTrimmedButShownAsTyped)
     EXPECT_EQ(shown(Nom), "  DUPONT  ");
 }
 
+TEST_F(CardSessionTest, AnImpossibleTypedDateKeepsTheCardOpenAndSaysWhichField)
+{
+    // Dates as the file holds them pass, whatever they are.
+    load({test::makeFriend("A", "", {{FriendField::Anniversaire, "45/13/2000"}})});
+    type(Ville, "Lyon");
+    session.validate();
+    EXPECT_FALSE(session.hasUnsavedCard());
+
+    const struct {
+        FriendField field;
+        const char* typed;
+        const char* told; // nothing: stored
+    } cases[] = {
+        {FriendField::Fete, "31/04/    ", "Impossible date in \"Saint's day\": that month has no such day."},
+        {FriendField::Date1, "  /13/    ", "Impossible date in \"Date #1\": the month must be from 1 to 12."},
+        {FriendField::Date2, "29/02/2025", "Impossible date in \"Date #2\": that month has no such day."},
+        {FriendField::Anniversaire, "00/  /    ", "Impossible date in \"Birthday\": the day must be from 1 to 31."},
+        {FriendField::Fete, "29/02/    ", nullptr},
+        {FriendField::Date1, "29/02/2024", nullptr},
+        {FriendField::Anniversaire, "45/13/2000", nullptr}, // typed back as the file has it
+    };
+    for (const auto& [field, typed, told] : cases) {
+        asker.told.clear();
+        type(field, typed);
+        type(field, typed); // what the field shows after each keystroke
+        session.validate();
+        if (told) {
+            ASSERT_EQ(asker.told.size(), 1u) << typed;
+            EXPECT_EQ(asker.told[0], told);
+            EXPECT_TRUE(session.hasUnsavedCard() && session.isChanged(field)) << typed;
+            EXPECT_EQ(session.impossibleTypedDate(), field);
+            session.cancel();
+        } else {
+            EXPECT_TRUE(asker.told.empty()) << typed;
+            EXPECT_EQ(fieldText(onDisk()[1], field), typed);
+        }
+    }
+}
+
+TEST_F(CardSessionTest, EveryRoadThatValidatesRefusesAnImpossibleDate)
+{
+    language = Language::French;
+    load({test::makeFriend("A"), test::makeFriend("B")});
+    type(FriendField::Date1, "31/06/    ");
+    asker.answerNext(true);
+    session.select(1); // the pending-edit question's OK
+    EXPECT_EQ(asker.told.back(), "Date impossible dans \xAB Date n\xB0" "1 \xBB : ce mois n'a pas ce jour.");
+    EXPECT_EQ(shown(Nom), "A"); // the card stays on its friend
+    EXPECT_EQ(onDisk()[1].Date1, "");
+
+    asker.answerNext(false);
+    EXPECT_EQ(session.saveAtClose(), SaveOutcome::FailedStayOpen); // the close does not drop it unasked
+    EXPECT_TRUE(session.hasUnsavedCard());
+    type(FriendField::Date1, "30/06/    ");
+    EXPECT_EQ(session.settlePendingEdit(), CardSession::Settled::Validated);
+    EXPECT_EQ(onDisk()[1].Date1, "30/06/    ");
+}
+
 TEST_F(CardSessionTest, ShowingAnotherFriendMakesTheCloseWriteTheFileAgain)
 {
     load({test::makeFriend("A"), test::makeFriend("B")});
