@@ -256,6 +256,13 @@ constexpr LangPair Pairs[] = {
     {lang::NotifiedNotSaved, "The reminders shown could not be noted, so they may be shown again: ",
      "Les rappels montrés n'ont pu être notés, ils pourront revenir : "},
     {lang::BornIn, "born %1", "né(e) en %1"},
+    {lang::DaySuffix, " day)", " jour)"},
+    {lang::AutomaticLaunchAtLogin, "Automatic launch at login", "Lancement automatique à l'ouverture de session"},
+    {lang::FieldChanged, "Changed, not validated yet", "Modifié, pas encore validé"},
+    {lang::CardNotValidated, "The card holds changes not saved yet", "La fiche contient des modifications non enregistrées"},
+    {lang::Find, "Find", "Rechercher"},
+    {lang::FindKeys, "Enter: next match, Escape: close", "Entrée : suivant, Échap : fermer"},
+    {lang::PrintToPdfFile, "Print to a PDF file", "Imprimer dans un fichier PDF"},
 };
 
 // Pairs are numbered in ascending order with gaps (none exist from 94 to 169), so a pair

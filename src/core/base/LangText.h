@@ -218,6 +218,14 @@ inline constexpr std::uint16_t BadSetting = 358;        // %1 the key, %2 the va
 inline constexpr std::uint16_t ExtraSettingsNotSaved = 359; // followed by the system's reason
 inline constexpr std::uint16_t NotifiedNotSaved = 360;      // followed by the system's reason
 inline constexpr std::uint16_t BornIn = 361;            // "born %1"
+// The window read right in both languages and for everyone (numbered from 390 on).
+inline constexpr std::uint16_t DaySuffix = 390;          // " day)", the singular of " days)"
+inline constexpr std::uint16_t AutomaticLaunchAtLogin = 391;
+inline constexpr std::uint16_t FieldChanged = 392;       // what a screen reader says of a changed field
+inline constexpr std::uint16_t CardNotValidated = 393;   // of the window while the card holds unsaved changes
+inline constexpr std::uint16_t Find = 394;
+inline constexpr std::uint16_t FindKeys = 395;           // how the find box is used
+inline constexpr std::uint16_t PrintToPdfFile = 396;
 } // namespace lang
 
 } // namespace zelmora
