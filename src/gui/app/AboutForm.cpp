@@ -2,6 +2,7 @@
 
 #include "gui/app/Dialogs.h"
 #include "gui/appearance/ProgramIcon.h"
+#include "gui/widgets/FixedFrame.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/Place.h"
 #include "gui/widgets/QtText.h"
@@ -89,6 +90,7 @@ AboutForm::AboutForm(const WebLauncher& launcher, Dialogs& dialogs, const Langua
     connect(EMailButton, &QPushButton::clicked, this, &AboutForm::EMailButtonClick);
     connect(WebButton, &QPushButton::clicked, this, &AboutForm::WebButtonClick);
     ApplyLanguage(language);
+    keepFrameFixed(*this);
 }
 
 void AboutForm::createPanel()
@@ -117,13 +119,6 @@ void AboutForm::createPanel()
     label(panel, "Label3", 400, 24, QStringLiteral("Win 9x/NT/2K"));
     label(panel, "MakerLine", 128, 40);
     label(panel, "Label1", 416, 40, QStringLiteral("freeware"));
-    QLabel* edition = label(panel, "Label20", 320, 8, QStringLiteral("Qt"));
-    QFont bold = edition->font();
-    bold.setBold(true);
-    edition->setFont(bold);
-    QPalette red = edition->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    edition->setPalette(red);
 }
 
 void AboutForm::createNotice()

@@ -4,10 +4,12 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 
 namespace zelmora::gui {
 
@@ -29,17 +31,36 @@ bool WidgetDialogs::askOkCancel(std::string_view question)
         == QMessageBox::Ok;
 }
 
-bool WidgetDialogs::choosePrinter(QPrinter& printer)
+void WidgetDialogs::tellFailure(std::string_view message)
 {
+    QMessageBox::warning(m_parent, Caption, fromCp1252(message), QMessageBox::Ok);
+}
+
+bool WidgetDialogs::askAfterFailure(std::string_view question)
+{
+    return QMessageBox::warning(m_parent, Caption, fromCp1252(question), QMessageBox::Ok | QMessageBox::Cancel,
+                                QMessageBox::Ok)
+        == QMessageBox::Ok;
+}
+
+bool WidgetDialogs::choosePrinter(QPrinter& printer, const FileChoice& pdfFile)
+{
+    printer.setDocName(QFileInfo(pdfFile.proposed).completeBaseName()); // the print job's name
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // Some print dialogs refuse to open without a printer; a PDF file is always possible.
-        const QString file = QFileDialog::getSaveFileName(m_parent, Caption, QDir::home().filePath("Friends.pdf"),
-                                                          QStringLiteral("PDF (*.pdf)"));
-        if (file.isEmpty()) {
+        if (m_pdfFolder.isEmpty()) {
+            const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            m_pdfFolder = QDir(documents).exists() ? documents : QDir::homePath();
+        }
+        FileChoice inFolder = pdfFile;
+        inFolder.proposed = QDir(m_pdfFolder).filePath(pdfFile.proposed);
+        const std::optional<QString> file = chooseFileToSave(inFolder);
+        if (!file) {
             return false;
         }
+        m_pdfFolder = QFileInfo(*file).absolutePath();
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
+        printer.setOutputFileName(*file);
         return true;
     }
     QPrintDialog dialog(&printer, m_parent);
@@ -49,7 +70,7 @@ bool WidgetDialogs::choosePrinter(QPrinter& printer)
 
 std::optional<QString> WidgetDialogs::chooseFileToSave(const FileChoice& choice)
 {
-    QFileDialog dialog(m_parent, QString(), choice.proposed, choice.filter);
+    QFileDialog dialog(m_parent, choice.title, choice.proposed, choice.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(choice.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

@@ -1,6 +1,7 @@
 #include "gui/app/LangForm.h"
 
 #include "gui/appearance/Flags.h"
+#include "gui/widgets/FixedFrame.h"
 #include "gui/widgets/Fonts.h"
 
 #include <QFrame>
@@ -55,6 +56,7 @@ LangForm::LangForm(QWidget* parent)
         emit languageChosen(Language::English);
         accept();
     });
+    keepFrameFixed(*this);
 }
 
 } // namespace zelmora::gui

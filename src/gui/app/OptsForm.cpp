@@ -1,5 +1,8 @@
 #include "gui/app/OptsForm.h"
 
+#include "core/platform/AutoStart.h"
+#include "gui/widgets/FixedFrame.h"
+#include "gui/widgets/KeyboardOrder.h"
 #include "gui/widgets/Place.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/RadioGroup.h"
@@ -12,9 +15,9 @@ namespace zelmora::gui {
 
 namespace {
 
-constexpr Caption OptsCaptions[] = {
+const Caption OptsCaptions[] = {
     {"GroupBox1", lang::ProgramOptionsCaption},
-    {"StartAuto", lang::AutomaticLaunch},
+    {"StartAuto", AutoStartCaption},
     {"TrayIcon", lang::AddInTrayIcon},
     {"OptsForm", lang::ZelmoraOptions},
 };
@@ -25,6 +28,12 @@ const ItemsCaption OptsItemCaptions[] = {
      {lang::GreyBackground, lang::Sahara1Background, lang::Sahara2Background, lang::SpottyBackground,
       lang::RoadBackground, lang::PuzzleBackground, lang::WallpaperBackground}},
 };
+
+constexpr const char* OptionChecks[] = {"StartAuto", "TrayIcon"};
+constexpr ButtonRow OptsRows[] = {OptionChecks};
+
+// The options in the keyboard's order, top to bottom and left to right; the buttons follow.
+constexpr const char* OptionControls[] = {"Langue", "StartAuto", "TrayIcon", "ButtonDesign", "InterGraf"};
 
 } // namespace
 
@@ -63,6 +72,8 @@ OptsForm::OptsForm(QWidget* parent)
         accept();
     });
     ApplyLanguage(Language::English);
+    setKeyboardOrder(namedControls(*this, OptionControls) << namedControls(*this, Buttons));
+    keepFrameFixed(*this);
 }
 
 void OptsForm::showOptions(const ProgramOptions& options)
@@ -81,6 +92,7 @@ void OptsForm::ApplyLanguage(Language language)
     const QSignalBlocker quiet(this);
     applyCaptions(*this, OptsCaptions, language);
     applyCaptions(*this, OptsItemCaptions, language);
+    fitButtonRows(*this, OptsRows);
 }
 
 } // namespace zelmora::gui

@@ -19,6 +19,7 @@
 #include "gui/app/Appearance.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/Exporter.h"
+#include "gui/app/QtTranslations.h"
 #include "gui/app/SessionSignals.h"
 #include "gui/report/CardPrinting.h"
 #include "gui/report/QtPrintPlatform.h"
@@ -129,6 +130,7 @@ private:
     CardPrinter m_cardPrinter;
     Exporter m_exporter;
     Backgrounds m_backgrounds;
+    QtTranslations m_qtTexts;
     std::unique_ptr<ZelmoraForm> m_form;
     std::unique_ptr<AboutForm> m_aboutForm;
     std::unique_ptr<OptsForm> m_optsForm;

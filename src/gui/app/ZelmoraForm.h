@@ -40,7 +40,8 @@ public:
 
     // After the friends were loaded: the option groups and the dates to celebrate.
     void showData();
-    // The window's title: the product, marked while the card holds unsaved changes.
+    // The window's title: the product, marked while the card holds unsaved changes (and
+    // described so to screen readers).
     void showTitle();
 
     // Decides what a close request does; the window then closes, hides or stays.
@@ -91,6 +92,7 @@ private:
     DisplayOptionGroups m_optionGroups;
     FriendListModel* m_friendList;
     DatesListModel* m_datesList;
+    QString m_unsavedDescription;
     bool m_centred = false;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // The dates to celebrate as list lines, formatted in the current language with the extra
-// column the options ask for. Rebuilt when the window says (a change of tab, new data).
+// column the options ask for; a line that falls today says so to screen readers. Rebuilt
+// when the window says (a change of tab, new data).
 
 #include "core/base/LangText.h"
 #include "core/data/DisplayOptions.h"
