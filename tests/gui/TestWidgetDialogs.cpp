@@ -16,6 +16,7 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -109,6 +110,26 @@ TEST(WidgetDialogs, ThePdfFileOfAPrintIsProposedByNameInTheFolderUsedLast)
     });
     EXPECT_FALSE(dialogs.choosePrinter(printer, card));
     EXPECT_EQ(folderShown, QFileInfo(chosen).absolutePath());
+}
+
+TEST(WidgetDialogs, ADialogThatBelongsToAWindowIsModalToItAlone)
+{
+    QWidget window;
+    QDialog owned;
+    QDialog alone;
+    window.winId();
+    owned.winId();
+    owned.windowHandle()->setTransientParent(window.windowHandle());
+    gui::WidgetDialogs dialogs;
+    for (QDialog* dialog : {&owned, &alone}) {
+        Qt::WindowModality modality = Qt::NonModal;
+        whenShown<QDialog>([&modality](QDialog& shown) {
+            modality = shown.windowModality();
+            shown.reject();
+        });
+        dialogs.showModal(*dialog);
+        EXPECT_EQ(modality, dialog == &owned ? Qt::WindowModal : Qt::ApplicationModal);
+    }
 }
 
 } // namespace

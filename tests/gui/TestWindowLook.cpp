@@ -8,6 +8,7 @@
 #include "gui/app/DatesPage.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/OptsForm.h"
+#include "gui/appearance/BackgroundTiles.h"
 #include "gui/widgets/AlertColour.h"
 #include "gui/widgets/RadioGroup.h"
 
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QWindow>
 
 namespace zelmora::test {
 namespace {
@@ -80,16 +82,15 @@ TEST_F(WindowLook, RoundedButtonsKeepTheirBorderAndTheExchangeRowTakesTheShape)
 TEST_F(WindowLook, LabelsAndGroupsStandOnTheirOwnGroundOverTheTiles)
 {
     start({});
-    app->optionsDialog().InterGraf->setItemIndex(5); // the puzzle
-    goTo("Options");
-    const QColor ground = window().palette().color(QPalette::Window);
-    auto* group = child<QWidget>("Classement");
-    const QImage image = window().grab().toImage();
-    const QPoint inside = group->mapTo(&window(), QPoint(group->width() - 3, 2)); // beside the caption
-    EXPECT_EQ(image.pixelColor(inside), ground);
+    gui::OptsForm& options = app->optionsDialog();
+    options.InterGraf->setItemIndex(5); // the puzzle
+    const QImage dialog = options.grab().toImage();
+    const QPoint besideCaption = options.InterGraf->geometry().topRight() + QPoint(-3, 2);
+    EXPECT_EQ(dialog.pixelColor(besideCaption), gui::classicFace());
     const QImage about = app->aboutBox().grab().toImage();
-    auto* warning = app->aboutBox().findChild<QLabel*>(QStringLiteral("Label4"));
-    EXPECT_EQ(about.pixelColor(warning->geometry().topLeft() + QPoint(1, 1)), ground);
+    auto* notice = app->aboutBox().findChild<QLabel*>(QStringLiteral("Label4"));
+    EXPECT_EQ(about.pixelColor(notice->geometry().topLeft() + QPoint(1, 1)), gui::classicFace());
+    EXPECT_NE(about.pixelColor(notice->geometry().topLeft() - QPoint(4, 0)), gui::classicFace()); // the tile
 }
 
 TEST_F(WindowLook, TheRedOfChangesAndOfTodayReadsOnWhite)
@@ -161,6 +162,8 @@ TEST_F(WindowLook, OneRightClickOnTheTrayIconClosesTheWindowsThenOpensTheMenu)
     writeFriends({});
     launch();
     app->showMainWindow();
+    // The dialogs belong to the main window: the icon is not blocked while one is open.
+    EXPECT_EQ(app->optionsDialog().windowHandle()->transientParent(), window().windowHandle());
     app->optionsDialog().show();
     emit app->trayIcon().activated(QSystemTrayIcon::Context);
     EXPECT_FALSE(app->optionsDialog().isVisible());

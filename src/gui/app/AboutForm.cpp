@@ -2,7 +2,6 @@
 
 #include "gui/app/Dialogs.h"
 #include "gui/appearance/ProgramIcon.h"
-#include "gui/widgets/FixedFrame.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/Place.h"
 #include "gui/widgets/QtText.h"
@@ -90,7 +89,6 @@ AboutForm::AboutForm(const WebLauncher& launcher, Dialogs& dialogs, const Langua
     connect(EMailButton, &QPushButton::clicked, this, &AboutForm::EMailButtonClick);
     connect(WebButton, &QPushButton::clicked, this, &AboutForm::WebButtonClick);
     ApplyLanguage(language);
-    keepFrameFixed(*this);
 }
 
 void AboutForm::createPanel()
@@ -149,6 +147,7 @@ void AboutForm::ApplyLanguage(Language language)
         auto* line = findChild<QLabel*>(QLatin1String(name));
         line->setText(fromCp1252(LangText(pair++, language)));
         line->adjustSize();
+        line->setVisible(!line->text().isEmpty()); // no ground of its own for an empty line
     }
 }
 

@@ -42,10 +42,13 @@ void Backgrounds::addForm(QWidget& form)
 {
     m_forms.push_back(&form);
     form.installEventFilter(this);
-    // Labels and group boxes stand on their own ground, as controls do: small text stays
-    // readable over the busiest tiles.
-    for (QWidget* control : form.findChildren<QWidget*>()) {
+    // The labels and groups standing on the tiles have a ground of their own, as controls
+    // do: small text stays readable over the busiest tiles.
+    for (QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (qobject_cast<QLabel*>(control) || qobject_cast<QGroupBox*>(control)) {
+            QPalette ground = control->palette();
+            ground.setColor(QPalette::Window, classicFace());
+            control->setPalette(ground);
             control->setAutoFillBackground(true);
         }
     }

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QWindow>
 
 namespace zelmora::gui {
 
@@ -79,7 +80,14 @@ std::optional<QString> WidgetDialogs::chooseFileToSave(const FileChoice& choice)
     return dialog.selectedFiles().front();
 }
 
-void WidgetDialogs::showModal(QDialog& dialog) { dialog.exec(); }
+void WidgetDialogs::showModal(QDialog& dialog)
+{
+    // Modal to the window it belongs to only (when it has one): the tray icon must still
+    // hear the right click that closes the dialog and opens its menu.
+    const QWindow* window = dialog.windowHandle();
+    dialog.setWindowModality(window && window->transientParent() ? Qt::WindowModal : Qt::ApplicationModal);
+    dialog.exec();
+}
 
 std::optional<QString> WidgetDialogs::chooseFileToOpen(const FileChoice& choice)
 {

@@ -1,7 +1,6 @@
 #include "gui/app/LangForm.h"
 
 #include "gui/appearance/Flags.h"
-#include "gui/widgets/FixedFrame.h"
 #include "gui/widgets/Fonts.h"
 
 #include <QFrame>
@@ -56,7 +55,6 @@ LangForm::LangForm(QWidget* parent)
         emit languageChosen(Language::English);
         accept();
     });
-    keepFrameFixed(*this);
 }
 
 } // namespace zelmora::gui

@@ -1,7 +1,6 @@
 #include "gui/app/OptsForm.h"
 
 #include "core/platform/AutoStart.h"
-#include "gui/widgets/FixedFrame.h"
 #include "gui/widgets/KeyboardOrder.h"
 #include "gui/widgets/Place.h"
 #include "gui/widgets/Fonts.h"
@@ -73,7 +72,6 @@ OptsForm::OptsForm(QWidget* parent)
     });
     ApplyLanguage(Language::English);
     setKeyboardOrder(namedControls(*this, OptionControls) << namedControls(*this, Buttons));
-    keepFrameFixed(*this);
 }
 
 void OptsForm::showOptions(const ProgramOptions& options)

@@ -20,6 +20,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
+#include <QWindow>
 #include <QMenu>
 #include <QAbstractButton>
 #include <QPushButton>
@@ -41,6 +43,14 @@ constexpr const char* AboutButtons[] = {"OKButton", "EMailButton", "WebButton"};
 constexpr const char* MainButtons[] = {"BitBtn1",  "BitBtn2",  "BitBtn3",  "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7",
                                        "BitBtn8",  "BitBtn10", "BitBtn11", "BitBtn12", "Button1", "Button2", "Button3",
                                        "Button4",  "Button5",  "Button6",  "NewName", "DeleteName"};
+
+// `dialog` stands over `window` and is modal to it alone.
+void belongTo(QDialog& dialog, QWidget& window)
+{
+    dialog.winId();
+    window.winId();
+    dialog.windowHandle()->setTransientParent(window.windowHandle());
+}
 
 } // namespace
 
@@ -72,6 +82,9 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
     for (QWidget* form : {static_cast<QWidget*>(m_optsForm.get()), static_cast<QWidget*>(m_aboutForm.get()),
                           static_cast<QWidget*>(m_form.get())}) {
         m_backgrounds.addForm(*form);
+    }
+    for (QDialog* dialog : {static_cast<QDialog*>(m_optsForm.get()), static_cast<QDialog*>(m_aboutForm.get())}) {
+        belongTo(*dialog, *m_form);
     }
     connectMainWindow();
     connectDialogs();

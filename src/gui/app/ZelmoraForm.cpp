@@ -7,7 +7,6 @@
 #include "gui/models/FriendListModel.h"
 #include "gui/appearance/Glyphs.h"
 #include "gui/appearance/ProgramIcon.h"
-#include "gui/widgets/FixedFrame.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/LinesListView.h"
 #include "gui/widgets/ListFinder.h"
@@ -133,7 +132,6 @@ ZelmoraForm::ZelmoraForm(CardSession& session, SessionSignals& sessionSignals, c
     connect(optionsPage->BitBtn6, &QPushButton::clicked, this, &ZelmoraForm::aboutWanted);
     connect(optionsPage->BitBtn4, &QPushButton::clicked, this, &ZelmoraForm::optionsWanted);
     ApplyLanguage(language);
-    keepFrameFixed(*this);
 }
 
 void ZelmoraForm::createTrayMenu()
