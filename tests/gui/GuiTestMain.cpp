@@ -1,6 +1,6 @@
 // Test programs of the window program run with an application object and no display.
 
-#include "gui/widgets/WindowRole.h"
+#include "gui/widgets/Accessibility.h"
 #include "gui/widgets/WindowStyle.h"
 
 #include <QApplication>
@@ -15,6 +15,6 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     zelmora::gui::useWindowStyle(application); // the program's own look, focus frames included
-    zelmora::gui::giveWindowsTheirRole();
+    zelmora::gui::installAccessibility();
     return RUN_ALL_TESTS();
 }

@@ -134,6 +134,28 @@ TEST_F(ReadingTheWindow, AChangedFieldAndTheCardSayItBesidesTheirColour)
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Zelmora v3.0"));
 }
 
+TEST_F(ReadingTheWindow, AScreenReaderReadsAFieldAndTypesIntoIt)
+{
+    start({makeFriend("MARTIN", "Paul", {{FriendField::Ville, "Lyon"}})});
+    goTo("Fiches");
+    QAccessibleInterface* city = QAccessible::queryAccessibleInterface(child<QWidget>("VILLE"));
+    EXPECT_EQ(city->text(QAccessible::Name), QStringLiteral("City")); // its label
+    QAccessibleTextInterface* text = city->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->characterCount(), 4);
+    EXPECT_EQ(text->text(1, 3), QStringLiteral("yo"));
+    text->setSelection(0, 0, 2);
+    int start = -1;
+    int end = -1;
+    text->selection(0, &start, &end);
+    EXPECT_EQ(std::pair(start, end), std::pair(0, 2));
+    EXPECT_GT(text->characterRect(1).left(), text->characterRect(0).left());
+    city->editableTextInterface()->replaceText(0, 4, QStringLiteral("Paris"));
+    EXPECT_EQ(child<QLineEdit>("VILLE")->text(), QStringLiteral("Paris"));
+    EXPECT_TRUE(app->session().isChanged(FriendField::Ville)); // typed, as from the keyboard
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(child<QWidget>("EVILLE"))->editableTextInterface(), nullptr);
+}
+
 TEST_F(ReadingTheWindow, TheMainWindowIsAWindowToScreenReaders)
 {
     start({});

@@ -107,13 +107,16 @@ TEST_F(WindowLook, TheLockedCardLooksAndSaysItCannotBeTypedInto)
     const QColor white = QApplication::palette().color(QPalette::Base);
     EXPECT_TRUE(name->isReadOnly());
     EXPECT_NE(name->palette().color(QPalette::Base), white);
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(name)->state().readOnly);
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(child<QWidget>("NOTES"))->state().readOnly);
+    const auto state = [](QWidget* field) { return QAccessible::queryAccessibleInterface(field)->state(); };
+    EXPECT_TRUE(state(name).readOnly);
+    EXPECT_FALSE(state(name).editable);
+    EXPECT_TRUE(state(child<QWidget>("NOTES")).readOnly);
 
     QTest::mouseClick(child<QPushButton>("NewName"), Qt::LeftButton);
     EXPECT_FALSE(name->isReadOnly());
     EXPECT_EQ(name->palette().color(QPalette::Base), white);
-    EXPECT_FALSE(QAccessible::queryAccessibleInterface(name)->state().readOnly);
+    EXPECT_FALSE(state(name).readOnly);
+    EXPECT_TRUE(state(name).editable);
 }
 
 TEST_F(WindowLook, LongValuesShowTheirBeginningAndTheDatesCardTheWholeInATooltip)

@@ -174,7 +174,10 @@ void FriendCardPage::showChanged(FriendField f)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Text, changed ? alertRed() : QColor(0, 0, 0));
     widget->setPalette(palette);
-    widget->setAccessibleDescription(changed ? m_changedDescription : QString()); // not by colour alone
+    const QString description = changed ? m_changedDescription : QString(); // not by colour alone
+    if (widget->accessibleDescription() != description) {
+        widget->setAccessibleDescription(description); // each change is announced: only real ones
+    }
 }
 
 void FriendCardPage::fieldEdited(FriendField f) { m_session.edit(f, fieldText(f)); }

@@ -10,7 +10,7 @@
 #include "gui/app/ProgramUsage.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/ZelmoraApp.h"
-#include "gui/widgets/WindowRole.h"
+#include "gui/widgets/Accessibility.h"
 #include "gui/widgets/WindowStyle.h"
 
 #include <QApplication>
@@ -54,7 +54,7 @@ int runWindow(int& argc, char** argv, const std::vector<std::string>& arguments)
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false); // the program decides when it ends
     useWindowStyle(application);
-    giveWindowsTheirRole();
+    installAccessibility();
     WidgetDialogs dialogs;
     // A folder named on the command line is created when missing, as the first start does.
     const FolderChoice choice = chooseDataFolder(request->dataFolder, FolderUse::MayCreate, ProgramFolder(),

@@ -220,7 +220,9 @@ void ZelmoraForm::showTitle()
 {
     const QString product = QStringLiteral("Zelmora v3.0");
     const bool unsaved = m_session.hasUnsavedCard();
-    setAccessibleDescription(unsaved ? m_unsavedDescription : QString());
+    if (const QString description = unsaved ? m_unsavedDescription : QString(); description != accessibleDescription()) {
+        setAccessibleDescription(description);
+    }
     const QString title = unsaved ? product + QStringLiteral(" *") : product;
     if (title != windowTitle()) {
         setWindowTitle(title);

@@ -20,7 +20,7 @@ bool isEnterOrEscape(const QKeyEvent& key)
 
 } // namespace
 
-ListFinder::ListFinder(LinesListView& list, QWidget& page) : QLineEdit(&list), m_list(list)
+ListFinder::ListFinder(LinesListView& list, QWidget& page) : QLineEdit(&page), m_list(list)
 {
     setObjectName(list.objectName() + QStringLiteral("Find"));
     hide();
@@ -43,8 +43,9 @@ void ListFinder::open()
 {
     // Over the list's last lines, which the list keeps free: no line hides under the box.
     m_list.reserveBottom(BoxHeight);
-    const QRect lines = m_list.viewport()->geometry();
-    setGeometry(lines.left(), lines.bottom() + 1, lines.width(), BoxHeight);
+    const QWidget& lines = *m_list.viewport();
+    setGeometry(QRect(lines.mapTo(parentWidget(), QPoint(0, lines.height())), QSize(lines.width(), BoxHeight)));
+    raise();
     show();
     selectAll();
     setFocus(Qt::ShortcutFocusReason);

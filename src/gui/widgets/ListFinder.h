@@ -14,7 +14,8 @@ class ListFinder : public QLineEdit {
     Q_OBJECT
 
 public:
-    // Ctrl+F opens the box while `page`, which holds `list`, is shown.
+    // Ctrl+F opens the box while `page`, which holds `list`, is shown. The box is the
+    // page's (screen readers find it there), laid over the list.
     ListFinder(LinesListView& list, QWidget& page);
 
     void open();
