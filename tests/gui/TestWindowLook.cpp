@@ -165,8 +165,13 @@ TEST_F(WindowLook, OneRightClickOnTheTrayIconClosesTheWindowsThenOpensTheMenu)
     writeFriends({});
     launch();
     app->showMainWindow();
-    // The dialogs belong to the main window: the icon is not blocked while one is open.
-    EXPECT_EQ(app->optionsDialog().windowHandle()->transientParent(), window().windowHandle());
+    // Opened from the main window, the options are modal to it alone: the icon still hears clicks.
+    const QWindow* over = nullptr;
+    dialogs.whileShown = [&over](QDialog& dialog) { over = dialog.windowHandle()->transientParent(); };
+    goTo("Options");
+    QTest::mouseClick(child<QPushButton>("BitBtn4"), Qt::LeftButton);
+    EXPECT_EQ(over, window().windowHandle());
+    EXPECT_EQ(app->optionsDialog().windowHandle()->transientParent(), nullptr); // centred on the screen next time
     app->optionsDialog().show();
     emit app->trayIcon().activated(QSystemTrayIcon::Context);
     EXPECT_FALSE(app->optionsDialog().isVisible());

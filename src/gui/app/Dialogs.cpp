@@ -82,8 +82,7 @@ std::optional<QString> WidgetDialogs::chooseFileToSave(const FileChoice& choice)
 
 void WidgetDialogs::showModal(QDialog& dialog)
 {
-    // Modal to the window it belongs to only (when it has one): the tray icon must still
-    // hear the right click that closes the dialog and opens its menu.
+    // Modal to the window it stands over only, when it has one.
     const QWindow* window = dialog.windowHandle();
     dialog.setWindowModality(window && window->transientParent() ? Qt::WindowModal : Qt::ApplicationModal);
     dialog.exec();

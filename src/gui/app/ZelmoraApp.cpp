@@ -44,14 +44,6 @@ constexpr const char* MainButtons[] = {"BitBtn1",  "BitBtn2",  "BitBtn3",  "BitB
                                        "BitBtn8",  "BitBtn10", "BitBtn11", "BitBtn12", "Button1", "Button2", "Button3",
                                        "Button4",  "Button5",  "Button6",  "NewName", "DeleteName"};
 
-// `dialog` stands over `window` and is modal to it alone.
-void belongTo(QDialog& dialog, QWidget& window)
-{
-    dialog.winId();
-    window.winId();
-    dialog.windowHandle()->setTransientParent(window.windowHandle());
-}
-
 } // namespace
 
 ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
@@ -83,9 +75,7 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
                           static_cast<QWidget*>(m_form.get())}) {
         m_backgrounds.addForm(*form);
     }
-    for (QDialog* dialog : {static_cast<QDialog*>(m_optsForm.get()), static_cast<QDialog*>(m_aboutForm.get())}) {
-        belongTo(*dialog, *m_form);
-    }
+
     connectMainWindow();
     connectDialogs();
     connectTray();
@@ -146,8 +136,8 @@ void ZelmoraApp::connectMainWindow()
     connect(&form, &ZelmoraForm::displayOptionsChosen, this,
             [this](const DisplayOptions& options) { m_session.chooseDisplayOptions(options); });
     connect(&form, &ZelmoraForm::helpWanted, this, [this] { m_helpWindow->ShowHelp(m_options.language); });
-    connect(&form, &ZelmoraForm::aboutWanted, this, [this] { m_environment.dialogs.showModal(*m_aboutForm); });
-    connect(&form, &ZelmoraForm::optionsWanted, this, [this] { m_environment.dialogs.showModal(*m_optsForm); });
+    connect(&form, &ZelmoraForm::aboutWanted, this, [this] { showOverMainWindow(*m_aboutForm); });
+    connect(&form, &ZelmoraForm::optionsWanted, this, [this] { showOverMainWindow(*m_optsForm); });
 }
 
 void ZelmoraApp::connectDialogs()
@@ -337,6 +327,16 @@ void ZelmoraApp::showMainWindow()
     m_form->show();
     m_form->raise();
     m_form->activateWindow();
+}
+
+void ZelmoraApp::showOverMainWindow(QDialog& dialog)
+{
+    // Modal to the main window alone: the tray icon must still hear the right click that
+    // closes the dialog. Only while shown from it: alone, the dialog is centred on the screen.
+    dialog.winId();
+    dialog.windowHandle()->setTransientParent(m_form->windowHandle());
+    m_environment.dialogs.showModal(dialog);
+    dialog.windowHandle()->setTransientParent(nullptr);
 }
 
 void ZelmoraApp::CloseSecondaryWindows()

@@ -101,6 +101,7 @@ private:
     void connectMainWindow();
     void connectDialogs();
     void connectTray();
+    void showOverMainWindow(QDialog& dialog);
     void CloseSecondaryWindows();
     void importVCards();
     void readFileAgainIfChanged();
