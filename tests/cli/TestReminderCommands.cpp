@@ -58,7 +58,7 @@ TEST(CliDates, PrintsTheListWithTheStoredOptions)
     const auto result = cli.run({"--today", "2026-12-07", "dates"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "Dupont Jean" + Blanks16 + "05/01/27 Birthday     (29 days)\n"
-                          "Dupont Jean" + Blanks16 + "08/12/26 Saint's day  (1 days)\n"
+                          "Dupont Jean" + Blanks16 + "08/12/26 Saint's day  (1 day)\n"
                           "Martin Paul" + Blanks16 + "07/12/26 Birthday     (0 days)\n");
 }
 
