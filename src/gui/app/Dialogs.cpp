@@ -20,28 +20,25 @@ const QString Caption = QStringLiteral("Zelmora");
 
 } // namespace
 
-void WidgetDialogs::tell(std::string_view message)
-{
-    QMessageBox::information(m_parent, Caption, fromCp1252(message), QMessageBox::Ok);
-}
+void WidgetDialogs::tell(std::string_view message) { showBox(QMessageBox::Information, message, QMessageBox::Ok); }
 
 bool WidgetDialogs::askOkCancel(std::string_view question)
 {
-    return QMessageBox::question(m_parent, Caption, fromCp1252(question), QMessageBox::Ok | QMessageBox::Cancel,
-                                 QMessageBox::Ok)
-        == QMessageBox::Ok;
+    return showBox(QMessageBox::Question, question, QMessageBox::Ok | QMessageBox::Cancel);
 }
 
-void WidgetDialogs::tellFailure(std::string_view message)
-{
-    QMessageBox::warning(m_parent, Caption, fromCp1252(message), QMessageBox::Ok);
-}
+void WidgetDialogs::tellFailure(std::string_view message) { showBox(QMessageBox::Warning, message, QMessageBox::Ok); }
 
 bool WidgetDialogs::askAfterFailure(std::string_view question)
 {
-    return QMessageBox::warning(m_parent, Caption, fromCp1252(question), QMessageBox::Ok | QMessageBox::Cancel,
-                                QMessageBox::Ok)
-        == QMessageBox::Ok;
+    return showBox(QMessageBox::Warning, question, QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+bool WidgetDialogs::showBox(QMessageBox::Icon icon, std::string_view text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, Caption, fromCp1252(text), buttons, m_parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
 }
 
 bool WidgetDialogs::choosePrinter(QPrinter& printer, const FileChoice& pdfFile)

@@ -5,6 +5,7 @@
 
 #include "core/platform/MessageAsker.h"
 
+#include <QMessageBox>
 #include <QString>
 
 #include <optional>
@@ -53,6 +54,9 @@ public:
     void showModal(QDialog& dialog) override;
 
 private:
+    // A message box captioned "Zelmora"; true for OK.
+    bool showBox(QMessageBox::Icon icon, std::string_view text, QMessageBox::StandardButtons buttons);
+
     QWidget* m_parent;
     QString m_pdfFolder; // where the last PDF file was printed, for the next one
 };

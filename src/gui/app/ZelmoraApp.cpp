@@ -75,7 +75,6 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
                           static_cast<QWidget*>(m_form.get())}) {
         m_backgrounds.addForm(*form);
     }
-
     connectMainWindow();
     connectDialogs();
     connectTray();
