@@ -58,7 +58,7 @@ TEST(CliDates, PrintsTheListWithTheStoredOptions)
     const auto result = cli.run({"--today", "2026-12-07", "dates"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "Dupont Jean" + Blanks16 + "05/01/27 Birthday     (29 days)\n"
-                          "Dupont Jean" + Blanks16 + "08/12/26 Saint's day  (1 days)\n"
+                          "Dupont Jean" + Blanks16 + "08/12/26 Saint's day  (1 day)\n"
                           "Martin Paul" + Blanks16 + "07/12/26 Birthday     (0 days)\n");
 }
 
@@ -80,7 +80,7 @@ TEST(CliDates, TheLeapDayFollowsZelmoraIni)
     fieldRef((*table)[2], FriendField::Anniversaire).assign("29/02/1992");
     storeFriends(cli, *table, {.extraInfo = ExtraInfo::Countdown});
     const std::string martin = "Martin Paul" + Blanks16 + "Birthday     ";
-    EXPECT_EQ(cli.run({"--today", "2027-02-28", "dates"}).out, "01/03/27 " + martin + "(1 days)\n");
+    EXPECT_EQ(cli.run({"--today", "2027-02-28", "dates"}).out, "01/03/27 " + martin + "(1 day)\n");
     std::ofstream(cli.dataFolder / "Zelmora.ini") << "leap-day-in-common-years = february-28\n";
     EXPECT_EQ(cli.run({"--today", "2027-02-28", "dates"}).out, "28/02/27 " + martin + "(0 days)\n");
 }

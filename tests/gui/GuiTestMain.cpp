@@ -1,5 +1,8 @@
 // Test programs of the window program run with an application object and no display.
 
+#include "gui/widgets/Accessibility.h"
+#include "gui/widgets/WindowStyle.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -10,6 +13,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     ::testing::InitGoogleTest(&argc, argv);
-    const QApplication application(argc, argv);
+    QApplication application(argc, argv);
+    zelmora::gui::useWindowStyle(application); // the program's own look, focus frames included
+    zelmora::gui::installAccessibility();
     return RUN_ALL_TESTS();
 }

@@ -20,14 +20,15 @@
 
 namespace zelmora::test {
 
-class ScriptedDialogs : public gui::Dialogs, public ScriptedAnswers {
+class ScriptedDialogs : public Scripted<gui::Dialogs> {
 public:
     // The next print dialogs choose this PDF file; an empty path cancels them.
     void chooseNext(std::filesystem::path pdf) { m_next = std::move(pdf); }
 
-    bool choosePrinter(QPrinter& printer) override
+    bool choosePrinter(QPrinter& printer, const gui::FileChoice& pdfFile) override
     {
         ++printDialogs;
+        pdfChoices.push_back(pdfFile);
         if (m_next.empty()) {
             return false;
         }
@@ -62,10 +63,9 @@ public:
 
     std::optional<QString> chooseFileToSave(const gui::FileChoice& choice) override { return nextFile(choice); }
     std::optional<QString> chooseFileToOpen(const gui::FileChoice& choice) override { return nextFile(choice); }
-    void tell(std::string_view message) override { record(message); }
-    bool askOkCancel(std::string_view question) override { return answer(question); }
 
     int printDialogs = 0;
+    std::vector<gui::FileChoice> pdfChoices; // what the print dialogs proposed for a PDF file
     std::vector<gui::FileChoice> fileChoices; // what the file dialogs proposed
 
 private:

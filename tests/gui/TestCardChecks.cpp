@@ -2,6 +2,8 @@
 // open), and characters the database cannot hold (a note says which, once per burst).
 #include "WindowFixture.h"
 
+#include "gui/widgets/AlertColour.h"
+
 #include "gui/widgets/DateEdit.h"
 
 #include <QLabel>
@@ -33,7 +35,7 @@ TEST_F(CardChecks, AnImpossibleDateTypedIsRefusedOnOkAndTheCardStaysOpenOnIt)
 
     EXPECT_EQ(dialogs.told, std::vector<std::string>{"Impossible date in \"Date #1\": that month has no such day."});
     EXPECT_TRUE(date->hasFocus());
-    EXPECT_EQ(date->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(date->palette().color(QPalette::Text), gui::alertRed());
     EXPECT_TRUE(window().windowTitle().endsWith(QLatin1Char('*')));
     EXPECT_EQ((*stored())[1].Date1, "  /  /    ");
 
@@ -53,15 +55,16 @@ TEST_F(CardChecks, ARefusedCharacterIsNamedOncePerBurstAndTheRestIsKept)
     type(city, QStringLiteral("Łódź"));
     EXPECT_EQ(city->text(), QStringLiteral("ód"));
     EXPECT_EQ(note(), QStringLiteral("These characters cannot be stored: Ł ź"));
-    // A screen reader hears the field's description change once, at the burst's start.
-    EXPECT_EQ(city->accessibleDescription(), QStringLiteral("This character cannot be stored: Ł"));
+    // A screen reader hears the field's description say it, beside the mark of a change.
+    EXPECT_EQ(city->accessibleDescription(),
+              QStringLiteral("Changed, not validated yet. This character cannot be stored: Ł"));
     EXPECT_TRUE(dialogs.told.empty()); // no message box
 
     auto* notes = child<QPlainTextEdit>("NOTES");
     type(notes, QStringLiteral("ami 😀"));
     EXPECT_EQ(notes->toPlainText(), QStringLiteral("ami "));
     EXPECT_EQ(note(), QStringLiteral("This character cannot be stored: 😀"));
-    EXPECT_TRUE(city->accessibleDescription().isEmpty()); // its own description back
+    EXPECT_EQ(city->accessibleDescription(), QStringLiteral("Changed, not validated yet")); // its own back
 
     QTest::mouseClick(child<QPushButton>("BitBtn1"), Qt::LeftButton);
     EXPECT_EQ((*stored())[1].Ville, "\xF3" "d");

@@ -96,6 +96,21 @@ TEST_F(CardPrinting, EachCommandPrintsItsFriendsAsOneDocument)
     EXPECT_TRUE(dialogs.told.empty());
 }
 
+TEST_F(CardPrinting, ThePdfFileOfOneCardIsNamedAfterItsFriend)
+{
+    const auto friends = makeTable({makeFriend("AC/DC", "Bob"), makeFriend("BRAVO", "Bob")});
+    gui::CardPrinter cards = printerOf(*friends);
+    dialogs.chooseNext({});
+    cards.printFriendCard(0);
+    cards.printDateEntry(4, 0, 2);
+    cards.printAllFriends();
+    ASSERT_EQ(dialogs.pdfChoices.size(), 3u);
+    EXPECT_EQ(dialogs.pdfChoices[0].proposed, QStringLiteral("AC-DC Bob.pdf")); // no folder made of a name
+    EXPECT_EQ(dialogs.pdfChoices[1].proposed, QStringLiteral("BRAVO Bob.pdf"));
+    EXPECT_EQ(dialogs.pdfChoices[2].proposed, QStringLiteral("Friends.pdf"));
+    EXPECT_EQ(dialogs.pdfChoices[0].title, QStringLiteral("Print to a PDF file"));
+}
+
 TEST_F(CardPrinting, APrintSystemFailureIsToldAndLeavesNoDocumentOpen)
 {
     dialogs.chooseNext(folder / "no-such-folder" / "cards.pdf");
@@ -103,6 +118,7 @@ TEST_F(CardPrinting, APrintSystemFailureIsToldAndLeavesNoDocumentOpen)
     ASSERT_EQ(dialogs.told.size(), 1u);
     EXPECT_NE(dialogs.told[0].find("cannot create a file in"), std::string::npos) << dialogs.told[0];
     EXPECT_NE(dialogs.told[0].find("no-such-folder"), std::string::npos) << dialogs.told[0];
+    EXPECT_EQ(dialogs.warnings, dialogs.told);
 
     dialogs.chooseNext(folder / "cards.pdf"); // the printer is free for the next print
     EXPECT_EQ(printer.printAllFriends(), gui::PrintOutcome::Printed);

@@ -1,6 +1,7 @@
 // The help pages: one per language, built in, speaking of the program's controls with
 // the captions the user sees in that language, and with working internal links.
 
+#include "core/platform/AutoStart.h"
 #include "gui/help/HelpFiles.h"
 
 #include "core/base/Cp1252.h"
@@ -56,7 +57,7 @@ TEST(HelpFiles, NameEveryTabButtonAndOptionWithItsCaption)
         lang::OptionalInformation, lang::ShowAge, lang::ShowCountdown, lang::ShowNothing,
         lang::SortDatesCaption, lang::ByDate, lang::ByPerson,
         lang::TodayColourCaption, lang::HighlightInRed, lang::LeaveInBlack,
-        lang::Help, lang::About, lang::AutomaticLaunch, lang::AddInTrayIcon,
+        lang::Help, lang::About, AutoStartCaption, lang::AddInTrayIcon,
         lang::ButtonsDesign, lang::RoundedButtons, lang::RightAngleButtons, lang::GraphicalBackground,
         lang::LastName, lang::FirstName, lang::Birthday, lang::SaintsDay, lang::Notes,
         lang::RemindersButton, lang::RemindWhen, lang::RemindOnTheDay, lang::RemindDaysBefore, lang::RemindBirthdays,

@@ -3,6 +3,7 @@
 #include "gui/app/DatesPage.h"
 #include "gui/app/FriendCardPage.h"
 #include "core/platform/FolderLock.h"
+#include "gui/widgets/AlertColour.h"
 #include "gui/widgets/DateEdit.h"
 #include "gui/widgets/LinesListView.h"
 #include "gui/widgets/RadioGroup.h"
@@ -94,7 +95,7 @@ TEST_F(MainWindow, TheListIsRedOnlyWhenADateFallsToday)
     for (const auto& [birthday, red] : {std::pair{"08/12/1990", true}, std::pair{"09/12/1990", false}}) {
         start({person("DUPONT", "Jean", {{FriendField::Anniversaire, birthday}})});
         const QColor colour = window().datesPage->ListBox2->palette().color(QPalette::Text);
-        EXPECT_EQ(colour, red ? QColor(255, 0, 0) : QColor(0, 0, 0)) << birthday;
+        EXPECT_EQ(colour, red ? gui::alertRed() : QColor(0, 0, 0)) << birthday;
     }
 }
 
@@ -103,7 +104,7 @@ TEST_F(MainWindow, LeavingTheCardWithEditsAsksFirst)
     start({makeFriend("MARTIN", "Paul")});
     goTo("Fiches");
     QTest::keyClicks(child<QLineEdit>("VILLE"), QStringLiteral("Lyon"));
-    EXPECT_EQ(child<QLineEdit>("VILLE")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(child<QLineEdit>("VILLE")->palette().color(QPalette::Text), gui::alertRed());
     dialogs.answerNext(true);
     goTo("Exporto");
     ASSERT_EQ(dialogs.asked.size(), 1u);
@@ -151,7 +152,7 @@ TEST_F(MainWindow, ACardTheLockKeptStaysMarkedAndIsWrittenOnceTheFolderIsFree)
     QTest::keyClicks(child<QLineEdit>("VILLE"), QStringLiteral("Lyon"));
     QTest::mouseClick(child<QPushButton>("BitBtn1"), Qt::LeftButton);
     ASSERT_EQ(dialogs.told.size(), 1u);
-    EXPECT_EQ(child<QLineEdit>("VILLE")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(child<QLineEdit>("VILLE")->palette().color(QPalette::Text), gui::alertRed());
     EXPECT_TRUE(window().windowTitle().endsWith(QLatin1Char('*')));
     EXPECT_EQ(stored()->operator[](1).Ville, "");
 

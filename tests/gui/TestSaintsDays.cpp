@@ -2,6 +2,8 @@
 // every empty saint's day at once.
 #include "WindowFixture.h"
 
+#include "gui/widgets/AlertColour.h"
+
 #include "gui/app/FriendCardPage.h"
 #include "gui/widgets/DateEdit.h"
 
@@ -45,7 +47,7 @@ TEST_F(SaintsDays, TheCardOffersTheDaysOfItsFirstNameAndFillsTheFieldOnlyWhenOne
     chooseFirstDayOnceOpen();
     QTest::keyClick(fete, Qt::Key_Down, Qt::AltModifier);
     EXPECT_EQ(fete->storedText(), "31/01/    ");
-    EXPECT_EQ(fete->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(fete->palette().color(QPalette::Text), gui::alertRed());
     EXPECT_FALSE(offer->isVisible()); // the field is no longer empty
     EXPECT_EQ(fete->geometry(), before);
     EXPECT_EQ((*stored())[1].Fete, "  /  /    "); // validated like typing, not before

@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "gui/widgets/AlertColour.h"
+
 #include "core/platform/FileReader.h"
 #include "gui/app/DatesPage.h"
 #include "gui/app/DayWatcher.h"
@@ -107,7 +109,7 @@ TEST_F(ReminderWindow, ANewDayWhileRunningRebuildsTheListTheTooltipAndTheReminde
     moveTo({{2026, 12, 8}, 23, 59, 59});
     EXPECT_TRUE(reminders().isEmpty()); // still the same day
     moveTo({{2026, 12, 9}, 0, 0, 1});
-    EXPECT_EQ(listColour(), QColor(255, 0, 0));
+    EXPECT_EQ(listColour(), gui::alertRed());
     EXPECT_TRUE(line("ListBox2", 0).startsWith(QStringLiteral("09/12/26 DURAND Anne")));
     EXPECT_EQ(app->trayIcon().toolTip(), QStringLiteral("Zelmora\nToday's saints: Pierre"));
     EXPECT_EQ(reminders(), QStringList{QStringLiteral("Today: DURAND Anne, Birthday (41 years)")});
@@ -235,7 +237,7 @@ TEST_F(ReminderWindow, TheLeapDayChoiceReachesTheDatesListAtOnce)
         dialog.OKButton->click();
     });
     EXPECT_TRUE(line("ListBox2", 0).startsWith(QStringLiteral("28/02/27 DUPONT")));
-    EXPECT_EQ(listColour(), QColor(255, 0, 0));
+    EXPECT_EQ(listColour(), gui::alertRed());
     EXPECT_EQ(reminders(), QStringList{QStringLiteral("Today: DUPONT Jean, Birthday (47 years)")});
 
     app.reset();

@@ -18,9 +18,11 @@ public:
 
     std::vector<std::string> told;
     std::vector<std::string> asked;
+    std::vector<std::string> warnings; // what was told or asked as a failure (also in told or asked)
 
 protected:
     void record(std::string_view message) { told.emplace_back(message); }
+    void recordWarning(std::string_view message) { warnings.emplace_back(message); }
     bool answer(std::string_view question)
     {
         asked.emplace_back(question);
@@ -36,10 +38,24 @@ private:
     std::deque<bool> m_answers;
 };
 
-class ScriptedAsker : public MessageAsker, public ScriptedAnswers {
+// `Asker` (a MessageAsker, or the window's dialogs) answered by the script.
+template <class Asker>
+class Scripted : public Asker, public ScriptedAnswers {
 public:
     void tell(std::string_view message) override { record(message); }
     bool askOkCancel(std::string_view question) override { return answer(question); }
+    void tellFailure(std::string_view message) override
+    {
+        recordWarning(message);
+        record(message);
+    }
+    bool askAfterFailure(std::string_view question) override
+    {
+        recordWarning(question);
+        return answer(question);
+    }
 };
+
+using ScriptedAsker = Scripted<MessageAsker>;
 
 } // namespace zelmora::test

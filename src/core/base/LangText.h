@@ -178,6 +178,7 @@ inline constexpr std::uint16_t PrintDateCard = 231;
 inline constexpr std::uint16_t TextFiles = 232;
 inline constexpr std::uint16_t HtmlFiles = 233;
 inline constexpr std::uint16_t AddressSecondLine = 234;
+inline constexpr std::uint16_t Today = 235;
 inline constexpr std::uint16_t AndMore = 236; // "%1" stands for the number
 inline constexpr std::uint16_t NoNotificationArea = 237;
 inline constexpr std::uint16_t ImportVCard = 238;
@@ -231,6 +232,14 @@ inline constexpr std::uint16_t ExtraSettingsNotSaved = 359; // followed by the s
 inline constexpr std::uint16_t NotifiedNotSaved = 360;      // followed by the system's reason
 inline constexpr std::uint16_t BornIn = 361;            // "born %1"
 inline constexpr std::uint16_t RemindWhen = 362;        // the caption over the lead times
+// The window read right in both languages and for everyone (numbered from 390 on).
+inline constexpr std::uint16_t DaySuffix = 390;          // " day)", the singular of " days)"
+inline constexpr std::uint16_t AutomaticLaunchAtLogin = 391;
+inline constexpr std::uint16_t FieldChanged = 392;       // what a screen reader says of a changed field
+inline constexpr std::uint16_t CardNotValidated = 393;   // of the window while the card holds unsaved changes
+inline constexpr std::uint16_t Find = 394;
+inline constexpr std::uint16_t FindKeys = 395;           // how the find box is used
+inline constexpr std::uint16_t PrintToPdfFile = 396;
 // The window's saints' days, contacts and checks of what is typed (numbered from 420 on).
 inline constexpr std::uint16_t ImpossibleDateInField = 420; // %1 the field's label, %2 why
 inline constexpr std::uint16_t ProposedFetes = 421;

@@ -34,6 +34,8 @@ public:
 
 // The automatic start of this system: an XDG autostart entry on Linux, the Run value on Windows.
 std::unique_ptr<AutoStart> makeSystemAutoStart();
+// The option's caption on this system, as a language pair: "at Windows startup", or "at login".
+extern const std::uint16_t AutoStartCaption;
 
 // Follows the start-at-login option at once for the program on `dataFolder`; on failure the
 // message is language text 186 and the system's reason.

@@ -13,6 +13,9 @@ public:
     virtual void tell(std::string_view message) = 0;
     // A question with OK and Cancel; true only for OK.
     virtual bool askOkCancel(std::string_view question) = 0;
+    // The same after a failure (a file not written, a folder busy): the window shows them as warnings.
+    virtual void tellFailure(std::string_view message) { tell(message); }
+    virtual bool askAfterFailure(std::string_view question) { return askOkCancel(question); }
 };
 
 } // namespace zelmora

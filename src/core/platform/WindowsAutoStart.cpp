@@ -83,6 +83,8 @@ Status WindowsAutoStart::apply(bool on, const StartCommand& command) const
     return result == ERROR_SUCCESS ? Status::success() : registryFailure("cannot change", result);
 }
 
+const std::uint16_t AutoStartCaption = lang::AutomaticLaunch;
+
 std::unique_ptr<AutoStart> makeSystemAutoStart() { return std::make_unique<WindowsAutoStart>(); }
 
 } // namespace zelmora

@@ -119,6 +119,8 @@ Status XdgAutoStart::write(const fs::path& entry, std::string_view contents) con
     return m_writer.replace(entry, contents);
 }
 
+const std::uint16_t AutoStartCaption = lang::AutomaticLaunchAtLogin;
+
 std::unique_ptr<AutoStart> makeSystemAutoStart()
 {
     static const AtomicFileWriter writer;

@@ -156,7 +156,8 @@ std::string FormatDateLine(const TDateEntry& entry, SortOrder order, ExtraInfo e
     if (extra == ExtraInfo::Age && entry.YearKnown) {
         line.append("(").append(NumToText(entry.Age)).append(LangText(lang::YearsSuffix, language));
     } else if (extra == ExtraInfo::Countdown) {
-        line.append("(").append(NumToText(entry.Days)).append(LangText(lang::DaysSuffix, language));
+        const std::uint16_t suffix = entry.Days == 1 ? lang::DaySuffix : lang::DaysSuffix;
+        line.append("(").append(NumToText(entry.Days)).append(LangText(suffix, language));
     }
     return line.substr(0, 200);
 }

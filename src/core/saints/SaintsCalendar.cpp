@@ -1,6 +1,6 @@
 #include "core/saints/SaintsCalendar.h"
 
-#include "core/saints/FoldedName.h"
+#include "core/base/FoldedName.h"
 
 #include <algorithm>
 

@@ -192,7 +192,7 @@ void CardSession::remove()
         return Status::success();
     });
     if (!outcome.status.ok) {
-        m_asker.tell(outcome.status.message);
+        m_asker.tellFailure(outcome.status.message);
     }
     if (outcome.status.ok && deletedAt != 0) {
         m_dataChanged = false;
@@ -288,7 +288,7 @@ CardSession::Settled CardSession::writeCard(Loudness loudness)
     if (!outcome.status.ok) {
         m_waiting = !full;
         if (loudness == Loudness::Tell) {
-            m_asker.tell(outcome.lockBusy ? LangTextWithReason(lang::CardKeptUntilSaved, m_language, outcome.status.message)
+            m_asker.tellFailure(outcome.lockBusy ? LangTextWithReason(lang::CardKeptUntilSaved, m_language, outcome.status.message)
                                           : outcome.status.message);
         }
         notifyCard();
@@ -353,7 +353,7 @@ void CardSession::chooseDisplayOptions(const DisplayOptions& options)
     m_store.chooseOptions(options);
     const FriendsStore::Outcome outcome = changeFriends([](FriendTable&, DisplayOptions&) { return Status::success(); });
     if (!outcome.status.ok) {
-        m_asker.tell(outcome.status.message);
+        m_asker.tellFailure(outcome.status.message);
     }
 }
 
@@ -376,7 +376,7 @@ SaveOutcome CardSession::saveAtClose()
         m_dataChanged = false;
         return SaveOutcome::Saved;
     }
-    if (m_asker.askOkCancel(LangTextWithReason(lang::DatabaseNotSavedQuitAnyway, m_language, reason))) {
+    if (m_asker.askAfterFailure(LangTextWithReason(lang::DatabaseNotSavedQuitAnyway, m_language, reason))) {
         m_dataChanged = false;
         return SaveOutcome::FailedQuitAnyway;
     }

@@ -117,13 +117,6 @@ void AboutForm::createPanel()
     label(panel, "Label3", 400, 24, QStringLiteral("Win 9x/NT/2K"));
     label(panel, "MakerLine", 128, 40);
     label(panel, "Label1", 416, 40, QStringLiteral("freeware"));
-    QLabel* edition = label(panel, "Label20", 320, 8, QStringLiteral("Qt"));
-    QFont bold = edition->font();
-    bold.setBold(true);
-    edition->setFont(bold);
-    QPalette red = edition->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    edition->setPalette(red);
 }
 
 void AboutForm::createNotice()
@@ -154,6 +147,7 @@ void AboutForm::ApplyLanguage(Language language)
         auto* line = findChild<QLabel*>(QLatin1String(name));
         line->setText(fromCp1252(LangText(pair++, language)));
         line->adjustSize();
+        line->setVisible(!line->text().isEmpty()); // no ground of its own for an empty line
     }
 }
 

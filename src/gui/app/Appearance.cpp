@@ -1,8 +1,11 @@
 #include "gui/app/Appearance.h"
 
 #include "gui/appearance/BackgroundTiles.h"
+#include "gui/widgets/WindowStyle.h"
 
 #include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QWidget>
@@ -16,8 +19,8 @@ void ShapeButton(QWidget& button, ButtonShape shape)
         return;
     }
     QPainterPath rounded;
-    rounded.addRoundedRect(QRectF(0, 0, button.width(), button.height()), 10, 10);
-    button.setMask(QRegion(rounded.toFillPolygon().toPolygon()));
+    rounded.addRoundedRect(QRectF(0, 0, button.width(), button.height()), RoundedCornerRadius, RoundedCornerRadius);
+    button.setMask(QRegion(rounded.toFillPolygon().toPolygon())); // the style draws the border along it
 }
 
 void PaintBackground(QWidget& form, const QPixmap& tile)
@@ -39,6 +42,16 @@ void Backgrounds::addForm(QWidget& form)
 {
     m_forms.push_back(&form);
     form.installEventFilter(this);
+    // The labels and groups standing on the tiles have a ground of their own, as controls
+    // do: small text stays readable over the busiest tiles.
+    for (QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QLabel*>(control) || qobject_cast<QGroupBox*>(control)) {
+            QPalette ground = control->palette();
+            ground.setColor(QPalette::Window, classicFace());
+            control->setPalette(ground);
+            control->setAutoFillBackground(true);
+        }
+    }
 }
 
 void Backgrounds::SelectBackground(int index)

@@ -26,7 +26,7 @@ class Backgrounds : public QObject {
 public:
     using QObject::QObject;
 
-    // Paints the tile behind `form` from now on.
+    // Paints the tile behind `form` from now on, around its labels and group boxes.
     void addForm(QWidget& form);
     // Takes tile `index` (the background option) and repaints every form at once.
     void SelectBackground(int index);

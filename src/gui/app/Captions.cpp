@@ -13,6 +13,9 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <algorithm>
+#include <limits>
+
 namespace zelmora::gui {
 
 namespace {
@@ -32,18 +35,18 @@ QTabWidget* tabWidgetOf(QWidget& page)
     return stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
 }
 
-// A caption wider than its button gets a smaller face rather than being cut: the free
+// The largest face, at most the window's own, in which the button's caption fits: the free
 // faces are a little wider than those the layout was drawn with.
-void fitCaption(QAbstractButton& button)
+int fittingPixelSize(const QAbstractButton& button)
 {
     constexpr int SmallestPixelSize = 9;
     constexpr int Margins = 12; // frame and margins of a push button on both sides
     QFont font = button.parentWidget() ? button.parentWidget()->font() : button.font();
     QString shown = button.text();
     shown.remove(QLatin1Char('&'));
-    const bool iconBeside = !button.icon().isNull() && !qobject_cast<QToolButton*>(&button);
+    const bool iconBeside = !button.icon().isNull() && !qobject_cast<const QToolButton*>(&button);
     int room = button.width() - Margins - (iconBeside ? button.iconSize().width() + 4 : 0);
-    if (qobject_cast<QCheckBox*>(&button) || qobject_cast<QRadioButton*>(&button)) {
+    if (qobject_cast<const QCheckBox*>(&button) || qobject_cast<const QRadioButton*>(&button)) {
         const QStyle& style = *button.style();
         room = button.width() - style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &button)
              - style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &button) - 4;
@@ -51,6 +54,13 @@ void fitCaption(QAbstractButton& button)
     while (font.pixelSize() > SmallestPixelSize && QFontMetrics(font).horizontalAdvance(shown) > room) {
         font.setPixelSize(font.pixelSize() - 1);
     }
+    return font.pixelSize();
+}
+
+void setCaptionPixelSize(QAbstractButton& button, int pixelSize)
+{
+    QFont font = button.parentWidget() ? button.parentWidget()->font() : button.font();
+    font.setPixelSize(pixelSize);
     button.setFont(font);
 }
 
@@ -61,7 +71,7 @@ void setCaption(QObject& target, bool isWindow, const QString& text)
         label->adjustSize(); // labels size themselves to their text, as their captions change
     } else if (auto* button = qobject_cast<QAbstractButton*>(&target)) {
         button->setText(text);
-        fitCaption(*button);
+        setCaptionPixelSize(*button, fittingPixelSize(*button));
     } else if (auto* group = qobject_cast<QGroupBox*>(&target)) {
         group->setTitle(text);
     } else if (auto* action = qobject_cast<QAction*>(&target)) {
@@ -99,6 +109,23 @@ void applyCaptions(QObject& window, std::span<const ItemsCaption> groups, Langua
             items << fromCp1252(LangText(item, language));
         }
         radioGroup->setItems(items);
+    }
+}
+
+void fitButtonRows(QObject& window, std::span<const ButtonRow> rows)
+{
+    for (const ButtonRow& row : rows) {
+        QList<QAbstractButton*> buttons;
+        int pixelSize = std::numeric_limits<int>::max();
+        for (const char* name : row) {
+            if (auto* button = qobject_cast<QAbstractButton*>(findNamed(window, name))) {
+                buttons << button;
+                pixelSize = std::min(pixelSize, fittingPixelSize(*button));
+            }
+        }
+        for (QAbstractButton* button : buttons) {
+            setCaptionPixelSize(*button, pixelSize);
+        }
     }
 }
 

@@ -28,8 +28,14 @@ struct ItemsCaption {
     std::initializer_list<std::uint16_t> items;
 };
 
+// Buttons that stand together, in one row or one group.
+using ButtonRow = std::span<const char* const>;
+
+// A caption wider than its button gets a smaller face rather than being cut.
 void applyCaptions(QObject& window, std::span<const Caption> captions, Language language);
 void applyCaptions(QObject& window, std::span<const ItemsCaption> groups, Language language);
+// The buttons of a row share one caption size, the smallest any of them needs to fit.
+void fitButtonRows(QObject& window, std::span<const ButtonRow> rows);
 
 // The names in the tables that no child of `window` carries (a test keeps this empty).
 QStringList missingCaptionObjects(const QObject& window, std::span<const Caption> captions,

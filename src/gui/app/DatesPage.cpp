@@ -1,11 +1,14 @@
 #include "gui/app/DatesPage.h"
 
 #include "gui/app/CardFields.h"
+#include "gui/widgets/AlertColour.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/KeyboardOrder.h"
 #include "gui/widgets/Place.h"
 #include "gui/models/DatesListModel.h"
 #include "gui/widgets/LinesListView.h"
 #include "gui/widgets/QtText.h"
+#include "gui/widgets/ReadOnlyField.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,16 +20,29 @@ namespace zelmora::gui {
 
 namespace {
 
-// The read-only fields: grey as an inactive window border, black text, out of the Tab
-// order (a click still reaches them, so their text can be selected and copied).
+// The read-only fields: grey, black text, out of the Tab order (a click still reaches
+// them, so their text can be selected and copied).
 void makeReadOnly(QWidget* field)
 {
-    QPalette grey = field->palette();
-    grey.setColor(QPalette::Base, QColor(0xD4, 0xD0, 0xC8));
-    grey.setColor(QPalette::Text, Qt::black);
-    field->setPalette(grey);
+    setFieldReadOnly(*field, true);
+    QPalette black = field->palette();
+    black.setColor(QPalette::Text, Qt::black);
+    field->setPalette(black);
     field->setFont(sansFont(13));
     field->setFocusPolicy(Qt::ClickFocus);
+}
+
+// A value is shown from its beginning, and whole in the tooltip: it may be wider than its field.
+void showReadOnlyText(QWidget& field, const QString& text)
+{
+    if (auto* notes = qobject_cast<QPlainTextEdit*>(&field)) {
+        notes->setPlainText(text);
+    } else {
+        auto& edit = static_cast<QLineEdit&>(field);
+        edit.setText(text);
+        edit.setCursorPosition(0);
+    }
+    field.setToolTip(text.trimmed().isEmpty() ? QString() : text);
 }
 
 } // namespace
@@ -40,12 +56,18 @@ DatesPage::DatesPage(DatesListModel& dates, const FriendTable& friends, QWidget*
     ListBox2->setGeometry(0, 0, 433, 89);
     ListBox2->setFont(monoFont(11));
     ListBox2->setModel(&dates);
-    connect(ListBox2, &LinesListView::currentRowChanged, this, &DatesPage::ListBox2Click);
+    connect(ListBox2, &LinesListView::rowSelected, this, &DatesPage::ListBox2Click);
 
     Button1 = place<QPushButton>(this, "Button1", 440, 8, 57, 33);
     Button2 = place<QPushButton>(this, "Button2", 440, 48, 57, 33);
-    connect(Button1, &QPushButton::clicked, this, [this] { m_dates.sortByPerson(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { m_dates.sortByDate(); });
+    connect(Button1, &QPushButton::clicked, this, [this] {
+        m_dates.sortByPerson();
+        ListBox2->scrollToTop();
+    });
+    connect(Button2, &QPushButton::clicked, this, [this] {
+        m_dates.sortByDate();
+        ListBox2->scrollToTop();
+    });
     createReadOnlyCard();
 
     Button5 = place<QPushButton>(this, "Button5", 8, 296, 81, 25);
@@ -58,9 +80,10 @@ DatesPage::DatesPage(DatesListModel& dates, const FriendTable& friends, QWidget*
     connect(Button5, &QPushButton::clicked, this, [this] { emit webSiteWanted(readOnlyStored(FriendField::Www)); });
     connect(Button6, &QPushButton::clicked, this, [this] { emit mailWanted(readOnlyStored(FriendField::Mail)); });
     connect(BitBtn11, &QPushButton::clicked, this, [this] {
-        emit printWanted(m_dates.dates().DateEntryCount, ListBox2->currentRow(), selectedFriend());
+        emit printWanted(m_dates.dates().DateEntryCount, ListBox2->selectedRow(), selectedFriend());
     });
     connect(BitBtn7, &QToolButton::clicked, this, &DatesPage::quitWanted);
+    setKeyboardOrder({ListBox2, Button1, Button2, Button5, Button6, BitBtn11, BitBtn7});
 }
 
 void DatesPage::createReadOnlyCard()
@@ -97,16 +120,17 @@ void DatesPage::BuildDatesList(const Clock& clock)
 {
     m_dates.rebuild(m_friends, clock.today());
     showListColour();
+    ListBox2->scrollToTop(); // a new list starts at its first line, today's dates first
 }
 
 void DatesPage::showListColour()
 {
-    ListBox2->setLinesColour(m_dates.dates().ShownInRed ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    ListBox2->setLinesColour(m_dates.dates().ShownInRed ? alertRed() : QColor(0, 0, 0));
 }
 
 std::uint16_t DatesPage::selectedFriend() const
 {
-    const TDateEntry* entry = m_dates.entryAt(ListBox2->currentRow());
+    const TDateEntry* entry = m_dates.entryAt(ListBox2->selectedRow());
     return entry ? entry->FriendIndex : 0;
 }
 
@@ -132,23 +156,14 @@ void DatesPage::ShowReadOnlyCard(std::uint16_t slot)
 {
     const CardTexts card = m_friends.ShowCard(slot);
     for (std::size_t i = 0; i < FriendFieldCount; ++i) {
-        const QString text = fromCp1252(card[i]);
-        if (auto* notes = qobject_cast<QPlainTextEdit*>(m_fields[i])) {
-            notes->setPlainText(text);
-        } else {
-            static_cast<QLineEdit*>(m_fields[i])->setText(text);
-        }
+        showReadOnlyText(*m_fields[i], fromCp1252(card[i]));
     }
 }
 
 void DatesPage::ClearReadOnlyCard()
 {
     for (QWidget* field : m_fields) {
-        if (auto* notes = qobject_cast<QPlainTextEdit*>(field)) {
-            notes->clear();
-        } else {
-            static_cast<QLineEdit*>(field)->clear();
-        }
+        showReadOnlyText(*field, QString());
     }
 }
 

@@ -6,13 +6,16 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 #include <memory>
 
@@ -36,29 +39,45 @@ int progressValue(const JobProgress& progress)
 
 } // namespace
 
-void WidgetDialogs::tell(std::string_view message)
-{
-    QMessageBox::information(m_parent, Caption, fromCp1252(message), QMessageBox::Ok);
-}
+void WidgetDialogs::tell(std::string_view message) { showBox(QMessageBox::Information, message, QMessageBox::Ok); }
 
 bool WidgetDialogs::askOkCancel(std::string_view question)
 {
-    return QMessageBox::question(m_parent, Caption, fromCp1252(question), QMessageBox::Ok | QMessageBox::Cancel,
-                                 QMessageBox::Ok)
-        == QMessageBox::Ok;
+    return showBox(QMessageBox::Question, question, QMessageBox::Ok | QMessageBox::Cancel);
 }
 
-bool WidgetDialogs::choosePrinter(QPrinter& printer)
+void WidgetDialogs::tellFailure(std::string_view message) { showBox(QMessageBox::Warning, message, QMessageBox::Ok); }
+
+bool WidgetDialogs::askAfterFailure(std::string_view question)
 {
+    return showBox(QMessageBox::Warning, question, QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+bool WidgetDialogs::showBox(QMessageBox::Icon icon, std::string_view text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, Caption, fromCp1252(text), buttons, m_parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+bool WidgetDialogs::choosePrinter(QPrinter& printer, const FileChoice& pdfFile)
+{
+    printer.setDocName(QFileInfo(pdfFile.proposed).completeBaseName()); // the print job's name
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // Some print dialogs refuse to open without a printer; a PDF file is always possible.
-        const QString file = QFileDialog::getSaveFileName(m_parent, Caption, QDir::home().filePath("Friends.pdf"),
-                                                          QStringLiteral("PDF (*.pdf)"));
-        if (file.isEmpty()) {
+        if (m_pdfFolder.isEmpty()) {
+            const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            m_pdfFolder = QDir(documents).exists() ? documents : QDir::homePath();
+        }
+        FileChoice inFolder = pdfFile;
+        inFolder.proposed = QDir(m_pdfFolder).filePath(pdfFile.proposed);
+        const std::optional<QString> file = chooseFileToSave(inFolder);
+        if (!file) {
             return false;
         }
+        m_pdfFolder = QFileInfo(*file).absolutePath();
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
+        printer.setOutputFileName(*file);
         return true;
     }
     QPrintDialog dialog(&printer, m_parent);
@@ -68,7 +87,7 @@ bool WidgetDialogs::choosePrinter(QPrinter& printer)
 
 std::optional<QString> WidgetDialogs::chooseFileToSave(const FileChoice& choice)
 {
-    QFileDialog dialog(m_parent, QString(), choice.proposed, choice.filter);
+    QFileDialog dialog(m_parent, choice.title, choice.proposed, choice.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(choice.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -77,7 +96,13 @@ std::optional<QString> WidgetDialogs::chooseFileToSave(const FileChoice& choice)
     return dialog.selectedFiles().front();
 }
 
-void WidgetDialogs::showModal(QDialog& dialog) { dialog.exec(); }
+void WidgetDialogs::showModal(QDialog& dialog)
+{
+    // Modal to the window it stands over only, when it has one.
+    const QWindow* window = dialog.windowHandle();
+    dialog.setWindowModality(window && window->transientParent() ? Qt::WindowModal : Qt::ApplicationModal);
+    dialog.exec();
+}
 
 std::optional<QString> WidgetDialogs::chooseFileToOpen(const FileChoice& choice)
 {

@@ -5,6 +5,7 @@
 
 #include "core/platform/MessageAsker.h"
 
+#include <QMessageBox>
 #include <QString>
 
 #include <atomic>
@@ -19,11 +20,13 @@ class QWidget;
 namespace zelmora::gui {
 
 // What a file dialog proposes: the file (name or full path), the filter of the kind of
-// file ("Text files (*.TXT)") and the extension given to a name typed without one.
+// file ("Text files (*.TXT)"), the extension given to a name typed without one, and the
+// dialog's title (Qt's own when empty).
 struct FileChoice {
     QString proposed;
     QString filter;
     QString defaultSuffix;
+    QString title = {};
 };
 
 // How far a piece of work run away from the window's thread has gone, and whether the user
@@ -45,7 +48,8 @@ struct ProgressJob {
 class Dialogs : public MessageAsker {
 public:
     // Lets the user choose a printer, or a PDF file, for `printer`; false for Cancel.
-    virtual bool choosePrinter(QPrinter& printer) = 0;
+    // `pdfFile` proposes the file's name (no folder: the one used last, else the documents).
+    virtual bool choosePrinter(QPrinter& printer, const FileChoice& pdfFile) = 0;
     // The file to write or to read, chosen by the user; nothing for Cancel.
     virtual std::optional<QString> chooseFileToSave(const FileChoice& choice) = 0;
     virtual std::optional<QString> chooseFileToOpen(const FileChoice& choice) = 0;
@@ -63,8 +67,10 @@ public:
 
     void tell(std::string_view message) override;
     bool askOkCancel(std::string_view question) override;
+    void tellFailure(std::string_view message) override;
+    bool askAfterFailure(std::string_view question) override;
     // The platform's print dialog; with no printer installed, a save dialog for a PDF file.
-    bool choosePrinter(QPrinter& printer) override;
+    bool choosePrinter(QPrinter& printer, const FileChoice& pdfFile) override;
     std::optional<QString> chooseFileToSave(const FileChoice& choice) override;
     std::optional<QString> chooseFileToOpen(const FileChoice& choice) override;
     void showModal(QDialog& dialog) override;
@@ -72,7 +78,11 @@ public:
     void runWithProgress(const ProgressJob& job) override;
 
 private:
+    // A message box captioned "Zelmora"; true for OK.
+    bool showBox(QMessageBox::Icon icon, std::string_view text, QMessageBox::StandardButtons buttons);
+
     QWidget* m_parent;
+    QString m_pdfFolder; // where the last PDF file was printed, for the next one
 };
 
 } // namespace zelmora::gui

@@ -74,14 +74,14 @@ void Exporter::exportAs(ExportKind kind)
     proposed = *chosen;
     const std::filesystem::path file = toPath(*chosen);
     if (const Status written = write(kind, file); !written.ok) {
-        m_dialogs.tell(written.message);
+        m_dialogs.tellFailure(written.message);
         return; // the old file is as it was: nothing new to open
     }
     const bool opensAfterwards = kind == ExportKind::Text || kind == ExportKind::Html;
     if (opensAfterwards && m_options.exportMode == ExportMode::SaveAndOpen) {
         const auto opened = m_opener.open(file, kind == ExportKind::Text ? FileOpener::Kind::Text : FileOpener::Kind::Html);
         if (!opened.ok) {
-            m_dialogs.tell(opened.message);
+            m_dialogs.tellFailure(opened.message);
         }
     }
 }

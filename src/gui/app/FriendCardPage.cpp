@@ -2,12 +2,14 @@
 
 #include "gui/app/CardFields.h"
 #include "gui/app/FeteOffer.h"
+#include "gui/widgets/AlertColour.h"
 #include "gui/widgets/Place.h"
 #include "gui/widgets/Cp1252Validator.h"
 #include "gui/widgets/DateEdit.h"
 #include "gui/widgets/NotesEdit.h"
 #include "gui/widgets/QtText.h"
 #include "gui/widgets/RefusedCharacterNotice.h"
+#include "gui/widgets/ReadOnlyField.h"
 
 #include "gui/app/SessionSignals.h"
 #include "gui/models/FriendListModel.h"
@@ -46,12 +48,13 @@ FriendCardPage::FriendCardPage(CardSession& session, SessionSignals& sessionSign
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(0, 0, 377, 89);
     ListBox1->setModel(&friends);
-    connect(ListBox1, &LinesListView::currentRowChanged, this, [this](int line) { m_session.select(line); });
+    connect(ListBox1, &LinesListView::rowSelected, this, [this](int line) { m_session.select(line); });
     createFields();
     createButtons();
     setTabOrder();
     new FeteOffer(session, sessionSignals, field(FriendField::Fete), this);
     connect(&sessionSignals, &SessionSignals::cardUpdated, this, &FriendCardPage::showCard);
+    connect(m_refusals, &RefusedCharacterNotice::burstChanged, this, &FriendCardPage::showCard);
     showCard();
 }
 
@@ -162,32 +165,48 @@ void FriendCardPage::setFieldText(FriendField f, const std::string& text)
     } else if (auto* notes = qobject_cast<NotesEdit*>(widget)) {
         notes->setStoredText(text);
     } else {
-        static_cast<QLineEdit*>(widget)->setText(fromCp1252(text));
+        auto* edit = static_cast<QLineEdit*>(widget);
+        edit->setText(fromCp1252(text));
+        edit->setCursorPosition(0); // a long value shows its beginning
     }
 }
 
-void FriendCardPage::showColour(FriendField f)
+void FriendCardPage::setChangedDescription(const QString& description)
 {
+    m_changedDescription = description;
+    showCard();
+}
+
+void FriendCardPage::showChanged(FriendField f)
+{
+    const bool changed = m_session.isChanged(f);
     QWidget* widget = field(f);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, m_session.isChanged(f) ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    palette.setColor(QPalette::Text, changed ? alertRed() : QColor(0, 0, 0));
     widget->setPalette(palette);
+    // Not by colour alone; and a refusal being told is said with it.
+    QStringList said;
+    for (const QString& part : {changed ? m_changedDescription : QString(), m_refusals->descriptionOf(widget)}) {
+        if (!part.isEmpty()) {
+            said << part;
+        }
+    }
+    const QString description = said.join(QStringLiteral(". "));
+    if (widget->accessibleDescription() != description) {
+        widget->setAccessibleDescription(description); // each change is announced: only real ones
+    }
 }
 
 void FriendCardPage::fieldEdited(FriendField f) { m_session.edit(f, fieldText(f)); }
 
 void FriendCardPage::showCard()
 {
-    ListBox1->showCurrentRow(m_session.selectedLine());
+    ListBox1->showSelectedRow(m_session.selectedLine());
     for (std::size_t i = 0; i < FriendFieldCount; ++i) {
         const auto f = static_cast<FriendField>(i);
         setFieldText(f, m_session.card()[i]);
-        showColour(f);
-        if (auto* edit = qobject_cast<QLineEdit*>(field(f))) {
-            edit->setReadOnly(!m_session.isEditable());
-        } else {
-            static_cast<NotesEdit*>(field(f))->setReadOnly(!m_session.isEditable());
-        }
+        showChanged(f);
+        setFieldReadOnly(*field(f), !m_session.isEditable()); // locked until the first friend
     }
 }
 

@@ -29,6 +29,8 @@ public:
     QWidget* field(FriendField field) const { return m_fields[fieldIndex(field)]; }
     // The field's text as the card stores it (Windows-1252).
     std::string fieldText(FriendField field) const;
+    // What a screen reader says of a changed field, in the current language.
+    void setChangedDescription(const QString& description);
 
     LinesListView* ListBox1;
     QPushButton* NewName;
@@ -50,7 +52,8 @@ private:
     void setTabOrder();
     void fieldEdited(FriendField field);
     void setFieldText(FriendField field, const std::string& text);
-    void showColour(FriendField field);
+    // A changed field is red and described as changed.
+    void showChanged(FriendField field);
     // Shows the card as the session has it: texts, colours, whether it can be edited, the selection.
     void showCard();
     void NewNameClick();
@@ -58,6 +61,7 @@ private:
     CardSession& m_session;
     RefusedCharacterNotice* m_refusals;
     std::array<QWidget*, FriendFieldCount> m_fields{};
+    QString m_changedDescription;
 };
 
 } // namespace zelmora::gui

@@ -4,6 +4,7 @@
 #include "gui/help/HelpFiles.h"
 #include "gui/widgets/QtText.h"
 
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -18,6 +19,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
     m_browser->setOpenExternalLinks(true);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close); // as a dialog closes
 }
 
 void HelpWindow::ShowHelp(Language language)

@@ -1,5 +1,6 @@
 #include "gui/app/OptionPages.h"
 
+#include "gui/widgets/KeyboardOrder.h"
 #include "gui/widgets/Place.h"
 #include "gui/widgets/RadioGroup.h"
 
@@ -50,6 +51,7 @@ ExportPage::ExportPage(DisplayOptionGroups& groups, QWidget* parent) : QWidget(p
     BitBtn3 = place<QPushButton>(this, "BitBtn3", 72, 248, 337, 41);
     BitBtn8 = place<QPushButton>(this, "BitBtn8", 72, 304, 337, 41);
     groups.bind(RadioGroup1, DisplayOption::ExportMode);
+    setKeyboardOrder(QList<QWidget*>{BitBtn12} << namedControls(*this, ExchangeButtons) << RadioGroup1 << BitBtn3 << BitBtn8);
 }
 
 OptionsPage::OptionsPage(DisplayOptionGroups& groups, QWidget* parent) : QWidget(parent)
@@ -68,6 +70,8 @@ OptionsPage::OptionsPage(DisplayOptionGroups& groups, QWidget* parent) : QWidget
     groups.bind(RadioGroup3, DisplayOption::ExtraInfo);
     groups.bind(Classement, DisplayOption::SortOrder);
     groups.bind(RadioGroup2, DisplayOption::TodayColour);
+    // The option groups, column by column below the top row, then the buttons beside them.
+    setKeyboardOrder({Surveillance, RadioGroup3, Classement, RadioGroup2, BitBtn5, BitBtn6, BitBtn4});
 }
 
 } // namespace zelmora::gui

@@ -38,6 +38,10 @@ private:
     std::vector<std::pair<RadioGroup*, DisplayOption>> m_bound;
 };
 
+// The exchange row of the export tab, left to right: its place in the keyboard's order,
+// its rounded shape and its one caption size all come from this list.
+inline constexpr const char* ExchangeButtons[] = {"ImportVCard", "ExportVCard", "ExportCsv", "ExportCalendar"};
+
 class ExportPage : public QWidget {
     Q_OBJECT
 

@@ -1,5 +1,7 @@
 #include "gui/app/OptsForm.h"
 
+#include "core/platform/AutoStart.h"
+#include "gui/widgets/KeyboardOrder.h"
 #include "gui/widgets/Place.h"
 #include "gui/widgets/Fonts.h"
 #include "gui/widgets/RadioGroup.h"
@@ -12,9 +14,9 @@ namespace zelmora::gui {
 
 namespace {
 
-constexpr Caption OptsCaptions[] = {
+const Caption OptsCaptions[] = {
     {"GroupBox1", lang::ProgramOptionsCaption},
-    {"StartAuto", lang::AutomaticLaunch},
+    {"StartAuto", AutoStartCaption},
     {"TrayIcon", lang::AddInTrayIcon},
     {"OptsForm", lang::ZelmoraOptions},
     {"RemindersButton", lang::RemindersButton},
@@ -26,6 +28,12 @@ const ItemsCaption OptsItemCaptions[] = {
      {lang::GreyBackground, lang::Sahara1Background, lang::Sahara2Background, lang::SpottyBackground,
       lang::RoadBackground, lang::PuzzleBackground, lang::WallpaperBackground}},
 };
+
+constexpr const char* OptionChecks[] = {"StartAuto", "TrayIcon"};
+constexpr ButtonRow OptsRows[] = {OptionChecks};
+
+// The options in the keyboard's order, top to bottom and left to right; the buttons follow.
+constexpr const char* OptionControls[] = {"Langue", "StartAuto", "TrayIcon", "ButtonDesign", "InterGraf"};
 
 } // namespace
 
@@ -66,6 +74,7 @@ OptsForm::OptsForm(QWidget* parent)
         accept();
     });
     ApplyLanguage(Language::English);
+    setKeyboardOrder(namedControls(*this, OptionControls) << namedControls(*this, Buttons));
 }
 
 void OptsForm::showOptions(const ProgramOptions& options)
@@ -84,6 +93,7 @@ void OptsForm::ApplyLanguage(Language language)
     const QSignalBlocker quiet(this);
     applyCaptions(*this, OptsCaptions, language);
     applyCaptions(*this, OptsItemCaptions, language);
+    fitButtonRows(*this, OptsRows);
 }
 
 } // namespace zelmora::gui

@@ -27,6 +27,9 @@ public:
     void ApplyLanguage(Language language);
     static std::span<const Caption> captions();
     static std::span<const ItemsCaption> itemCaptions();
+    // The dialog's buttons, top to bottom, OK last: they take the rounded shape with the
+    // others and follow the options in the keyboard's order.
+    static constexpr const char* Buttons[] = {"RemindersButton", "OKButton"};
 
     RadioGroup* Langue;
     QGroupBox* GroupBox1;

@@ -11,9 +11,8 @@
 #include "gui/app/ProgramUsage.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/ZelmoraApp.h"
-#include "gui/widgets/CompactStyle.h"
-
-#include <QStyle>
+#include "gui/widgets/Accessibility.h"
+#include "gui/widgets/WindowStyle.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>
@@ -55,7 +54,8 @@ int runWindow(int& argc, char** argv, const std::vector<std::string>& arguments)
     }
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false); // the program decides when it ends
-    application.setStyle(new CompactStyle(application.style()->name()));
+    useWindowStyle(application);
+    installAccessibility();
     WidgetDialogs dialogs;
     // A folder named on the command line is created when missing, as the first start does.
     const FolderChoice choice = chooseDataFolder(request->dataFolder, FolderUse::MayCreate, ProgramFolder(),

@@ -7,6 +7,7 @@
 #include "gui/app/DatesPage.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/LangForm.h"
+#include "gui/app/OptionPages.h"
 #include "gui/app/OptsForm.h"
 #include "gui/app/WindowReminders.h"
 #include "gui/app/ZelmoraForm.h"
@@ -15,6 +16,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
+#include <QDialog>
+#include <QWindow>
 #include <QMenu>
 #include <QAbstractButton>
 #include <QPushButton>
@@ -29,8 +33,13 @@ const QString ProductTitle = QStringLiteral("Zelmora v3.0");
 // The buttons that take the chosen shape, window by window, in the order they are shaped.
 struct ShapedButtons {
     QWidget* window;
-    std::initializer_list<const char*> names;
+    std::span<const char* const> names;
 };
+
+constexpr const char* AboutButtons[] = {"OKButton", "EMailButton", "WebButton"};
+constexpr const char* MainButtons[] = {"BitBtn1",  "BitBtn2",  "BitBtn3",  "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7",
+                                       "BitBtn8",  "BitBtn10", "BitBtn11", "BitBtn12", "Button1", "Button2", "Button3",
+                                       "Button4",  "Button5",  "Button6",  "NewName", "DeleteName", "FillFetes"};
 
 } // namespace
 
@@ -127,8 +136,8 @@ void ZelmoraApp::connectMainWindow()
     connect(&form, &ZelmoraForm::displayOptionsChosen, this,
             [this](const DisplayOptions& options) { m_session.chooseDisplayOptions(options); });
     connect(&form, &ZelmoraForm::helpWanted, this, [this] { m_helpWindow->ShowHelp(m_options.language); });
-    connect(&form, &ZelmoraForm::aboutWanted, this, [this] { m_environment.dialogs.showModal(*m_aboutForm); });
-    connect(&form, &ZelmoraForm::optionsWanted, this, [this] { m_environment.dialogs.showModal(*m_optsForm); });
+    connect(&form, &ZelmoraForm::aboutWanted, this, [this] { showOverMainWindow(*m_aboutForm); });
+    connect(&form, &ZelmoraForm::optionsWanted, this, [this] { showOverMainWindow(*m_optsForm); });
 }
 
 void ZelmoraApp::connectDialogs()
@@ -148,7 +157,8 @@ void ZelmoraApp::connectDialogs()
 void ZelmoraApp::connectTray()
 {
     m_trayIcon.setIcon(programIcon());
-    m_trayIcon.setContextMenu(m_form->PopupTrayIcon);
+    // No menu of the icon's own, which would open before the right click closed the windows
+    // (and close with them): the click closes them, then opens the menu.
     connect(&m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick) {
             CloseSecondaryWindows(); // saves, as every close does
@@ -157,6 +167,7 @@ void ZelmoraApp::connectTray()
             showMainWindow(); // where one click is how a tray icon opens its program
         } else if (reason == QSystemTrayIcon::Context) {
             CloseSecondaryWindows();
+            m_form->PopupTrayIcon->popup(QCursor::pos());
         }
     });
     connect(m_reminders.get(), &WindowReminders::friendWanted, this, &ZelmoraApp::showFriendsDates);
@@ -224,6 +235,7 @@ void ZelmoraApp::LoadDatabase()
 void ZelmoraApp::ApplyLanguage()
 {
     const Language language = m_options.language;
+    m_qtTexts.use(language);
     m_form->ApplyLanguage(language);
     m_aboutForm->ApplyLanguage(language);
     m_optsForm->ApplyLanguage(language);
@@ -236,19 +248,17 @@ void ZelmoraApp::ApplyAutoStart()
     const Status applied = zelmora::ApplyAutoStart(m_options.startAtLogin, m_environment.executable,
                                                    m_environment.dataFolder, m_environment.autoStart, m_options.language);
     if (!applied.ok) {
-        m_environment.dialogs.tell(applied.message);
+        m_environment.dialogs.tellFailure(applied.message);
     }
 }
 
 void ZelmoraApp::ApplyButtonDesign()
 {
     const ShapedButtons shaped[] = {
-        {m_optsForm.get(), {"OKButton", "RemindersButton"}},
-        {m_aboutForm.get(), {"OKButton", "EMailButton", "WebButton"}},
-        {m_form.get(),
-         {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7", "BitBtn8", "BitBtn10",
-          "BitBtn11", "BitBtn12", "Button1", "Button2", "Button3", "Button4", "Button5", "Button6", "NewName",
-          "DeleteName"}},
+        {m_optsForm.get(), OptsForm::Buttons},
+        {m_aboutForm.get(), AboutButtons},
+        {m_form.get(), MainButtons},
+        {m_form.get(), ExchangeButtons},
     };
     for (const ShapedButtons& window : shaped) {
         for (const char* name : window.names) {
@@ -316,6 +326,16 @@ void ZelmoraApp::showMainWindow()
     m_form->activateWindow();
 }
 
+void ZelmoraApp::showOverMainWindow(QDialog& dialog)
+{
+    // Modal to the main window alone: the tray icon must still hear the right click that
+    // closes the dialog. Only while shown from it: alone, the dialog is centred on the screen.
+    dialog.winId();
+    dialog.windowHandle()->setTransientParent(m_form->windowHandle());
+    m_environment.dialogs.showModal(dialog);
+    dialog.windowHandle()->setTransientParent(nullptr);
+}
+
 void ZelmoraApp::CloseSecondaryWindows()
 {
     m_reminders->closeSettings(); // it lies over the options dialog
@@ -358,7 +378,7 @@ SaveOutcome ZelmoraApp::saveSettingsUnderLock()
     if (saved.ok) {
         return SaveOutcome::Saved;
     }
-    return m_environment.dialogs.askOkCancel(LangTextWithReason(lang::SettingsNotSaved, m_options.language, saved.message))
+    return m_environment.dialogs.askAfterFailure(LangTextWithReason(lang::SettingsNotSaved, m_options.language, saved.message))
              ? SaveOutcome::FailedQuitAnyway
              : SaveOutcome::FailedStayOpen;
 }

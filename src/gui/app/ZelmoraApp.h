@@ -19,6 +19,7 @@
 #include "gui/app/Dialogs.h"
 #include "gui/app/Exporter.h"
 #include "gui/app/FetesFiller.h"
+#include "gui/app/QtTranslations.h"
 #include "gui/app/SessionSignals.h"
 #include "gui/report/WindowPrinting.h"
 
@@ -102,6 +103,7 @@ private:
     void connectMainWindow();
     void connectDialogs();
     void connectTray();
+    void showOverMainWindow(QDialog& dialog);
     void CloseSecondaryWindows();
     void readFileAgainIfChanged();
     void retryWaitingCard();
@@ -130,6 +132,7 @@ private:
     FetesFiller m_fetesFiller;
     Backgrounds m_backgrounds;
     std::unique_ptr<WindowReminders> m_reminders;
+    QtTranslations m_qtTexts;
     std::unique_ptr<ZelmoraForm> m_form;
     std::unique_ptr<AboutForm> m_aboutForm;
     std::unique_ptr<OptsForm> m_optsForm;

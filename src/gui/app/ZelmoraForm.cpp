@@ -8,9 +8,12 @@
 #include "gui/appearance/Glyphs.h"
 #include "gui/appearance/ProgramIcon.h"
 #include "gui/widgets/Fonts.h"
+#include "gui/widgets/LinesListView.h"
+#include "gui/widgets/ListFinder.h"
 #include "gui/widgets/QtText.h"
 #include "gui/widgets/RadioGroup.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
@@ -59,6 +62,17 @@ const ItemsCaption MainItemCaptions[] = {
     {"RadioGroup3", lang::OptionalInformation, {lang::ShowAge, lang::ShowCountdown, lang::ShowNothing}},
 };
 
+// Buttons side by side, whose captions share one size.
+constexpr const char* SortButtons[] = {"Button1", "Button2"};
+constexpr const char* DatesWebButtons[] = {"Button5", "Button6"};
+constexpr const char* CardListButtons[] = {"NewName", "DeleteName"};
+constexpr const char* CardWebButtons[] = {"Button3", "Button4"};
+constexpr const char* CardButtons[] = {"BitBtn1", "BitBtn2"};
+constexpr const char* ExportButtons[] = {"BitBtn12", "BitBtn3", "BitBtn8"};
+constexpr const char* OptionButtons[] = {"BitBtn5", "BitBtn6", "BitBtn4"};
+constexpr ButtonRow MainRows[] = {SortButtons, DatesWebButtons, CardListButtons, CardWebButtons,
+                                  CardButtons, ExportButtons, OptionButtons, ExchangeButtons};
+
 } // namespace
 
 std::span<const Caption> ZelmoraForm::captions() { return MainCaptions; }
@@ -99,6 +113,8 @@ ZelmoraForm::ZelmoraForm(CardSession& session, SessionSignals& sessionSignals, c
     connect(cardPage, &FriendCardPage::webSiteWanted, this, &ZelmoraForm::webSiteWanted);
     connect(cardPage, &FriendCardPage::mailWanted, this, &ZelmoraForm::mailWanted);
     connect(cardPage, &FriendCardPage::printWanted, this, &ZelmoraForm::printCardWanted);
+    new ListFinder(*datesPage->ListBox2, *datesPage);
+    new ListFinder(*cardPage->ListBox1, *cardPage);
     createTrayMenu();
     setGlyphs();
     connect(&m_optionGroups, &DisplayOptionGroups::chosen, this, &ZelmoraForm::displayOptionsChosen);
@@ -181,12 +197,20 @@ void ZelmoraForm::nameUnlabelled(Language language)
     name("BitBtn10", fromCp1252(LangText(lang::PrintThisCard, language)));
     name("BitBtn11", fromCp1252(LangText(lang::PrintDateCard, language)));
     name("FeteOffer", fromCp1252(LangText(lang::ProposedFetes, language)));
+    for (ListFinder* finder : findChildren<ListFinder*>()) {
+        finder->setTexts(fromCp1252(LangText(lang::Find, language)), fromCp1252(LangText(lang::FindKeys, language)));
+    }
+    // Colour is not the only mark of a change: a screen reader says it too.
+    cardPage->setChangedDescription(fromCp1252(LangText(lang::FieldChanged, language)));
+    m_unsavedDescription = fromCp1252(LangText(lang::CardNotValidated, language));
+    showTitle();
 }
 
 void ZelmoraForm::ApplyLanguage(Language language)
 {
     applyCaptions(*this, MainCaptions, language);
     applyCaptions(*this, MainItemCaptions, language);
+    fitButtonRows(*this, MainRows);
     nameUnlabelled(language);
 }
 
@@ -199,7 +223,16 @@ void ZelmoraForm::showData()
 void ZelmoraForm::showTitle()
 {
     const QString product = QStringLiteral("Zelmora v3.0");
-    setWindowTitle(m_session.hasUnsavedCard() ? product + QStringLiteral(" *") : product);
+    const bool unsaved = m_session.hasUnsavedCard();
+    if (const QString description = unsaved ? m_unsavedDescription : QString(); description != accessibleDescription()) {
+        setAccessibleDescription(description);
+    }
+    const QString title = unsaved ? product + QStringLiteral(" *") : product;
+    if (title != windowTitle()) {
+        setWindowTitle(title);
+        QAccessibleEvent renamed(this, QAccessible::NameChanged); // read out at once, as the mark appears
+        QAccessible::updateAccessibility(&renamed);
+    }
 }
 
 void ZelmoraForm::ListeChoixChange()

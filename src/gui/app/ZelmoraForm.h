@@ -41,7 +41,8 @@ public:
 
     // After the friends were loaded: the option groups and the dates to celebrate.
     void showData();
-    // The window's title: the product, marked while the card holds unsaved changes.
+    // The window's title: the product, marked while the card holds unsaved changes (and
+    // described so to screen readers).
     void showTitle();
 
     // Decides what a close request does; the window then closes, hides or stays.
@@ -94,6 +95,7 @@ private:
     DisplayOptionGroups m_optionGroups;
     FriendListModel* m_friendList;
     DatesListModel* m_datesList;
+    QString m_unsavedDescription;
     bool m_centred = false;
 };
 

@@ -2,16 +2,13 @@
 
 #include "gui/appearance/TileImages.h"
 
-#include <QColor>
-
 namespace zelmora::gui {
 
 QImage standardGreyTile()
 {
-    // The face colour of classic Windows buttons, so that the "standard" background is
-    // the plain dialog look the other six dress up.
+    // The plain dialog look the other six dress up.
     QImage image(38, 33, QImage::Format_RGB32);
-    image.fill(QColor(212, 208, 200));
+    image.fill(classicFace());
     return image;
 }
 

@@ -17,10 +17,16 @@ const TDateEntry* DatesListModel::entryAt(int row) const
 QVariant DatesListModel::data(const QModelIndex& index, int role) const
 {
     const TDateEntry* entry = index.isValid() ? entryAt(index.row()) : nullptr;
-    if (role != Qt::DisplayRole || !entry) {
+    if (!entry) {
         return {};
     }
-    return fromCp1252(FormatDateLine(*entry, m_dates.order(), m_options.extraInfo, m_language));
+    if (role == Qt::DisplayRole) {
+        return fromCp1252(FormatDateLine(*entry, m_dates.order(), m_options.extraInfo, m_language));
+    }
+    if (role == Qt::AccessibleDescriptionRole && entry->Days == 0) {
+        return fromCp1252(LangText(lang::Today, m_language)); // what the red colour says, in words
+    }
+    return {};
 }
 
 void DatesListModel::rebuild(const FriendTable& friends, LocalDate today)

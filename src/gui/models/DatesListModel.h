@@ -1,7 +1,8 @@
 #pragma once
 // The dates to celebrate as list lines, formatted in the current language with the extra
-// column the options ask for, 29 February where the user wants it in a common year.
-// Rebuilt when the window says (a change of tab, new data, a new day).
+// column the options ask for, 29 February where the user wants it in a common year; a line
+// that falls today says so to screen readers. Rebuilt when the window says (a change of
+// tab, new data, a new day).
 
 #include "core/base/LangText.h"
 #include "core/data/DisplayOptions.h"

@@ -38,9 +38,18 @@ PrintOutcome CardPrinter::printAllFriends()
     return askAndPrint(friendSlots);
 }
 
+FileChoice CardPrinter::pdfFileFor(std::span<const std::uint16_t> friendSlots) const
+{
+    // One card is named after its friend; a name's slashes would make folders of it.
+    QString name = friendSlots.size() == 1 ? fromCp1252(listText(m_table[friendSlots.front()])) : QStringLiteral("Friends");
+    name.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
+    return {name + QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"),
+            fromCp1252(LangText(lang::PrintToPdfFile, m_language))};
+}
+
 PrintOutcome CardPrinter::askAndPrint(std::span<const std::uint16_t> friendSlots)
 {
-    if (!m_dialogs.choosePrinter(m_printer)) {
+    if (!m_dialogs.choosePrinter(m_printer, pdfFileFor(friendSlots))) {
         return PrintOutcome::Cancelled;
     }
     Status printed = checkOutputFile();
@@ -48,7 +57,7 @@ PrintOutcome CardPrinter::askAndPrint(std::span<const std::uint16_t> friendSlots
         printed = m_form.printCards(m_table, friendSlots);
     }
     if (!printed.ok) {
-        m_dialogs.tell(printed.message);
+        m_dialogs.tellFailure(printed.message);
         return PrintOutcome::Failed;
     }
     return PrintOutcome::Printed;

@@ -39,6 +39,8 @@ public:
 
 private:
     PrintOutcome askAndPrint(std::span<const std::uint16_t> friendSlots);
+    // The PDF file proposed when no printer is installed, with the dialog's title.
+    FileChoice pdfFileFor(std::span<const std::uint16_t> friendSlots) const;
     // Whether the file chosen in the print dialog, if any, may be written.
     Status checkOutputFile() const;
     bool isFriend(std::uint16_t slot) const { return slot >= 1 && slot <= m_table.FriendCount; }

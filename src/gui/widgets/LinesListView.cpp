@@ -36,11 +36,15 @@ void LinesListView::setLinesColour(const QColor& colour)
     setPalette(lines);
 }
 
-int LinesListView::currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
-
-void LinesListView::showCurrentRow(int row)
+int LinesListView::selectedRow() const
 {
-    if (row == currentRow()) {
+    const QModelIndex current = currentIndex();
+    return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
+void LinesListView::showSelectedRow(int row)
+{
+    if (row == selectedRow()) {
         return;
     }
     const QSignalBlocker quiet(this);
@@ -52,11 +56,22 @@ void LinesListView::showCurrentRow(int row)
     setCurrentIndex(model()->index(row, 0));
 }
 
-void LinesListView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+void LinesListView::reserveBottom(int pixels) { setViewportMargins(0, 0, 0, pixels); }
+
+void LinesListView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
 {
-    QListView::currentChanged(current, previous);
-    if (current.isValid()) {
-        emit currentRowChanged(current.row());
+    QListView::selectionChanged(selected, deselected);
+    if (!selected.isEmpty()) {
+        emit rowSelected(selected.indexes().front().row());
+    }
+}
+
+void LinesListView::focusInEvent(QFocusEvent* event)
+{
+    const bool hadCurrent = currentIndex().isValid();
+    QListView::focusInEvent(event);
+    if (!hadCurrent && selectedRow() < 0) {
+        selectionModel()->clearCurrentIndex();
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // A list of text lines with a fixed line height, all lines in one colour, showing a model.
+// A line counts as chosen only when it is selected. Taking the focus chooses no line (a
+// list view would make its first line current, and the arrow keys would then skip it).
 
 #include <QListView>
 
@@ -13,16 +15,19 @@ public:
 
     void setLinesColour(const QColor& colour);
     // The selected line, -1 for none.
-    int currentRow() const;
+    int selectedRow() const;
     // Selects `row` (none for -1) without announcing it: the program, not the user, chose it.
-    void showCurrentRow(int row);
+    void showSelectedRow(int row);
+    // Keeps the lowest `pixels` of the list free of lines, for a field laid over them.
+    void reserveBottom(int pixels);
 
 signals:
-    // The user selected another line (mouse or keyboard).
-    void currentRowChanged(int row);
+    // The user selected another line (mouse, keyboard or find box).
+    void rowSelected(int row);
 
 protected:
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 } // namespace zelmora::gui

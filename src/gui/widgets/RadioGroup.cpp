@@ -12,6 +12,7 @@ RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent)
     layout->setSpacing(0);
     connect(&m_buttons, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked) {
+            makeTabStop(id);
             emit itemIndexChanged(id);
         }
     });
@@ -33,7 +34,12 @@ void RadioGroup::setItems(const QStringList& items)
         static_cast<QVBoxLayout*>(layout())->setStretchFactor(button, 1);
     }
     setItemIndex(chosen < 0 ? 0 : chosen);
+    if (items.size() > buttons.size()) {
+        emit itemsAdded();
+    }
 }
+
+QList<QAbstractButton*> RadioGroup::itemButtons() const { return m_buttons.buttons(); }
 
 QStringList RadioGroup::items() const
 {
@@ -42,6 +48,14 @@ QStringList RadioGroup::items() const
         texts << button->text();
     }
     return texts;
+}
+
+void RadioGroup::makeTabStop(int index)
+{
+    // Tab enters the group at its chosen item, the arrow keys move between the items.
+    for (QAbstractButton* button : m_buttons.buttons()) {
+        button->setFocusPolicy(m_buttons.id(button) == index ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 void RadioGroup::setItemIndex(int index)

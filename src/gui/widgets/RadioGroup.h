@@ -17,14 +17,19 @@ public:
     // Replaces the items' texts; the chosen item stays chosen.
     void setItems(const QStringList& items);
     QStringList items() const;
+    QList<QAbstractButton*> itemButtons() const;
     int itemIndex() const { return m_buttons.checkedId(); }
     void setItemIndex(int index);
 
 signals:
     // The user or the program chose another item.
     void itemIndexChanged(int index);
+    // New items were made (the first captions): they join the keyboard's order.
+    void itemsAdded();
 
 private:
+    void makeTabStop(int index);
+
     QButtonGroup m_buttons;
 };
 

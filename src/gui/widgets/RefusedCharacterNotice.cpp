@@ -64,7 +64,6 @@ void RefusedCharacterNotice::tell(QWidget* field, const QString& characters)
     if (newBurst) {
         endBurst();
         m_field = field;
-        m_ownDescription = field->accessibleDescription();
     }
     for (const QString& character : charactersOf(characters)) {
         if (!m_characters.contains(character)) {
@@ -73,7 +72,7 @@ void RefusedCharacterNotice::tell(QWidget* field, const QString& characters)
     }
     showNote();
     if (newBurst) {
-        field->setAccessibleDescription(message()); // spoken once, at the start of the burst
+        emit burstChanged(); // spoken once, at the start of the burst
     }
     m_burst.start();
 }
@@ -110,11 +109,12 @@ void RefusedCharacterNotice::endBurst()
     if (m_note) {
         m_note->hide();
     }
-    if (m_field) {
-        m_field->setAccessibleDescription(m_ownDescription);
-    }
+    const bool wasBursting = m_field;
     m_field = nullptr;
     m_characters.clear();
+    if (wasBursting) {
+        emit burstChanged();
+    }
 }
 
 } // namespace zelmora::gui

@@ -1,8 +1,8 @@
 #pragma once
 // Says which characters a field refused, once per burst of refused keys: a note just under
-// the field for a few seconds, and the same words as the field's accessible description,
+// the field for a few seconds, and the same words for the field's accessible description,
 // which screen readers speak for the field being typed into (this Qt has no announcement
-// event). No message box: typing goes on undisturbed.
+// event; the owner of the field puts them there). No message box: typing goes on undisturbed.
 
 #include "core/base/LangText.h"
 
@@ -28,6 +28,12 @@ public:
     void tell(QWidget* field, const QString& characters);
     // What the note says now; empty once the burst is over.
     QString shown() const;
+    // What `field`'s description should say of its refusals: nothing outside its burst.
+    QString descriptionOf(const QWidget* field) const { return field == m_field ? message() : QString(); }
+
+signals:
+    // A burst of `field` began or ended: its description changes.
+    void burstChanged();
 
 private:
     QString message() const;
@@ -38,7 +44,6 @@ private:
     QPointer<QWidget> m_field;
     QLabel* m_note = nullptr; // over the field's neighbours, on the field's parent
     QStringList m_characters; // refused during this burst
-    QString m_ownDescription; // the field's, given back when the burst is over
     QTimer m_burst;
 };
 

@@ -96,6 +96,8 @@ TEST_F(DatesListTest, LinesInBothOrdersSuffixesAndLanguages)
     EXPECT_EQ(build(*table, {2026, 12, 7}, Language::French), (std::vector<std::string>{french + "(47 ans)"}));
     options.extraInfo = ExtraInfo::Countdown;
     EXPECT_EQ(build(*table, {2026, 12, 7}, Language::French), (std::vector<std::string>{french + "(29 jours)"}));
+    EXPECT_EQ(build(*table, {2027, 1, 4}, Language::French), (std::vector<std::string>{french + "(1 jour)"}));
+    EXPECT_EQ(build(*table, {2027, 1, 4}), (std::vector<std::string>{DupontLine + "(1 day)"}));
 }
 
 TEST_F(DatesListTest, LongNamesAreCutSoColumnsStayAligned)
@@ -170,7 +172,7 @@ TEST_F(DatesListTest, TwentyNinthOfFebruaryIsListedOnTheFirstOfMarchInACommonYea
     const auto table = makeTable({withDates("Dupont", "Jean", "29/02/1980")});
     const std::string person = " Dupont Jean" + std::string(16, ' ') + "Birthday     ";
     options.extraInfo = ExtraInfo::Countdown;
-    EXPECT_EQ(build(*table, {2027, 2, 28}), (std::vector<std::string>{"01/03/27" + person + "(1 days)"}));
+    EXPECT_EQ(build(*table, {2027, 2, 28}), (std::vector<std::string>{"01/03/27" + person + "(1 day)"}));
     EXPECT_FALSE(list->ShownInRed);
     options.extraInfo = ExtraInfo::Age;
     EXPECT_EQ(build(*table, {2027, 3, 1}), (std::vector<std::string>{"01/03/27" + person + "(47 years)"}));
@@ -190,7 +192,7 @@ TEST_F(DatesListTest, TheLastDayOfFebruaryRuleListsTwentyNinthOfFebruaryOnTheTwe
     EXPECT_EQ(build(*table, {2027, 2, 28}), (std::vector<std::string>{"28/02/27" + person + "(0 days)"}));
     EXPECT_TRUE(list->ShownInRed);
     EXPECT_TRUE(build(*table, {2027, 3, 1}).empty()); // next celebrated on 29/02/2028, out of the month
-    EXPECT_EQ(build(*table, {2028, 2, 28}), (std::vector<std::string>{"29/02/28" + person + "(1 days)"}));
+    EXPECT_EQ(build(*table, {2028, 2, 28}), (std::vector<std::string>{"29/02/28" + person + "(1 day)"}));
 }
 
 TEST_F(DatesListTest, EmptyDatesAndEmptyTablesListNothing)

@@ -295,6 +295,7 @@ TEST_F(CardSessionTest, ACardTheDiskRefusedStaysPendingAndTheCloseAsks)
     asker.answerNext(false);
     EXPECT_EQ(session.saveAtClose(), SaveOutcome::FailedStayOpen);
     EXPECT_TRUE(asker.asked.back().starts_with("Impossible to save the database... Quit anyway ?"));
+    EXPECT_EQ(asker.warnings, (std::vector<std::string>{asker.told[0], asker.asked.back()})); // shown as warnings
     writer.failAfter(SIZE_MAX);
     EXPECT_EQ(session.saveAtClose(), SaveOutcome::Saved);
     EXPECT_EQ(onDisk()[1].Ville, "Lyon");

@@ -1,4 +1,4 @@
-#include "core/saints/FoldedName.h"
+#include "core/base/FoldedName.h"
 
 namespace zelmora {
 
@@ -69,6 +69,11 @@ std::string_view firstPart(std::string_view foldedName)
 {
     const std::size_t hyphen = foldedName.find('-');
     return hyphen == std::string_view::npos ? std::string_view{} : foldedName.substr(0, hyphen);
+}
+
+bool containsFolded(std::string_view text, std::string_view part)
+{
+    return foldName(text).find(foldName(part)) != std::string::npos;
 }
 
 } // namespace zelmora

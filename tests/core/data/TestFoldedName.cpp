@@ -1,11 +1,16 @@
-#include "core/saints/FoldedName.h"
+#include "core/base/FoldedName.h"
 
-#include "Utf8.h"
+#include "core/base/Cp1252.h"
 
 #include <gtest/gtest.h>
 
 using namespace zelmora;
-using test::cp1252Of;
+
+namespace {
+
+std::string cp1252Of(std::string_view utf8) { return cp1252::fromUtf8(utf8).text; }
+
+} // namespace
 
 TEST(FoldedName, FoldsCaseAccentsAndSeparators)
 {
@@ -35,5 +40,25 @@ TEST(FoldedName, FoldsCaseAccentsAndSeparators)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(foldName(cp1252Of(c.utf8)), c.folded) << c.utf8;
+    }
+}
+
+TEST(FoldedName, FindsAPartWhateverItsCaseAccentsAndBlanks)
+{
+    const struct {
+        const char* text;
+        const char* part;
+        bool found;
+    } cases[] = {
+        {"LA-ROCHEFOUCAULD Anne", "foucauld", true},
+        {"ÉMERY Zoé", "emery zoe", true},
+        {"ÉMERY Zoé", "ry z", true},
+        {"ÉMERY Zoé", "ry-z", true},
+        {"DUPONT Jean", "jeanne", false},
+        {"DUPONT Jean", "", true},
+        {"09/12/26 ZOLA Emile   Birthday", "zola emile", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(containsFolded(cp1252Of(c.text), cp1252Of(c.part)), c.found) << c.text << " / " << c.part;
     }
 }
