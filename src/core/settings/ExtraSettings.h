@@ -19,6 +19,11 @@ namespace zelmora {
 
 struct ExtraSettings : ReminderPlan {
     bool liveCalendar = false; // rewrite Zelmora.ics after every change
+    // The address book server to synchronise with (UTF-8; none when the server is empty):
+    // the address the user gave, the user's name there, and the address book chosen.
+    std::string syncServer;
+    std::string syncUser;
+    std::string syncAddressBook;
 };
 
 struct ExtraSettingsRead {

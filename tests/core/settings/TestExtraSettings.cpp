@@ -37,8 +37,13 @@ TEST(ExtraSettings, ValuesAsTheFileWritesThem)
                                             "remind-saints-days = none\n"
                                             "remind-other-dates =\n"
                                             "leap-day-in-common-years = february-28\n"
-                                            "live-calendar = yes\n");
+                                            "live-calendar = yes\n"
+                                            "sync-server = https://dav.example.org/\n"
+                                            "sync-user = anne.dupont\n");
     EXPECT_TRUE(read.messages.empty());
+    EXPECT_EQ(read.settings.syncServer, "https://dav.example.org/");
+    EXPECT_EQ(read.settings.syncUser, "anne.dupont");
+    EXPECT_EQ(read.settings.syncAddressBook, "");
     EXPECT_EQ(daysOf(read.settings.birthdays), (std::vector<int>{0, 1, 7, 30}));
     EXPECT_TRUE(read.settings.saintsDays.empty());
     EXPECT_TRUE(read.settings.otherDates.empty());
