@@ -218,6 +218,47 @@ inline constexpr std::uint16_t BadSetting = 358;        // %1 the key, %2 the va
 inline constexpr std::uint16_t ExtraSettingsNotSaved = 359; // followed by the system's reason
 inline constexpr std::uint16_t NotifiedNotSaved = 360;      // followed by the system's reason
 inline constexpr std::uint16_t BornIn = 361;            // "born %1"
+// Synchronisation with an address book server (numbered from 440 on).
+inline constexpr std::uint16_t SyncNotACard = 440; // followed by the card's address
+inline constexpr std::uint16_t SyncSummary = 441; // %1 to %3: added, changed, deleted here; %4 to %6 there
+inline constexpr std::uint16_t SyncTrialSummary = 442; // the same counts
+inline constexpr std::uint16_t SyncNothingToDo = 443;
+inline constexpr std::uint16_t SyncConflict = 444; // %1 the friend, %2 the field
+inline constexpr std::uint16_t SyncNoRoom = 445; // followed by the names
+inline constexpr std::uint16_t SyncNameless = 446; // %1 the count
+inline constexpr std::uint16_t SyncNotSetUp = 447;
+inline constexpr std::uint16_t SyncUnreachable = 448; // followed by the system's reason
+inline constexpr std::uint16_t SyncRefused = 449; // %1 the status
+inline constexpr std::uint16_t SyncServerError = 450; // followed by the status
+inline constexpr std::uint16_t SyncUnreadableAnswer = 451; // followed by what was wrong
+inline constexpr std::uint16_t SyncTimedOut = 452; // %1 the seconds
+inline constexpr std::uint16_t SyncUntrusted = 453; // followed by the certificate's errors
+inline constexpr std::uint16_t SyncPlainHttp = 454;
+inline constexpr std::uint16_t SyncPlainHttpRefused = 455; // followed by the address
+inline constexpr std::uint16_t SyncNoKeyring = 456;
+inline constexpr std::uint16_t SyncNoPassword = 457;
+inline constexpr std::uint16_t SyncKeepsChanging = 458;
+inline constexpr std::uint16_t SyncSetUp = 459; // %1 the address book, %2 its address
+inline constexpr std::uint16_t SyncNoAddressBook = 460; // followed by the address
+inline constexpr std::uint16_t SyncNoBookNamed = 461; // %1 the name, %2 the names there
+inline constexpr std::uint16_t SyncNotInThisBuild = 462;
+inline constexpr std::uint16_t SyncReportHeading = 463; // %1 the date and time, %2 the server
+inline constexpr std::uint16_t SyncReportConflict = 464; // %1 friend, %2 field, %3 server's, %4 here
+inline constexpr std::uint16_t SyncStateUnreadable = 465; // followed by the reason
+inline constexpr std::uint16_t SyncReportNotSaved = 466; // followed by the reason
+inline constexpr std::uint16_t SyncNotAddressBook = 467; // followed by the address
+inline constexpr std::uint16_t SynchronisationButton = 468;
+inline constexpr std::uint16_t SynchronisationCaption = 469;
+inline constexpr std::uint16_t ServerAddress = 470;
+inline constexpr std::uint16_t UserName = 471;
+inline constexpr std::uint16_t Password = 472;
+inline constexpr std::uint16_t AddressBook = 473;
+inline constexpr std::uint16_t FindAddressBooks = 474;
+inline constexpr std::uint16_t SynchroniseNow = 475;
+inline constexpr std::uint16_t LastSynchronisation = 476;
+inline constexpr std::uint16_t Synchronising = 477;
+inline constexpr std::uint16_t SyncStopUsing = 478;
+inline constexpr std::uint16_t SyncStopped = 479;
 } // namespace lang
 
 } // namespace zelmora

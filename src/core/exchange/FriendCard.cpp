@@ -98,18 +98,20 @@ private:
     VCardVersion m_version;
 };
 
-void writeAddress(CardLines& lines, const TFriend& f)
+std::string addressValue(const TFriend& f)
 {
-    if (f.Adresse1.empty() && f.Adresse2.empty() && f.Code.empty() && f.Ville.empty() && f.Etat.empty()
-        && f.Pays.empty()) {
-        return;
-    }
     std::string street(f.Adresse1.view());
     if (!f.Adresse2.empty()) {
         street.append("\n").append(f.Adresse2.view());
     }
-    lines.add("ADR", ";;" + text(street) + ";" + text(f.Ville.view()) + ";" + text(f.Etat.view()) + ";"
-                         + text(f.Code.view()) + ";" + text(f.Pays.view()));
+    return ";;" + text(street) + ";" + text(f.Ville.view()) + ";" + text(f.Etat.view()) + ";" + text(f.Code.view())
+         + ";" + text(f.Pays.view());
+}
+
+bool hasAddress(const TFriend& f)
+{
+    return !(f.Adresse1.empty() && f.Adresse2.empty() && f.Code.empty() && f.Ville.empty() && f.Etat.empty()
+             && f.Pays.empty());
 }
 
 // An other date under its own group, so that an import knows the second one. 4.0 writes a
@@ -169,27 +171,42 @@ std::string FriendCard::partLines(CardPart part, const TFriend& f) const
 {
     std::string out;
     CardLines lines(out, m_version);
+    const auto addIf = [&](bool any, std::string_view name) {
+        if (any) {
+            lines.add(name, propertyValue(part, f));
+        }
+    };
     switch (part) {
     case CardPart::Names:
         lines.add("FN", text(formattedName(f)));
-        lines.add("N", text(f.Nom.view()) + ";" + text(f.Prenom.view()) + ";;;");
+        lines.add("N", propertyValue(part, f));
         break;
-    case CardPart::Address: writeAddress(lines, f); break;
-    case CardPart::Phone: lines.addText("TEL;TYPE=voice", f.Telephone.view()); break;
-    case CardPart::Mobile: lines.addText("TEL;TYPE=cell", f.Portable.view()); break;
-    case CardPart::Email: lines.addText("EMAIL", f.Mail.view()); break;
-    case CardPart::WebSite:
-        if (!f.Www.empty()) {
-            lines.add("URL", escapedBackslashes(cp1252::toUtf8(f.Www.view())));
-        }
-        break;
-    case CardPart::Notes: lines.addText("NOTE", f.Notes.view()); break;
+    case CardPart::Address: addIf(hasAddress(f), "ADR"); break;
+    case CardPart::Phone: addIf(!f.Telephone.empty(), "TEL;TYPE=voice"); break;
+    case CardPart::Mobile: addIf(!f.Portable.empty(), "TEL;TYPE=cell"); break;
+    case CardPart::Email: addIf(!f.Mail.empty(), "EMAIL"); break;
+    case CardPart::WebSite: addIf(!f.Www.empty(), "URL"); break;
+    case CardPart::Notes: addIf(!f.Notes.empty(), "NOTE"); break;
     case CardPart::Birthday: lines.addDate("BDAY", f.Anniversaire.view()); break;
     case CardPart::SaintsDay: lines.addLabelledDate("saint", f.Fete.view(), m_saintsDayLabel); break;
     case CardPart::OtherDate1: writeOtherDate(lines, f, false, m_version); break;
     case CardPart::OtherDate2: writeOtherDate(lines, f, true, m_version); break;
     }
     return out;
+}
+
+std::string FriendCard::propertyValue(CardPart part, const TFriend& f)
+{
+    switch (part) {
+    case CardPart::Names: return text(f.Nom.view()) + ";" + text(f.Prenom.view()) + ";;;";
+    case CardPart::Address: return addressValue(f);
+    case CardPart::Phone: return text(f.Telephone.view());
+    case CardPart::Mobile: return text(f.Portable.view());
+    case CardPart::Email: return text(f.Mail.view());
+    case CardPart::WebSite: return escapedBackslashes(cp1252::toUtf8(f.Www.view()));
+    case CardPart::Notes: return text(f.Notes.view());
+    default: return {}; // a date goes with its label and its year's parameter: lines of their own
+    }
 }
 
 std::string FriendCard::card(const TFriend& f, std::string_view uid) const

@@ -36,6 +36,9 @@ public:
     std::string card(const TFriend& f, std::string_view uid) const;
     // The part's content lines, folded and ended with CRLF; empty when the friend has nothing for it.
     std::string partLines(CardPart part, const TFriend& f) const;
+    // The value, escaped, of the one property of the address, a phone, the e-mail address,
+    // the web site or the notes; of N for the names.
+    static std::string propertyValue(CardPart part, const TFriend& f);
 
 private:
     VCardVersion m_version;
