@@ -40,6 +40,10 @@ constexpr CommandEntry Commands[] = {
      "                              Adresse2, Code, Ville, Etat, Pays, Telephone, Portable,\n"
      "                              Anniversaire, Fete, Date1, Raison1, Date2, Raison2, Www,\n"
      "                              Mail, Notes; dates are written dd/mm/yyyy\n"},
+    {"edit", editCommand,
+     "  edit \"LAST-NAME FIRST-NAME\" FIELD=VALUE... [--allow-duplicate]\n"
+     "                              changes fields of the first friend listed with that\n"
+     "                              name, with the checks of add\n"},
     {"delete", deleteCommand,
      "  delete \"LAST-NAME FIRST-NAME\"\n"
      "                              deletes the first friend listed with that name\n"},
