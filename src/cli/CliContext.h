@@ -11,6 +11,7 @@
 #include "core/storage/FriendsStore.h"
 
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -24,6 +25,7 @@ struct CliEnvironment {
     EnvironmentLookup environment = systemEnvironment;
     bool stdoutIsTerminal = false;
     const FileWriter& writer;
+    std::istream& input = std::cin; // what a command reads, as a password given on the standard input
 };
 
 struct CliContext {

@@ -49,6 +49,7 @@ Status follow(const std::filesystem::path& folder, const FileWriter& writer, con
             SyncEntry& entry = load.state.entries[e];
             if (!moved[e] && entry.presence == SyncEntry::Presence::Here && entry.local == *gone[i]) {
                 entry.local = *come[*pairs[i]];
+                entry.editedHere = true;
                 moved[e] = changed = true;
                 break;
             }

@@ -71,7 +71,8 @@ SyncPlanner::SyncPlanner(const SyncState& state, const ServerListing& listing, c
         if (pairs[i]) {
             EntryView& view = m_views[beforeEntries[i]];
             view.slot = static_cast<std::uint16_t>(*pairs[i] + 1);
-            view.changedHere = !(table[view.slot] == state.entries[beforeEntries[i]].local);
+            const SyncEntry& entry = state.entries[beforeEntries[i]];
+            view.changedHere = entry.editedHere || !(table[view.slot] == entry.local);
             matched[*pairs[i]] = true;
         }
     }
@@ -220,6 +221,7 @@ private:
         known.etag = etag;
         known.base = server;
         known.local = merged.merged;
+        known.editedHere = false;
         if (!parts.empty() && read) {
             const std::string patched = patchCard(*read, merged.merged, parts, m_planner.m_language);
             known.base = ServerCard::read(patched, m_planner.m_language)->mapped.record;
@@ -241,6 +243,7 @@ private:
         SyncEntry entry = known;
         entry.etag = etag;
         entry.base = entry.local = read.mapped.record;
+        entry.editedHere = false;
         entry.uid = read.uid();
         m_arrivals.push_back(std::move(entry));
     }
@@ -256,7 +259,7 @@ private:
                 return fetched;
             }
             if (read) {
-                entries.push_back({Presence::Here, read->uid(), href, etag, read->mapped.record, read->mapped.record});
+                entries.push_back({Presence::Here, read->uid(), href, etag, read->mapped.record, read->mapped.record, false});
                 cards.push_back(std::move(*read));
             }
         }
@@ -299,7 +302,7 @@ private:
         const std::string card = FriendCard(VCardVersion::V3, m_planner.m_language).card(here, uid);
         const TFriend base = ServerCard::read(card, m_planner.m_language)->mapped.record;
         m_plan.writes.push_back({ServerWrite::Kind::Create, href, {}, card, listText(here), m_plan.state.entries.size()});
-        m_plan.state.entries.push_back({Presence::Here, uid, href, {}, base, here});
+        m_plan.state.entries.push_back({Presence::Here, uid, href, {}, base, here, false});
         ++m_plan.summary.created;
     }
 

@@ -77,8 +77,8 @@ void appendFriend(std::string& out, const TFriend& f)
     }
 }
 
-// "card" presence uid href etag, then the nineteen fields of the base and of the local friend.
-constexpr std::size_t EntryColumns = 5 + 2 * FriendFieldCount;
+// "card" presence edited uid href etag, then the nineteen fields of the base and of the local friend.
+constexpr std::size_t EntryColumns = 6 + 2 * FriendFieldCount;
 
 std::optional<SyncEntry> readEntry(const std::vector<std::string_view>& columns)
 {
@@ -96,12 +96,16 @@ std::optional<SyncEntry> readEntry(const std::vector<std::string_view>& columns)
         return std::nullopt;
     }
     entry.presence = static_cast<SyncEntry::Presence>(presence - PresenceWords.begin());
-    entry.uid = values[1];
-    entry.href = values[2];
-    entry.etag = values[3];
+    if (values[1] != "edited" && values[1] != "synced") {
+        return std::nullopt;
+    }
+    entry.editedHere = values[1] == "edited";
+    entry.uid = values[2];
+    entry.href = values[3];
+    entry.etag = values[4];
     for (std::size_t i = 0; i < FriendFieldCount; ++i) {
-        fieldRef(entry.base, static_cast<FriendField>(i)).assign(values[4 + i]);
-        fieldRef(entry.local, static_cast<FriendField>(i)).assign(values[4 + FriendFieldCount + i]);
+        fieldRef(entry.base, static_cast<FriendField>(i)).assign(values[5 + i]);
+        fieldRef(entry.local, static_cast<FriendField>(i)).assign(values[5 + FriendFieldCount + i]);
     }
     return entry;
 }
@@ -119,6 +123,7 @@ std::string syncStateText(const SyncState& state)
     out.append("no-sync-token\t").append(state.serverHasNoSyncToken ? "yes" : "no").append("\n");
     for (const SyncEntry& entry : state.entries) {
         out.append("card\t").append(PresenceWords[static_cast<std::size_t>(entry.presence)]);
+        out.append(entry.editedHere ? "\tedited" : "\tsynced");
         for (const std::string* value : {&entry.uid, &entry.href, &entry.etag}) {
             out += '\t';
             appendEscaped(out, *value);

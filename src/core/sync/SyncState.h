@@ -28,6 +28,7 @@ struct SyncEntry {
     std::string etag; // as the server sent it, quotes included; empty when unknown
     TFriend base;     // the friend as the server's card read at the last sync
     TFriend local;    // the friend as it stands here: as synchronised, or edited since
+    bool editedHere = false; // `local` was edited since the last sync (the window or the command line said so)
 
     friend bool operator==(const SyncEntry&, const SyncEntry&) = default;
 };

@@ -27,7 +27,7 @@ protected:
     {
         SyncState state{"https://x/", "t", false, {}};
         for (const TFriend* f : {&anne, &luc}) {
-            state.entries.push_back({SyncEntry::Presence::Here, listText(*f), "/" + listText(*f), "\"1\"", *f, *f});
+            state.entries.push_back({SyncEntry::Presence::Here, listText(*f), "/" + listText(*f), "\"1\"", *f, *f, false});
         }
         ASSERT_TRUE(saveSyncState(state, folder.path(), writer).ok);
     }
@@ -69,6 +69,8 @@ TEST_F(SyncFollowerTest, AFriendChangedAloneKeepsItsCardWhateverChanged)
                          table[1] = makeFriend("LEBLANC", "Marie", {{F::Telephone, "01"}}); // Anne, all new
                      })).status.ok);
     EXPECT_EQ(knownAs(), (std::vector<std::string>{"LEBLANC Marie", "MARTIN Luc"}));
+    EXPECT_TRUE(loadSyncState(folder.path()).state.entries[0].editedHere);
+    EXPECT_FALSE(loadSyncState(folder.path()).state.entries[1].editedHere);
 }
 
 TEST_F(SyncFollowerTest, InLargerChangesFriendsAreFoundByNameAndTheOthersAreLeft)

@@ -16,8 +16,8 @@ SyncState sample()
     SyncState state{"https://dav.example.org/anne/friends/", "http://radicale.org/ns/sync/1", false, {}};
     // Every byte a field may hold comes back, tabs, line ends and backslashes included.
     const TFriend notes = test::makeFriend("DUPONT", "Anne", {{F::Notes, "a\tb\r\nc\\n\xE9"}, {F::Anniversaire, "  /  /    "}});
-    state.entries.push_back({SyncEntry::Presence::Here, "u-1", "/anne/friends/u-1.vcf", "\"e1\"", notes, test::fullFriend(1)});
-    state.entries.push_back({SyncEntry::Presence::WaitingForRoom, "", "/anne/friends/x.vcf", "", {}, {}});
+    state.entries.push_back({SyncEntry::Presence::Here, "u-1", "/anne/friends/u-1.vcf", "\"e1\"", notes, test::fullFriend(1), true});
+    state.entries.push_back({SyncEntry::Presence::WaitingForRoom, "", "/anne/friends/x.vcf", "", {}, {}, false});
     return state;
 }
 

@@ -1,0 +1,57 @@
+#include "core/sync/SyncApply.h"
+
+#include "core/platform/FolderLock.h"
+
+namespace zelmora {
+
+namespace {
+
+bool sameFriends(const FriendTable& one, const FriendTable& other)
+{
+    if (one.FriendCount != other.FriendCount) {
+        return false;
+    }
+    for (std::uint16_t slot = 1; slot <= one.FriendCount; ++slot) {
+        if (!(one[slot] == other[slot])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+SyncApplied applySyncPlan(const SyncPlan& plan, const FriendTable& plannedOn, FriendsStore& store,
+                          const FileWriter& writer, const ChangeFriends& change, Language language)
+{
+    SyncApplied applied;
+    const auto saveState = [&](const FriendTable&, const FriendTable&) {
+        return saveSyncState(plan.state, store.folder(), writer);
+    };
+    if (plan.tableChanged) {
+        const FriendsStore::Outcome outcome = change(
+            [&](FriendTable& table, DisplayOptions&) {
+                applied.changedMeanwhile = !sameFriends(table, plannedOn);
+                if (!applied.changedMeanwhile) {
+                    table = *plan.table;
+                }
+                return applied.changedMeanwhile ? Status::failure({}) : Status::success();
+            },
+            saveState);
+        applied.status = applied.changedMeanwhile ? Status::success() : outcome.status;
+        return applied;
+    }
+    // Only the state changes: the friends' file is left as it is.
+    FolderLock lock;
+    if (applied.status = lock.acquire(store.folder(), language); !applied.status.ok) {
+        return applied;
+    }
+    store.readAgainIfChanged();
+    applied.changedMeanwhile = !sameFriends(store.table(), plannedOn);
+    if (!applied.changedMeanwhile) {
+        applied.status = saveState(plannedOn, plannedOn);
+    }
+    return applied;
+}
+
+} // namespace zelmora
