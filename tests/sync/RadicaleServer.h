@@ -6,8 +6,6 @@
 
 #include "support/TempFolder.h"
 
-#include <gtest/gtest.h>
-
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -22,6 +20,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 extern char** environ;
 
@@ -39,7 +38,6 @@ public:
         std::ofstream config(m_folder / "config");
         config << "[server]\nhosts = 127.0.0.1:" << m_port << "\n";
         if (https) {
-            makeCertificate();
             config << "ssl = True\ncertificate = " << (m_folder / "cert.pem").string() << "\nkey = "
                    << (m_folder / "key.pem").string() << "\n";
         }
@@ -61,6 +59,9 @@ public:
     // Starts it and waits until it answers; false when it does not within a while.
     bool start()
     {
+        if (m_https && !std::filesystem::exists(m_folder / "cert.pem") && !makeCertificate()) {
+            return false;
+        }
         const std::string log = (m_folder / "log").string();
         const std::string config = (m_folder / "config").string();
         posix_spawn_file_actions_t files;
@@ -100,6 +101,18 @@ public:
         }
         m_pid = 0;
     }
+    // Cards put in the storage folder of a server not started yet, as an address book
+    // `name` of the user: each (file name, vCard).
+    void seedAddressBook(const std::string& name, const std::vector<std::pair<std::string, std::string>>& cards) const
+    {
+        const std::filesystem::path book = storage() / "collection-root" / User / name;
+        std::filesystem::create_directories(book);
+        std::ofstream(book / ".Radicale.props") << "{\"D:displayname\": \"" << name << "\", \"tag\": \"VADDRESSBOOK\"}";
+        for (const auto& [file, card] : cards) {
+            std::ofstream(book / file, std::ios::binary) << card;
+        }
+    }
+
     // A server that takes connections and answers nothing, then the same server again.
     void pause() { kill(m_pid, SIGSTOP); }
     void resume() { kill(m_pid, SIGCONT); }
@@ -160,12 +173,12 @@ private:
         return connected;
     }
 
-    void makeCertificate() const
+    bool makeCertificate() const
     {
         const std::string command = "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 -keyout "
                                   + (m_folder / "key.pem").string() + " -out " + (m_folder / "cert.pem").string()
                                   + " >/dev/null 2>&1";
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        return std::system(command.c_str()) == 0;
     }
 
     TempFolder m_folder;

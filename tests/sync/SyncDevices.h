@@ -13,9 +13,11 @@
 
 namespace zelmora::test {
 
-// The event loop the network needs, for the whole test program.
+// The event loop the network needs, for the whole test program; and no desktop session,
+// so that no test writes to the keyring of whoever runs it.
 inline void needEventLoop()
 {
+    setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zelmora-test-bus", 1);
     static int argc = 1;
     static char name[] = "test_carddav";
     static char* argv[] = {name, nullptr};

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace zelmora::test {
 namespace {
 
@@ -18,9 +16,7 @@ protected:
 
 TEST_F(RadicaleSetupTest, FindsOrMakesTheAddressBookAndSaysWhenNoKeyringKeepsThePassword)
 {
-    // No desktop session here: no keyring can answer.
-    setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/zelmora-test-bus", 1);
-    RadicaleServer server;
+    RadicaleServer server; // and no desktop session: no keyring answers
     ASSERT_TRUE(server.start()) << server.log();
     ZelmoraDevice device(server);
     const CliResult setUp = device.setUp();
