@@ -204,6 +204,7 @@ int synchronise(const CliContext& context, const SyncOptions& options)
         const SyncApplied applied = applySyncPlan(done.plan, plannedOn, data, context.environment.writer, change,
                                                   context.language);
         if (applied.changedMeanwhile) {
+            data.readAgainIfChanged();
             continue;
         }
         if (applied.status.ok) {

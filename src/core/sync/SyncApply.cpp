@@ -41,13 +41,13 @@ SyncApplied applySyncPlan(const SyncPlan& plan, const FriendTable& plannedOn, Fr
         applied.status = applied.changedMeanwhile ? Status::success() : outcome.status;
         return applied;
     }
-    // Only the state changes: the friends' file is left as it is.
+    // Only the state changes: the friends' file is left as it is. Read again by another
+    // program meanwhile, it is left to be read by its owner's own road.
     FolderLock lock;
     if (applied.status = lock.acquire(store.folder(), language); !applied.status.ok) {
         return applied;
     }
-    store.readAgainIfChanged();
-    applied.changedMeanwhile = !sameFriends(store.table(), plannedOn);
+    applied.changedMeanwhile = store.changedOnDisk() || !sameFriends(store.table(), plannedOn);
     if (!applied.changedMeanwhile) {
         applied.status = saveState(plannedOn, plannedOn);
     }

@@ -1,8 +1,8 @@
 #pragma once
 // A planned synchronisation made true here: the friends it planned, and the state it leaves
 // written under the folder's lock with them, if the friends are still those it was planned
-// on. When they changed meanwhile (an edit in the window), nothing is applied and the next
-// round takes the edit in.
+// on. When they changed meanwhile (an edit in the window, another program), nothing is
+// applied and the next round, once the friends are read again, takes the change in.
 
 #include "core/platform/FileWriter.h"
 #include "core/storage/FriendsStore.h"

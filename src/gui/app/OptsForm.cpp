@@ -17,6 +17,7 @@ constexpr Caption OptsCaptions[] = {
     {"StartAuto", lang::AutomaticLaunch},
     {"TrayIcon", lang::AddInTrayIcon},
     {"OptsForm", lang::ZelmoraOptions},
+    {"SyncButton", lang::SynchronisationButton},
 };
 
 const ItemsCaption OptsItemCaptions[] = {
@@ -49,6 +50,8 @@ OptsForm::OptsForm(QWidget* parent)
     OKButton = place<QPushButton>(this, "OKButton", 55, 248, 75, 25);
     OKButton->setText(QStringLiteral("&OK"));
     OKButton->setDefault(true);
+    SyncButton = place<QPushButton>(this, "SyncButton", 8, 219, 209, 23);
+    connect(SyncButton, &QPushButton::clicked, this, &OptsForm::synchronisationWanted);
 
     connect(Langue, &RadioGroup::itemIndexChanged, this,
             [this](int index) { emit languageChosen(index == 1 ? Language::French : Language::English); });

@@ -34,6 +34,7 @@ public:
     RadioGroup* ButtonDesign;
     RadioGroup* InterGraf;
     QPushButton* OKButton;
+    QPushButton* SyncButton;
 
 signals:
     void languageChosen(Language language);
@@ -42,6 +43,7 @@ signals:
     void buttonDesignChosen(ButtonShape shape);
     void backgroundChosen(std::uint8_t background);
     void okChosen();
+    void synchronisationWanted();
 };
 
 } // namespace zelmora::gui

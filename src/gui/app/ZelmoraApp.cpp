@@ -7,11 +7,13 @@
 #include "core/platform/Folders.h"
 #include "core/reminder/DatesList.h"
 #include "core/reminder/TodayReminder.h"
+#include "core/sync/SyncFollower.h"
 #include "gui/app/AboutForm.h"
 #include "gui/app/DatesPage.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/LangForm.h"
 #include "gui/app/OptsForm.h"
+#include "gui/app/SyncControl.h"
 #include "gui/app/ZelmoraForm.h"
 #include "gui/appearance/ProgramIcon.h"
 #include "gui/widgets/QtText.h"
@@ -53,6 +55,7 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
                  m_outputWriter, environment.fileOpener, environment.dataFolder)
 {
     m_session.setListener(&m_signals);
+    m_store.follow(syncFollower(environment.dataFolder, m_writer)); // a friend edited here stays its card on the server
     QCoreApplication::setApplicationName(QStringLiteral("Zelmora vx.y"));
     m_goToWeb2.BrowserState = TBrowserState::gwNormal;
     // The windows, once and for the whole run, in this order.
@@ -62,6 +65,8 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
     m_optsForm = std::make_unique<OptsForm>();
     m_langForm = std::make_unique<LangForm>();
     m_helpWindow = std::make_unique<HelpWindow>();
+    m_syncControl = std::make_unique<SyncControl>(m_store, m_session, m_writer, m_options.language, environment.clock,
+                                                  environment.dialogs);
     for (QWidget* form : {static_cast<QWidget*>(m_optsForm.get()), static_cast<QWidget*>(m_aboutForm.get()),
                           static_cast<QWidget*>(m_form.get())}) {
         m_backgrounds.addForm(*form);
@@ -141,6 +146,8 @@ void ZelmoraApp::connectDialogs()
     // After the dialog's OK the answer to a failed save changes nothing: the dialog closes.
     connect(&options, &OptsForm::okChosen, this, [this] { saveSettingsUnderLock(); });
     connect(m_langForm.get(), &LangForm::languageChosen, this, &ZelmoraApp::chooseLanguage);
+    connect(&options, &OptsForm::synchronisationWanted, this, [this] { m_syncControl->openDialog(); });
+    connect(&m_signals, &SessionSignals::friendsUpdated, &m_syncControl->sync(), &BackgroundSync::friendsChanged);
 }
 
 void ZelmoraApp::connectTray()
@@ -175,6 +182,7 @@ void ZelmoraApp::start()
 {
     LoadSettings();
     LoadDatabase();
+    m_syncControl->sync().start();
     UpdateTrayIcon();
     m_watcher.addPath(fromPath(m_environment.dataFolder));
     if (inTray()) {
@@ -225,6 +233,7 @@ void ZelmoraApp::ApplyLanguage()
     m_form->ApplyLanguage(language);
     m_aboutForm->ApplyLanguage(language);
     m_optsForm->ApplyLanguage(language);
+    m_syncControl->dialog().ApplyLanguage(language);
     m_prtForm.ApplyLanguage(language);
 }
 

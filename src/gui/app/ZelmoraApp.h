@@ -38,6 +38,7 @@ class AboutForm;
 class HelpWindow;
 class LangForm;
 class OptsForm;
+class SyncControl;
 class ZelmoraForm;
 
 // What the program is given from outside: tests give their own.
@@ -77,6 +78,7 @@ public:
     const FriendTable& friends() const { return m_store.table(); }
     const DisplayOptions& displayOptions() const { return m_store.options(); }
     CardSession& session() { return m_session; }
+    SyncControl& synchronisation() { return *m_syncControl; }
     const ProgramOptions& programOptions() const { return m_options; }
     // The message shown by the tray icon at a hidden start, if any.
     const QString& reminderShown() const { return m_reminderShown; }
@@ -134,6 +136,7 @@ private:
     std::unique_ptr<OptsForm> m_optsForm;
     std::unique_ptr<LangForm> m_langForm;
     std::unique_ptr<HelpWindow> m_helpWindow;
+    std::unique_ptr<SyncControl> m_syncControl;
     QSystemTrayIcon m_trayIcon;
     QString m_reminderShown;
     QFileSystemWatcher m_watcher;
