@@ -72,20 +72,31 @@ CardTexts typedInto(const FieldValues& values, std::optional<CardTexts> card = s
 
 // The FIELD=VALUE arguments, and whether --allow-duplicate was among them.
 struct Assignments {
-    std::vector<std::string> values;
+    FieldValues values;
     bool allowDuplicate = false;
 };
 
-Assignments readAssignments(Arguments arguments)
+// Nothing after a usage message: `missing` when there is no FIELD=VALUE, or what is wrong with one.
+std::optional<Assignments> readAssignments(const CliContext& context, Arguments arguments, std::string_view missing)
 {
     Assignments read;
+    std::vector<std::string> assignments;
     for (const std::string& argument : arguments) {
         if (argument == "--allow-duplicate") {
             read.allowDuplicate = true;
         } else {
-            read.values.push_back(argument);
+            assignments.push_back(argument);
         }
     }
+    if (assignments.empty()) {
+        context.usage(missing);
+        return std::nullopt;
+    }
+    std::optional<FieldValues> values = readFieldValues(context, assignments);
+    if (!values) {
+        return std::nullopt;
+    }
+    read.values = std::move(*values);
     return read;
 }
 
@@ -119,12 +130,8 @@ int listCommand(const CliContext& context, Arguments arguments)
 
 int addCommand(const CliContext& context, Arguments arguments)
 {
-    const Assignments assignments = readAssignments(arguments);
-    if (assignments.values.empty()) {
-        return context.usage("add needs at least one FIELD=VALUE");
-    }
-    const std::optional<FieldValues> values = readFieldValues(context, assignments.values);
-    if (!values) {
+    const std::optional<Assignments> assignments = readAssignments(context, arguments, "add needs at least one FIELD=VALUE");
+    if (!assignments) {
         return ExitUsage;
     }
     FriendsStore data = context.data();
@@ -132,19 +139,17 @@ int addCommand(const CliContext& context, Arguments arguments)
         if (table.isFull()) {
             return Status::failure(std::string(LangText(lang::TableFull, context.language)));
         }
-        return storeCard(table, 0, typedInto(*values), assignments.allowDuplicate, context.language);
+        return storeCard(table, 0, typedInto(assignments->values), assignments->allowDuplicate, context.language);
     }).status;
     return context.finish(data, added);
 }
 
 int editCommand(const CliContext& context, Arguments arguments)
 {
-    const Assignments assignments = readAssignments(arguments.empty() ? arguments : arguments.subspan(1));
-    if (arguments.empty() || assignments.values.empty()) {
-        return context.usage("edit needs the friend's \"LAST-NAME FIRST-NAME\" as listed, then at least one FIELD=VALUE");
-    }
-    const std::optional<FieldValues> values = readFieldValues(context, assignments.values);
-    if (!values) {
+    const std::optional<Assignments> assignments =
+        readAssignments(context, arguments.empty() ? arguments : arguments.subspan(1),
+                        "edit needs the friend's \"LAST-NAME FIRST-NAME\" as listed, then at least one FIELD=VALUE");
+    if (!assignments) {
         return ExitUsage;
     }
     FriendsStore data = context.data();
@@ -153,8 +158,8 @@ int editCommand(const CliContext& context, Arguments arguments)
         if (!found.status.ok) {
             return found.status;
         }
-        return storeCard(table, found.slot, typedInto(*values, table.ShowCard(found.slot)), assignments.allowDuplicate,
-                         context.language);
+        return storeCard(table, found.slot, typedInto(assignments->values, table.ShowCard(found.slot)),
+                         assignments->allowDuplicate, context.language);
     }).status;
     return context.finish(data, edited);
 }

@@ -59,6 +59,8 @@ TEST(HelpFiles, NameEveryTabButtonAndOptionWithItsCaption)
         lang::Help, lang::About, lang::AutomaticLaunch, lang::AddInTrayIcon,
         lang::ButtonsDesign, lang::RoundedButtons, lang::RightAngleButtons, lang::GraphicalBackground,
         lang::LastName, lang::FirstName, lang::Birthday, lang::SaintsDay, lang::Notes,
+        lang::SynchronisationButton, lang::ServerAddress, lang::UserName, lang::Password, lang::FindAddressBooks,
+        lang::AddressBook, lang::SynchroniseNow, lang::SyncStopUsing,
     };
     for (const Language language : {Language::English, Language::French}) {
         const QString text = helpText(language);

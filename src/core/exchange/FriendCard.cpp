@@ -44,15 +44,6 @@ std::string escapedBackslashes(std::string_view utf8)
     return out;
 }
 
-std::string formattedName(const TFriend& f)
-{
-    std::string name(f.Prenom.view());
-    if (!name.empty() && !f.Nom.empty()) {
-        name += ' ';
-    }
-    return name.append(f.Nom.view());
-}
-
 class CardLines {
 public:
     CardLines(std::string& out, VCardVersion version) : m_out(out), m_version(version) {}
@@ -133,6 +124,15 @@ void writeOtherDate(CardLines& lines, const TFriend& f, bool second, VCardVersio
 }
 
 } // namespace
+
+std::string formattedName(const TFriend& f)
+{
+    std::string name(f.Prenom.view());
+    if (!name.empty() && !f.Nom.empty()) {
+        name += ' ';
+    }
+    return name.append(f.Nom.view());
+}
 
 std::span<const FriendField> fieldsOf(CardPart part)
 {

@@ -22,6 +22,9 @@ inline constexpr std::array<CardPart, 11> CardParts = {
     CardPart::Names,  CardPart::Address, CardPart::Phone,    CardPart::Mobile,    CardPart::Email,     CardPart::WebSite,
     CardPart::Notes, CardPart::Birthday, CardPart::SaintsDay, CardPart::OtherDate1, CardPart::OtherDate2};
 
+// "Anne DUPONT": the first name, then the last (Windows-1252), as cards and calendars name a friend.
+std::string formattedName(const TFriend& f);
+
 // The friend's fields that the part holds.
 std::span<const FriendField> fieldsOf(CardPart part);
 // Whether the part's fields hold the same texts in both friends.

@@ -157,7 +157,7 @@ private:
             replace(*origin, rewritten(*origin, joined(components)));
             return;
         }
-        const std::string fullName = formattedName();
+        const std::string fullName = escapeContentText(cp1252::toUtf8(formattedName(m_target)));
         if (const VCardProperty* n = first("N")) {
             std::vector<std::string> components = rawComponents(n->value);
             const std::vector<std::string> wanted = rawComponents(FriendCard::propertyValue(CardPart::Names, m_target));
@@ -176,15 +176,6 @@ private:
             remove(*fn);
         }
         addAtEnd(CardPart::Names);
-    }
-
-    std::string formattedName() const
-    {
-        std::string name(m_target.Prenom.view());
-        if (!name.empty() && !m_target.Nom.empty()) {
-            name += ' ';
-        }
-        return escapeContentText(cp1252::toUtf8(name.append(m_target.Nom.view())));
     }
 
     static std::string contentLine(const std::string& line)
