@@ -105,12 +105,17 @@ public:
     // `name` of the user: each (file name, vCard).
     void seedAddressBook(const std::string& name, const std::vector<std::pair<std::string, std::string>>& cards) const
     {
-        const std::filesystem::path book = storage() / "collection-root" / User / name;
-        std::filesystem::create_directories(book);
-        std::ofstream(book / ".Radicale.props") << "{\"D:displayname\": \"" << name << "\", \"tag\": \"VADDRESSBOOK\"}";
+        std::filesystem::create_directories(storedFile(name, ""));
+        std::ofstream(storedFile(name, ".Radicale.props")) << "{\"D:displayname\": \"" << name
+                                                           << "\", \"tag\": \"VADDRESSBOOK\"}";
         for (const auto& [file, card] : cards) {
-            std::ofstream(book / file, std::ios::binary) << card;
+            std::ofstream(storedFile(name, file), std::ios::binary) << card;
         }
+    }
+    // A file of an address book as the server keeps it, behind its back.
+    std::filesystem::path storedFile(const std::string& book, const std::string& file) const
+    {
+        return storage() / "collection-root" / User / book / file;
     }
 
     // A server that takes connections and answers nothing, then the same server again.

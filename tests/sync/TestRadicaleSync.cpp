@@ -147,7 +147,7 @@ TEST_F(RadicaleSyncTest, ACardWithAPhotoAndAnOrganisationEditedHereKeepsThemOnTh
     EXPECT_NE(after.find("Lyon"), std::string::npos) << after;
 }
 
-TEST_F(RadicaleSyncTest, AWrongPasswordAServerDownOrSilentChangeNothingAndTheNextSyncWorks)
+TEST_F(RadicaleSyncTest, AWrongPasswordOrAFailingDownOrSilentServerChangeNothingAndTheNextSyncTriesAgain)
 {
     ASSERT_EQ(here.sync().status, 0);
     ASSERT_EQ(here.cli.run({"edit", "DUPONT Anne", "Telephone=01 77"}).status, 0);
@@ -160,6 +160,9 @@ TEST_F(RadicaleSyncTest, AWrongPasswordAServerDownOrSilentChangeNothingAndTheNex
         EXPECT_EQ(readWholeFile(here.cli.dataFolder / SyncStateFileName).bytes, state);
     };
     unchanged(here.run({"sync", "--password-stdin"}, "wrong"), "The server refused the user name or password (HTTP 401)");
+    std::ofstream(server.storedFile("zelmora", "broken.vcf")) << "no card"; // the server cannot read its own
+    unchanged(here.sync(), "The server answered with an error; nothing was changed: HTTP 500");
+    std::filesystem::remove(server.storedFile("zelmora", "broken.vcf"));
     server.pause();
     unchanged(here.sync({"--timeout", "1"}), "The server did not answer within 1 seconds; nothing was changed.");
     server.resume();
