@@ -95,9 +95,10 @@ std::vector<std::string> SyncPlanner::cardsToFetch() const
         if (view.server == ServerSide::Removed) {
             continue;
         }
-        const bool here = entry.presence == Presence::Here;
-        const bool wanted = view.server == ServerSide::Changed ? (here || roomHere || entry.presence == Presence::Nameless)
-                                                               : (here ? view.changedHere : entry.presence == Presence::WaitingForRoom && roomHere);
+        // A card not here is fetched again when it may come now: it got a name, or there is room.
+        const bool mayCome = entry.presence == Presence::Nameless ? view.server == ServerSide::Changed : roomHere;
+        const bool wanted = entry.presence == Presence::Here ? view.server == ServerSide::Changed || view.changedHere
+                                                             : mayCome;
         if (wanted) {
             hrefs.push_back(entry.href);
         }
@@ -161,8 +162,13 @@ private:
         // A changed card of a friend here is always fetched: when it is missing, it went meanwhile.
         const bool gone = view.server == ServerSide::Removed || (view.server == ServerSide::Changed && !read && here);
         if (!here) {
-            if (!gone) {
-                read ? arrived(known, *read, etag) : m_plan.state.entries.push_back(known);
+            if (gone) {
+                return Status::success();
+            }
+            if (read) {
+                arrived(known, *read, etag); // a name, or room, at last
+            } else {
+                m_plan.state.entries.push_back(known);
             }
             return Status::success();
         }
