@@ -44,6 +44,22 @@ std::vector<std::string> rawComponents(std::string_view value)
     return components;
 }
 
+// Where the card's END:VCARD line begins, after its last property; the text's end when it has none.
+std::size_t endOfCard(const ServerCard& card)
+{
+    std::size_t from = 0;
+    for (const VCardProperty& property : card.card.properties) {
+        from = std::max(from, property.end);
+    }
+    const std::string_view text = card.text;
+    for (std::size_t at = from; at + 9 <= text.size(); ++at) {
+        if ((at == 0 || text[at - 1] == '\n' || text[at - 1] == '\r') && equalsIgnoringCase(text.substr(at, 9), "END:VCARD")) {
+            return at;
+        }
+    }
+    return text.size();
+}
+
 std::string joined(const std::vector<std::string>& components)
 {
     std::string out;
@@ -57,11 +73,8 @@ class Patcher {
 public:
     Patcher(const ServerCard& card, const TFriend& target, Language language)
         : m_card(card), m_target(target), m_writer(card.version, language),
-          m_lineEnd(card.text.find("\r\n") == std::string::npos ? "\n" : "\r\n")
+          m_lineEnd(card.text.find("\r\n") == std::string::npos ? "\n" : "\r\n"), m_endOfCard(endOfCard(card))
     {
-        for (const VCardProperty& property : card.card.properties) {
-            m_endOfCard = std::max(m_endOfCard, property.end);
-        }
     }
 
     void patch(CardPart part)
@@ -227,7 +240,7 @@ private:
     const TFriend& m_target;
     FriendCard m_writer;
     std::string m_lineEnd;
-    std::size_t m_endOfCard = 0; // where END:VCARD begins
+    std::size_t m_endOfCard; // where END:VCARD begins
     std::vector<Edit> m_edits;
 };
 
