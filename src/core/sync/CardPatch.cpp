@@ -154,7 +154,14 @@ private:
 
     void replace(const VCardProperty& property, std::string text) { m_edits.push_back({property.start, property.end, std::move(text)}); }
     void remove(const VCardProperty& property) { replace(property, {}); }
-    void addAtEnd(CardPart part) { m_edits.push_back({m_endOfCard, m_endOfCard, lines(m_writer.partLines(part, m_target))}); }
+    void addAtEnd(CardPart part) { insertAtEnd(m_writer.partLines(part, m_target)); }
+    void insertAtEnd(const std::string& crlfLines)
+    {
+        // A card cut short (no END:VCARD, no last line end) gets the line end it lacks first.
+        const std::string_view text = m_card.text;
+        const bool lineEnded = text.empty() || text.back() == '\n' || text.back() == '\r' || m_endOfCard < text.size();
+        m_edits.push_back({m_endOfCard, m_endOfCard, lines((lineEnded ? "" : "\r\n") + crlfLines)});
+    }
 
     void patchNames()
     {
@@ -181,7 +188,7 @@ private:
             if (fn) {
                 replace(*fn, rewritten(*fn, fullName));
             } else {
-                m_edits.push_back({m_endOfCard, m_endOfCard, lines(contentLine("FN:" + fullName))});
+                insertAtEnd(contentLine("FN:" + fullName));
             }
             return;
         }

@@ -104,6 +104,14 @@ TEST(CardPatch, ReplacesOnlyTheChangedPartsAndKeepsEveryOtherLineByteForByte)
     }
 }
 
+TEST(CardPatch, ACardCutShortGetsItsLinesOnLinesOfTheirOwn)
+{
+    const ServerCard card = read("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:A");
+    const std::string patched = patchCard(card, changed(card, {{F::Telephone, "01"}}), {CardPart::Phone}, Language::English);
+    EXPECT_EQ(patched, "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:A\r\nTEL;TYPE=voice:01\r\n");
+    EXPECT_EQ(read(patched).mapped.record.Telephone, "01");
+}
+
 TEST(CardPatch, APhotoAndAFoldedLineComeBackWholeAndLineEndsStayTheCards)
 {
     const std::string crlf = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Anne Dupont\r\nN:Dupont;Anne;;;\r\n" + Photo
