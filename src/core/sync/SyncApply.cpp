@@ -48,8 +48,9 @@ SyncApplied applySyncPlan(const SyncPlan& plan, const FriendTable& plannedOn, Fr
         return applied;
     }
     applied.changedMeanwhile = store.changedOnDisk() || !sameFriends(store.table(), plannedOn);
-    if (!applied.changedMeanwhile) {
-        applied.status = saveState(plannedOn, plannedOn);
+    const SyncStateLoad kept = loadSyncState(store.folder());
+    if (!applied.changedMeanwhile && !(kept.found == SyncStateLoad::Found::Read && kept.state == plan.state)) {
+        applied.status = saveState(plannedOn, plannedOn); // an idle sync writes nothing
     }
     return applied;
 }
