@@ -336,6 +336,10 @@ constexpr LangPair Pairs[] = {
      "&Arrêter la synchronisation"},
     {lang::SyncStopped, "Synchronisation stopped; the friends and the server's cards stay as they are.",
      "Synchronisation arrêtée ; les amis et les fiches du serveur restent tels quels."},
+    {lang::SyncKeptForThisRun, "No keyring answers, so the password is kept only until Zelmora ends.",
+     "Aucun trousseau ne répond, le mot de passe n'est donc gardé que jusqu'à la fin de Zelmora."},
+    {lang::SyncTypePassword, "No password is known for this server: type it in the synchronisation window.",
+     "Aucun mot de passe n'est connu pour ce serveur : tapez-le dans la fenêtre de synchronisation."},
 };
 
 // Pairs are numbered in ascending order with gaps (none exist from 94 to 169), so a pair

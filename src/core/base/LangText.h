@@ -259,6 +259,8 @@ inline constexpr std::uint16_t LastSynchronisation = 476;
 inline constexpr std::uint16_t Synchronising = 477;
 inline constexpr std::uint16_t SyncStopUsing = 478;
 inline constexpr std::uint16_t SyncStopped = 479;
+inline constexpr std::uint16_t SyncKeptForThisRun = 480;
+inline constexpr std::uint16_t SyncTypePassword = 481;
 } // namespace lang
 
 } // namespace zelmora

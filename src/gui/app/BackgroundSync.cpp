@@ -49,15 +49,14 @@ struct BackgroundSync::Round {
         if (!password) {
             const sync::KeyringRead read = sync::PasswordKeyring(account.server, account.user).read();
             if (read.found != sync::KeyringRead::Found::Password) {
-                done.status = Status::failure(std::string(LangText(
-                    read.found == sync::KeyringRead::Found::NoPassword ? lang::SyncNoPassword : lang::SyncNoKeyring, language)));
+                done.status = Status::failure(std::string(LangText(lang::SyncTypePassword, language)));
                 return;
             }
             password = read.password;
         }
         if (storePassword) {
-            if (const Status stored = sync::PasswordKeyring(account.server, account.user).store(*password, language); !stored.ok) {
-                warning += fromCp1252(stored.message) + QLatin1Char('\n');
+            if (!sync::PasswordKeyring(account.server, account.user).store(*password, language).ok) {
+                warning += fromCp1252(LangText(lang::SyncKeptForThisRun, language)) + QLatin1Char('\n');
             }
         }
         sync::DavClient client(account.user, *password, Timeout, language);

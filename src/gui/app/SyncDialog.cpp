@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace zelmora::gui {
@@ -39,7 +40,7 @@ SyncDialog::SyncDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("SyncDialog"));
-    setFixedSize(432, 300);
+    setFixedSize(432, 340);
     setFont(sansFont(11));
     ServerEdit = place<QLineEdit>(this, "ServerEdit", 144, 8, 280, 24);
     ServerEdit->setPlaceholderText(QStringLiteral("https://"));
@@ -50,11 +51,9 @@ SyncDialog::SyncDialog(QWidget* parent)
     BookChoice = place<QComboBox>(this, "BookChoice", 144, 130, 280, 24);
     SyncNowButton = place<QPushButton>(this, "SyncNowButton", 8, 164, 204, 25);
     StopButton = place<QPushButton>(this, "StopButton", 220, 164, 204, 25);
-    LastResult = place<QLabel>(this, "LastResult", 144, 198, 280, 62);
-    LastResult->setWordWrap(true);
-    LastResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LastResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    OKButton = place<QPushButton>(this, "OKButton", 349, 268, 75, 25);
+    LastResult = place<QPlainTextEdit>(this, "LastResult", 144, 198, 280, 102);
+    LastResult->setReadOnly(true); // a long result scrolls, and can be copied
+    OKButton = place<QPushButton>(this, "OKButton", 349, 308, 75, 25);
     OKButton->setText(QStringLiteral("&OK"));
     label(this, "ServerLabel", 8, ServerEdit);
     label(this, "UserLabel", 38, UserEdit);
@@ -87,7 +86,7 @@ void SyncDialog::showBooks(const std::vector<Book>& books)
     }
 }
 
-void SyncDialog::showResult(const QString& result) { LastResult->setText(result); }
+void SyncDialog::showResult(const QString& result) { LastResult->setPlainText(result); }
 
 void SyncDialog::showBusy(bool busy)
 {

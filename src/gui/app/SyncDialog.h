@@ -15,6 +15,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace zelmora::gui {
@@ -52,7 +53,7 @@ public:
     QComboBox* BookChoice;
     QPushButton* SyncNowButton;
     QPushButton* StopButton;
-    QLabel* LastResult;
+    QPlainTextEdit* LastResult;
     QPushButton* OKButton;
 
 signals:
