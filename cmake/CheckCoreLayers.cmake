@@ -16,6 +16,7 @@ set(level_exchange 4)
 set(level_saints 4)
 set(level_session 5)
 set(level_program 5)
+set(level_sync 5)
 
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}/core" "${SOURCE_DIR}/core/*.h" "${SOURCE_DIR}/core/*.cpp")
 set(problems "")

@@ -10,7 +10,8 @@ namespace {
 bool sameSettings(const zelmora::ExtraSettings& a, const zelmora::ExtraSettings& b)
 {
     return a.birthdays == b.birthdays && a.saintsDays == b.saintsDays && a.otherDates == b.otherDates
-        && a.leapDay == b.leapDay && a.liveCalendar == b.liveCalendar;
+        && a.leapDay == b.leapDay && a.liveCalendar == b.liveCalendar && a.syncServer == b.syncServer
+        && a.syncUser == b.syncUser && a.syncAddressBook == b.syncAddressBook;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "cli/FriendCommands.h"
 #include "cli/ReminderCommands.h"
 #include "cli/SaintCommands.h"
+#include "cli/SyncCommand.h"
 #include "core/base/PathText.h"
 #include "core/platform/PendingFile.h"
 #include "core/program/CommandLine.h"
@@ -40,6 +41,10 @@ constexpr CommandEntry Commands[] = {
      "                              Adresse2, Code, Ville, Etat, Pays, Telephone, Portable,\n"
      "                              Anniversaire, Fete, Date1, Raison1, Date2, Raison2, Www,\n"
      "                              Mail, Notes; dates are written dd/mm/yyyy\n"},
+    {"edit", editCommand,
+     "  edit \"LAST-NAME FIRST-NAME\" FIELD=VALUE... [--allow-duplicate]\n"
+     "                              changes fields of the first friend listed with that\n"
+     "                              name, with the checks of add\n"},
     {"delete", deleteCommand,
      "  delete \"LAST-NAME FIRST-NAME\"\n"
      "                              deletes the first friend listed with that name\n"},
@@ -64,6 +69,14 @@ constexpr CommandEntry Commands[] = {
      "  fete FIRST-NAME             the saint's days of a first name, \"dd/mm Name\" each,\n"
      "                              those of the whole name first, then of its first part\n"
      "  fete --date dd/mm           the first names celebrated on that day\n"},
+    {"sync", syncCommand,
+     "  sync --setup URL --user NAME [--book NAME] [--password-stdin]\n"
+     "                              finds the user's address books on a CardDAV server\n"
+     "                              and keeps the server, user and book; the password goes\n"
+     "                              to the desktop's keyring\n"
+     "  sync [--dry-run] [--password-stdin] [--timeout SECONDS]\n"
+     "                              synchronises the friends with that address book both\n"
+     "                              ways; --dry-run says what it would do\n"},
     {"fill-fetes", fillFetesCommand,
      "  fill-fetes [--dry-run]      sets the empty saint's days of the friends whose first\n"
      "                              name has one single day, and lists those with several;\n"

@@ -2,6 +2,7 @@
 
 #include "core/base/Cp1252.h"
 #include "core/program/TerminalText.h"
+#include "core/sync/SyncFollower.h"
 
 namespace zelmora::cli {
 
@@ -25,6 +26,13 @@ std::optional<std::string> CliContext::toCp1252(std::string_view utf8) const
         return std::nullopt;
     }
     return std::move(converted.text);
+}
+
+FriendsStore CliContext::data() const
+{
+    FriendsStore store(dataFolder, language, environment.writer);
+    store.follow(syncFollower(dataFolder, environment.writer));
+    return store;
 }
 
 ExtraSettings CliContext::extraSettings() const

@@ -11,6 +11,7 @@
 #include "core/storage/FriendsStore.h"
 
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -24,6 +25,7 @@ struct CliEnvironment {
     EnvironmentLookup environment = systemEnvironment;
     bool stdoutIsTerminal = false;
     const FileWriter& writer;
+    std::istream& input = std::cin; // what a command reads, as a password given on the standard input
 };
 
 struct CliContext {
@@ -43,7 +45,8 @@ struct CliContext {
     // The argument in Windows-1252, or nothing after saying which character cannot be stored.
     std::optional<std::string> toCp1252(std::string_view utf8) const;
 
-    FriendsStore data() const { return FriendsStore(dataFolder, language, environment.writer); }
+    // The friends, whose changes the synchronisation's record follows.
+    FriendsStore data() const;
     // The data folder's settings beside Zelmor.reg; each bad value is said, and its default used.
     ExtraSettings extraSettings() const;
     // Tells the data's notices and, on failure, the reason; the exit status.

@@ -11,16 +11,13 @@ namespace zelmora::cli {
 
 namespace {
 
-// A card from FIELD=VALUE arguments, as the window's card reads after typing: fields not
-// given empty, dates untouched, the last name in capitals. Nothing after a usage message.
-std::optional<CardTexts> cardFromArguments(const CliContext& context, Arguments assignments)
+using FieldValues = std::vector<std::pair<FriendField, std::string>>;
+
+// What FIELD=VALUE arguments type into a card, as the window's card reads after typing:
+// dates masked, the last name in capitals. Nothing after a usage message.
+std::optional<FieldValues> readFieldValues(const CliContext& context, Arguments assignments)
 {
-    CardTexts card;
-    for (std::size_t i = 0; i < FriendFieldCount; ++i) {
-        if (isDateField(static_cast<FriendField>(i))) {
-            card[i] = EmptyDateText;
-        }
-    }
+    FieldValues values;
     for (const std::string& assignment : assignments) {
         const std::size_t equals = assignment.find('=');
         const auto field = friendFieldByName(std::string_view(assignment).substr(0, equals));
@@ -53,9 +50,65 @@ std::optional<CardTexts> cardFromArguments(const CliContext& context, Arguments 
         } else if (*field == FriendField::Nom) {
             value = cp1252::toUpper(*value);
         }
-        card[fieldIndex(*field)] = std::move(*value);
+        values.emplace_back(*field, std::move(*value));
     }
-    return card;
+    return values;
+}
+
+// The card with the values typed into their fields; by default an empty card, dates untouched.
+CardTexts typedInto(const FieldValues& values, std::optional<CardTexts> card = std::nullopt)
+{
+    if (!card) {
+        card.emplace();
+        for (std::size_t i = 0; i < FriendFieldCount; ++i) {
+            (*card)[i] = isDateField(static_cast<FriendField>(i)) ? EmptyDateText : "";
+        }
+    }
+    for (const auto& [field, value] : values) {
+        (*card)[fieldIndex(field)] = value;
+    }
+    return *card;
+}
+
+// The FIELD=VALUE arguments, and whether --allow-duplicate was among them.
+struct Assignments {
+    FieldValues values;
+    bool allowDuplicate = false;
+};
+
+// Nothing after a usage message: `missing` when there is no FIELD=VALUE, or what is wrong with one.
+std::optional<Assignments> readAssignments(const CliContext& context, Arguments arguments, std::string_view missing)
+{
+    Assignments read;
+    std::vector<std::string> assignments;
+    for (const std::string& argument : arguments) {
+        if (argument == "--allow-duplicate") {
+            read.allowDuplicate = true;
+        } else {
+            assignments.push_back(argument);
+        }
+    }
+    if (assignments.empty()) {
+        context.usage(missing);
+        return std::nullopt;
+    }
+    std::optional<FieldValues> values = readFieldValues(context, assignments);
+    if (!values) {
+        return std::nullopt;
+    }
+    read.values = std::move(*values);
+    return read;
+}
+
+// The card stored in `slot` (0 for a new friend), unless its name would be a duplicate.
+Status storeCard(FriendTable& table, std::uint16_t slot, const CardTexts& card, bool allowDuplicate, Language language)
+{
+    if (!allowDuplicate && table.NameExists(listTextOf(card), slot)) {
+        return Status::failure(std::string(LangText(lang::DuplicateNameQuestion, language))
+                               + "\n(--allow-duplicate keeps both)");
+    }
+    table.ValidateCard(slot, card);
+    return Status::success();
 }
 
 } // namespace
@@ -77,20 +130,8 @@ int listCommand(const CliContext& context, Arguments arguments)
 
 int addCommand(const CliContext& context, Arguments arguments)
 {
-    bool allowDuplicate = false;
-    std::vector<std::string> assignments;
-    for (const std::string& argument : arguments) {
-        if (argument == "--allow-duplicate") {
-            allowDuplicate = true;
-        } else {
-            assignments.push_back(argument);
-        }
-    }
-    if (assignments.empty()) {
-        return context.usage("add needs at least one FIELD=VALUE");
-    }
-    const std::optional<CardTexts> card = cardFromArguments(context, assignments);
-    if (!card) {
+    const std::optional<Assignments> assignments = readAssignments(context, arguments, "add needs at least one FIELD=VALUE");
+    if (!assignments) {
         return ExitUsage;
     }
     FriendsStore data = context.data();
@@ -98,14 +139,29 @@ int addCommand(const CliContext& context, Arguments arguments)
         if (table.isFull()) {
             return Status::failure(std::string(LangText(lang::TableFull, context.language)));
         }
-        if (!allowDuplicate && table.NameExists(listTextOf(*card))) {
-            return Status::failure(std::string(LangText(lang::DuplicateNameQuestion, context.language))
-                                   + "\n(add --allow-duplicate keeps both)");
-        }
-        table.ValidateCard(0, *card);
-        return Status::success();
+        return storeCard(table, 0, typedInto(assignments->values), assignments->allowDuplicate, context.language);
     }).status;
     return context.finish(data, added);
+}
+
+int editCommand(const CliContext& context, Arguments arguments)
+{
+    const std::optional<Assignments> assignments =
+        readAssignments(context, arguments.empty() ? arguments : arguments.subspan(1),
+                        "edit needs the friend's \"LAST-NAME FIRST-NAME\" as listed, then at least one FIELD=VALUE");
+    if (!assignments) {
+        return ExitUsage;
+    }
+    FriendsStore data = context.data();
+    const Status edited = data.change([&](FriendTable& table, DisplayOptions&) {
+        const FriendChoice found = findFriendByListText(table, arguments[0], context.language);
+        if (!found.status.ok) {
+            return found.status;
+        }
+        return storeCard(table, found.slot, typedInto(assignments->values, table.ShowCard(found.slot)),
+                         assignments->allowDuplicate, context.language);
+    }).status;
+    return context.finish(data, edited);
 }
 
 int deleteCommand(const CliContext& context, Arguments arguments)

@@ -1,6 +1,6 @@
 #pragma once
-// The commands that read and change the friend table: list, add, delete. The changes
-// hold the data folder's lock from the load to the save.
+// The commands that read and change the friend table: list, add, edit, delete. The
+// changes hold the data folder's lock from the load to the save.
 
 #include "cli/CliContext.h"
 
@@ -8,6 +8,7 @@ namespace zelmora::cli {
 
 int listCommand(const CliContext& context, Arguments arguments);
 int addCommand(const CliContext& context, Arguments arguments);
+int editCommand(const CliContext& context, Arguments arguments);
 int deleteCommand(const CliContext& context, Arguments arguments);
 
 } // namespace zelmora::cli

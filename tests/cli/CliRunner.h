@@ -41,8 +41,8 @@ public:
             const bool isHome = std::string(name) == "HOME" || std::string(name) == "APPDATA";
             return isHome && homeSet ? pathToUtf8(home.path()) : "";
         };
-        const cli::CliEnvironment environment{programFolder.path(), environmentLookup,
-                                              false, m_writer};
+        std::istringstream in(input);
+        const cli::CliEnvironment environment{programFolder.path(), environmentLookup, false, m_writer, in};
         std::ostringstream out;
         std::ostringstream err;
         const int status = cli::runCli(arguments, out, err, environment);
@@ -66,6 +66,7 @@ public:
     TempFolder data;
     std::filesystem::path dataFolder = data.path();
     bool homeSet = true;
+    std::string input; // what a command reads from the standard input
 
 private:
     static const FileWriter& defaultWriter()

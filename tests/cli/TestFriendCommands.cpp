@@ -139,6 +139,35 @@ TEST(CliFriends, DuplicatesAreRefusedUnlessAllowed)
     EXPECT_EQ(cli.run({"list"}).out, "DUPONT Jean\nDUPONT Jean\n");
 }
 
+TEST(CliFriends, EditChangesTheFieldsGivenWithTheChecksOfAdd)
+{
+    const CliRunner cli;
+    ASSERT_EQ(cli.run({"add", "Nom=Dupont", "Prenom=Anne", "Telephone=01", "Anniversaire=05/01/1980"}).status, 0);
+    ASSERT_EQ(cli.run({"add", "Nom=Martin", "Prenom=Luc"}).status, 0);
+    const std::string before = cli.databaseBytes();
+    const std::pair<std::vector<std::string>, int> refused[] = {
+        {{"edit", "DUPONT Anne", "Anniversaire=31/02/1980"}, 2},
+        {{"edit", "DUPONT Anne", "Age=3"}, 2},
+        {{"edit", "DUPONT Anne"}, 2},
+        {{"edit"}, 2},
+        {{"edit", "NOBODY", "Ville=Lyon"}, 1},
+        {{"edit", "DUPONT Anne", "Nom=martin", "Prenom=Luc"}, 1}, // a duplicate
+    };
+    for (const auto& [arguments, status] : refused) {
+        EXPECT_EQ(cli.run(arguments).status, status) << arguments.back();
+    }
+    EXPECT_NE(cli.run({"edit", "NOBODY", "Ville=Lyon"}).err.find("NOBODY"), std::string::npos);
+    EXPECT_EQ(cli.databaseBytes(), before);
+
+    ASSERT_EQ(cli.run({"edit", "DUPONT Anne", "Nom=leblanc", "Ville=Lyon", "Telephone="}).status, 0);
+    EXPECT_EQ(cli.run({"list"}).out, "LEBLANC Anne\nMARTIN Luc\n");
+    const auto stored = cli.storedTable();
+    const TFriend& anne = (*stored)[1];
+    EXPECT_EQ(anne.Ville.str(), "Lyon");
+    EXPECT_EQ(anne.Telephone.str(), "");
+    EXPECT_EQ(anne.Anniversaire.str(), "05/01/1980");
+}
+
 TEST(CliFriends, AFullTableIsRefused)
 {
     const CliRunner cli;

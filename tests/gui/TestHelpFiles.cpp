@@ -64,6 +64,8 @@ TEST(HelpFiles, NameEveryTabButtonAndOptionWithItsCaption)
         lang::RemindSaintsDays, lang::RemindOtherDates, lang::LeapDayCaption, lang::LeapDayMarchFirst,
         lang::LeapDayFebruaryLast, lang::LiveCalendarOption,
         lang::ImportVCard, lang::ExportVCard, lang::ExportCsv, lang::ExportCalendar, lang::FillFetes,
+        lang::SynchronisationButton, lang::ServerAddress, lang::UserName, lang::Password, lang::FindAddressBooks,
+        lang::AddressBook, lang::SynchroniseNow, lang::SyncStopUsing,
     };
     for (const Language language : {Language::English, Language::French}) {
         const QString text = helpText(language);

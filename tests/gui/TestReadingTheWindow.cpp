@@ -87,9 +87,9 @@ TEST_F(ReadingTheWindow, TabGoesTopToBottomAndLeftToRightOnEveryTab)
 
     gui::OptsForm& options = app->optionsDialog();
     options.show();
-    EXPECT_EQ(tabStops(options.findChild<QWidget*>(QStringLiteral("Langue0")), 7),
+    EXPECT_EQ(tabStops(options.findChild<QWidget*>(QStringLiteral("Langue0")), 8),
               (QStringList{"Langue0", "StartAuto", "TrayIcon", "ButtonDesign1", "InterGraf0", "RemindersButton",
-                           "OKButton"}));
+                           "SyncButton", "OKButton"}));
     options.close();
 }
 

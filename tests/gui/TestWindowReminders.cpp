@@ -197,6 +197,8 @@ TEST_F(ReminderWindow, TheDialogShowsTheSettingsAndSavesTheChoicesToZelmoraIni)
 {
     writeExtraSettings("# mine\nremind-birthdays = 0, 7, 30\n");
     start({}, Language::French);
+    // Set up by zelmora-cli sync while the window runs: the reminders' choices leave it be.
+    std::ofstream(folder / "Zelmora.ini", std::ios::app) << "sync-server = https://dav.example.org/\n";
     editReminders([](gui::RemindersForm& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Rappels de Zelmora"));
         EXPECT_TRUE(gui::missingCaptionObjects(dialog, gui::RemindersForm::captions(), gui::RemindersForm::itemCaptions())
@@ -215,7 +217,8 @@ TEST_F(ReminderWindow, TheDialogShowsTheSettingsAndSavesTheChoicesToZelmoraIni)
     EXPECT_EQ(dialogs.shownModally.back(), "RemindersForm");
     const std::string ini = readWholeFile(folder / "Zelmora.ini").bytes;
     for (const char* line : {"# mine\n", "remind-birthdays = 7, 30\n", "remind-saints-days = 0, 1\n",
-                             "leap-day-in-common-years = february-28\n", "live-calendar = no\n"}) {
+                             "leap-day-in-common-years = february-28\n", "live-calendar = no\n",
+                             "sync-server = https://dav.example.org/\n"}) {
         EXPECT_NE(ini.find(line), std::string::npos) << line << ini;
     }
 

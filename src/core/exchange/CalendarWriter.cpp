@@ -4,6 +4,7 @@
 #include "core/data/FriendDates.h"
 #include "core/exchange/CalendarDay.h"
 #include "core/exchange/ContentLines.h"
+#include "core/exchange/FriendCard.h"
 #include "core/exchange/FriendUid.h"
 
 #include <cstdio>
@@ -17,15 +18,6 @@ constexpr int YearOfDayWithoutYear = 2000;
 
 // When a calendar program shows an alarm on the day itself.
 constexpr std::string_view AlarmOnTheDay = "PT9H";
-
-std::string naturalName(const TFriend& f)
-{
-    std::string name(f.Prenom.view());
-    if (!name.empty() && !f.Nom.empty()) {
-        name += ' ';
-    }
-    return name.append(f.Nom.view());
-}
 
 class EventWriter {
 public:
@@ -68,7 +60,7 @@ private:
             reason = given.empty() ? LangText(lang::OtherDate, m_language) : given;
             reason += LangText(lang::ReasonOf, m_language);
         }
-        return reason + naturalName(f);
+        return reason + formattedName(f);
     }
 
     void writeEvent(const CalendarDay& day, FriendField date, const std::string& summaryText, const std::string& uid)

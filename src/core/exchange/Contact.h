@@ -1,7 +1,7 @@
 #pragma once
 // One contact as another address book holds it, read from a vCard or a CSV row and not
 // yet fitted to a friend's card: texts in UTF-8, every value of a kind in the order of
-// the file, each with what its type says about it.
+// the file, each with what its type says about it and where in the card it was read.
 
 #include "core/exchange/CalendarDay.h"
 #include "core/exchange/NotKept.h"
@@ -14,9 +14,14 @@ namespace zelmora {
 // What a phone, an e-mail, a web site or an address is for, in the order a card prefers them.
 enum class Usage { Preferred, Home, Unspecified, Work };
 
+// 1 + the index of the card's property a value was read from; NoOrigin for a CSV row's.
+using Origin = std::size_t;
+inline constexpr Origin NoOrigin = 0;
+
 struct ContactValue {
     std::string text;
     Usage usage = Usage::Unspecified;
+    Origin origin = NoOrigin;
 };
 
 struct ContactAddress {
@@ -28,6 +33,7 @@ struct ContactAddress {
     std::string postalCode;
     std::string country;
     Usage usage = Usage::Unspecified;
+    Origin origin = NoOrigin;
 };
 
 enum class DateKind {
@@ -43,6 +49,7 @@ struct ContactDate {
     DateKind kind = DateKind::Labelled;
     std::string label;
     bool secondOther = false; // written as the card's second other date: back there when it is free
+    Origin origin = NoOrigin;
 };
 
 struct Contact {
@@ -51,6 +58,9 @@ struct Contact {
     std::string formattedName;
     std::string organisation;
     bool isOrganisation = false; // the program that wrote it says so
+    Origin namesOrigin = NoOrigin; // of lastName and firstName
+    Origin formattedNameOrigin = NoOrigin;
+    Origin organisationOrigin = NoOrigin;
 
     std::vector<ContactValue> phones;  // voice phones other than mobiles
     std::vector<ContactValue> mobiles;
@@ -59,6 +69,7 @@ struct Contact {
     std::vector<ContactAddress> addresses;
     std::vector<ContactDate> dates;
     std::string notes;
+    Origin notesOrigin = NoOrigin;
 
     // What the reader met that the card has no field for: job titles, photos, nicknames,
     // categories, and phones that are no voice phones (fax, pager, modem...).

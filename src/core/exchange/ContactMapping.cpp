@@ -27,24 +27,24 @@ std::vector<const Value*> preferred(const std::vector<Value>& values)
 // Fills the field from the preferred value that fits; returns how many values were not kept.
 std::size_t setPreferred(FriendBuilder& builder, FriendField field, const std::vector<ContactValue>& values)
 {
-    std::vector<std::string_view> texts;
+    std::vector<FriendBuilder::Value> texts;
     for (const ContactValue* value : preferred(values)) {
-        texts.push_back(value->text);
+        texts.push_back({value->text, value->origin});
     }
     return builder.setFirstFitting(field, texts);
 }
 
 // "Anne Marie Dupont": the last word is the family name, the others the given names.
-void setNamesFromFormatted(FriendBuilder& builder, std::string_view formatted)
+void setNamesFromFormatted(FriendBuilder& builder, std::string_view formatted, Origin origin)
 {
     const std::string_view trimmed = trimControls(formatted);
     const std::size_t lastBlank = trimmed.find_last_of(' ');
     if (lastBlank == std::string_view::npos) {
-        builder.set(FriendField::Nom, trimmed);
+        builder.set(FriendField::Nom, {trimmed, origin});
         return;
     }
-    builder.set(FriendField::Nom, trimmed.substr(lastBlank + 1));
-    builder.set(FriendField::Prenom, trimmed.substr(0, lastBlank));
+    builder.set(FriendField::Nom, {trimmed.substr(lastBlank + 1), origin});
+    builder.set(FriendField::Prenom, {trimmed.substr(0, lastBlank), origin});
 }
 
 bool hasPersonalName(const Contact& contact)
@@ -58,7 +58,8 @@ void setNames(FriendBuilder& builder, const Contact& contact)
     const bool hasOrganisation = !trimControls(contact.organisation).empty();
     if (contact.isOrganisation || (hasOrganisation && !hasPersonalName(contact))) {
         // "ACME Inc." is no person's name to split.
-        builder.set(FriendField::Nom, hasOrganisation ? contact.organisation : contact.formattedName);
+        builder.set(FriendField::Nom, hasOrganisation ? FriendBuilder::Value{contact.organisation, contact.organisationOrigin}
+                                                      : FriendBuilder::Value{contact.formattedName, contact.formattedNameOrigin});
         if (builder.filled(FriendField::Nom)) {
             return;
         }
@@ -66,10 +67,10 @@ void setNames(FriendBuilder& builder, const Contact& contact)
     if (hasOrganisation) {
         ++builder.notes().notKept.organisations;
     }
-    builder.set(FriendField::Nom, contact.lastName);
-    builder.set(FriendField::Prenom, contact.firstName);
+    builder.set(FriendField::Nom, {contact.lastName, contact.namesOrigin});
+    builder.set(FriendField::Prenom, {contact.firstName, contact.namesOrigin});
     if (!builder.filled(FriendField::Nom) && !builder.filled(FriendField::Prenom)) {
-        setNamesFromFormatted(builder, contact.formattedName);
+        setNamesFromFormatted(builder, contact.formattedName, contact.formattedNameOrigin);
     }
 }
 
@@ -79,8 +80,9 @@ void setNameFromEmail(FriendBuilder& builder, const Contact& contact)
     if (builder.filled(FriendField::Nom) || builder.filled(FriendField::Prenom) || contact.emails.empty()) {
         return;
     }
-    const std::string_view address = preferred(contact.emails).front()->text;
-    builder.set(FriendField::Nom, address.substr(0, address.find('@')));
+    const ContactValue& email = *preferred(contact.emails).front();
+    const std::string_view address = email.text;
+    builder.set(FriendField::Nom, {address.substr(0, address.find('@')), email.origin});
     builder.notes().namedFromEmail = builder.filled(FriendField::Nom);
 }
 
@@ -100,12 +102,12 @@ void setAddress(FriendBuilder& builder, const ContactAddress& address)
     for (std::size_t at = rest.find_first_of("\r\n"); at != std::string::npos; at = rest.find_first_of("\r\n", at)) {
         rest.replace(at, rest.compare(at, 2, "\r\n") == 0 ? 2 : 1, ", ");
     }
-    builder.set(FriendField::Adresse1, std::string_view(address.street).substr(0, lineBreak));
-    builder.set(FriendField::Adresse2, rest);
-    builder.set(FriendField::Ville, address.locality);
-    builder.set(FriendField::Etat, address.region);
-    builder.set(FriendField::Code, address.postalCode);
-    builder.set(FriendField::Pays, address.country);
+    builder.set(FriendField::Adresse1, {std::string_view(address.street).substr(0, lineBreak), address.origin});
+    builder.set(FriendField::Adresse2, {rest, address.origin});
+    builder.set(FriendField::Ville, {address.locality, address.origin});
+    builder.set(FriendField::Etat, {address.region, address.origin});
+    builder.set(FriendField::Code, {address.postalCode, address.origin});
+    builder.set(FriendField::Pays, {address.country, address.origin});
 }
 
 } // namespace
@@ -118,7 +120,7 @@ bool ContactMapping::placeDate(FriendBuilder& builder, const ContactDate& date) 
     if (kind == DateKind::Birthday || kind == DateKind::SaintsDay) {
         const FriendField field = kind == DateKind::Birthday ? FriendField::Anniversaire : FriendField::Fete;
         if (!builder.filled(field)) {
-            builder.setDate(field, date.day);
+            builder.setDate(field, date.day, date.origin);
             return true;
         }
         if (kind == DateKind::Birthday) {
@@ -133,8 +135,8 @@ bool ContactMapping::placeDate(FriendBuilder& builder, const ContactDate& date) 
     const std::pair second(FriendField::Date2, FriendField::Raison2);
     for (const auto& [dateField, reasonField] : date.secondOther ? std::array{second, first} : std::array{first, second}) {
         if (!builder.filled(dateField)) {
-            builder.setDate(dateField, date.day);
-            builder.set(reasonField, reason);
+            builder.setDate(dateField, date.day, date.origin);
+            builder.set(reasonField, {reason, date.origin});
             return true;
         }
     }
@@ -159,7 +161,7 @@ MappedFriend ContactMapping::map(const Contact& contact) const
     for (const ContactDate& date : contact.dates) {
         notKept.dates += placeDate(builder, date) ? 0 : 1;
     }
-    builder.set(FriendField::Notes, contact.notes);
+    builder.set(FriendField::Notes, {contact.notes, contact.notesOrigin});
     return builder.result();
 }
 

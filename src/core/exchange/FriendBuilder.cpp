@@ -65,8 +65,10 @@ FriendBuilder::FriendBuilder()
 
 std::string FriendBuilder::cardText(std::string_view utf8) { return toCardText(utf8, NoLimit).text; }
 
-void FriendBuilder::store(FriendField field, std::string_view utf8, std::size_t capacity)
+void FriendBuilder::store(FriendField field, Value value, std::size_t capacity)
 {
+    const std::string_view utf8 = value.utf8;
+    m_result.origins[fieldIndex(field)] = value.origin;
     // The card trims the names it stores; trimming first keeps blanks from taking the room.
     CardText converted = toCardText(isName(field) ? trimControls(utf8) : utf8, capacity);
     if (isName(field)) {
@@ -85,21 +87,21 @@ void FriendBuilder::store(FriendField field, std::string_view utf8, std::size_t 
     }
 }
 
-void FriendBuilder::set(FriendField field, std::string_view utf8)
+void FriendBuilder::set(FriendField field, Value value)
 {
     if (!filled(field)) {
-        store(field, utf8, fieldRef(m_result.record, field).capacity());
+        store(field, value, fieldRef(m_result.record, field).capacity());
     }
 }
 
-std::size_t FriendBuilder::setFirstFitting(FriendField field, const std::vector<std::string_view>& values)
+std::size_t FriendBuilder::setFirstFitting(FriendField field, const std::vector<Value>& values)
 {
     if (filled(field) || values.empty()) {
         return values.size();
     }
     const std::size_t capacity = fieldRef(m_result.record, field).capacity();
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (toCardText(values[i], NoLimit).text.size() <= capacity) {
+        if (toCardText(values[i].utf8, NoLimit).text.size() <= capacity) {
             store(field, values[i], capacity);
             if (i > 0) {
                 m_result.notes.tooLongReplaced.push_back(field);
@@ -111,10 +113,11 @@ std::size_t FriendBuilder::setFirstFitting(FriendField field, const std::vector<
     return 0;
 }
 
-void FriendBuilder::setDate(FriendField field, const CalendarDay& day)
+void FriendBuilder::setDate(FriendField field, const CalendarDay& day, Origin origin)
 {
     if (!filled(field)) {
         fieldRef(m_result.record, field).assign(day.toDateText().view());
+        m_result.origins[fieldIndex(field)] = origin;
         m_filled[fieldIndex(field)] = true;
     }
 }

@@ -8,7 +8,8 @@ namespace {
 
 std::string count(std::size_t n) { return NumToText(static_cast<std::int32_t>(n)); }
 
-// The card's label of each field.
+} // namespace
+
 std::uint16_t labelOf(FriendField field)
 {
     switch (field) {
@@ -34,6 +35,8 @@ std::uint16_t labelOf(FriendField field)
     }
     return lang::Notes;
 }
+
+namespace {
 
 // "DUPONT Anne (Address, Notes)" after the text of `pair`, one line per friend.
 void appendFieldLines(std::vector<std::string>& lines, std::uint16_t pair, const std::vector<NamedFields>& friends,

@@ -13,6 +13,9 @@
 
 namespace zelmora {
 
+// The language pair of the card's label of the field.
+std::uint16_t labelOf(FriendField field);
+
 struct NamedFields {
     std::string name; // the friend's list text
     std::vector<FriendField> fields;

@@ -3,8 +3,10 @@
 // import's report.
 
 #include "core/data/Friend.h"
+#include "core/exchange/Contact.h"
 #include "core/exchange/NotKept.h"
 
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -23,6 +25,7 @@ struct FriendNotes {
 struct MappedFriend {
     TFriend record;
     FriendNotes notes;
+    std::array<Origin, FriendFieldCount> origins{}; // where in the card each field was read
 
     bool hasName() const { return !record.Nom.empty() || !record.Prenom.empty(); }
 };

@@ -19,6 +19,9 @@ struct VCardProperty {
     std::string name;  // upper case
     std::vector<VCardParameter> parameters;
     std::string value;
+    // Where it is written in the text read: its first byte, and the one after its line end.
+    std::size_t start = 0;
+    std::size_t end = 0;
 
     // The first value of the parameter, empty when there is none.
     std::string_view parameter(std::string_view parameterName) const;

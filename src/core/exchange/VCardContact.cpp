@@ -68,6 +68,7 @@ public:
     Contact read()
     {
         for (const VCardProperty& property : m_card.properties) {
+            ++m_origin;
             readProperty(property);
         }
         return std::move(m_contact);
@@ -94,11 +95,14 @@ private:
             const std::vector<std::string> parts = vCardComponents(property.value);
             m_contact.lastName = parts[0];
             m_contact.firstName = parts.size() > 1 ? parts[1] : std::string();
+            m_contact.namesOrigin = m_origin;
             m_hasN = true;
         } else if (name == "FN" && m_contact.formattedName.empty()) {
             m_contact.formattedName = unescapeVCardText(property.value);
+            m_contact.formattedNameOrigin = m_origin;
         } else if (name == "ORG" && m_contact.organisation.empty()) {
             m_contact.organisation = vCardComponents(property.value)[0];
+            m_contact.organisationOrigin = m_origin;
         } else if (name == "KIND" || name == "X-ABSHOWAS") {
             m_contact.isOrganisation = m_contact.isOrganisation || equalsIgnoringCase(property.value, "org")
                 || equalsIgnoringCase(property.value, "COMPANY");
@@ -120,6 +124,7 @@ private:
             readAddress(property);
         } else if (name == "NOTE" && m_contact.notes.empty()) {
             m_contact.notes = unescapeVCardText(property.value);
+            m_contact.notesOrigin = m_origin;
         } else {
             countAside(property);
         }
@@ -151,7 +156,7 @@ private:
     void addDate(const std::optional<CalendarDay>& day, DateKind kind, std::string label, std::string_view group = {})
     {
         if (day) {
-            m_contact.dates.push_back({*day, kind, std::move(label), group == SecondOtherDateGroup});
+            m_contact.dates.push_back({*day, kind, std::move(label), group == SecondOtherDateGroup, m_origin});
         }
     }
 
@@ -192,14 +197,14 @@ private:
             ++m_contact.asides.phones; // a fax or pager number is no number to call
             return;
         }
-        (mobile ? m_contact.mobiles : m_contact.phones).push_back({std::move(text), usageOf(property)});
+        (mobile ? m_contact.mobiles : m_contact.phones).push_back({std::move(text), usageOf(property), m_origin});
     }
 
     void addValue(std::vector<ContactValue>& values, const VCardProperty& property)
     {
         std::string text = unescapeVCardText(property.value);
         if (!text.empty()) {
-            values.push_back({std::move(text), usageOf(property)});
+            values.push_back({std::move(text), usageOf(property), m_origin});
         }
     }
 
@@ -212,11 +217,12 @@ private:
             return;
         }
         const Usage usage = placeOf(property) == m_defaultPostalPlace ? Usage::Preferred : usageOf(property);
-        m_contact.addresses.push_back({parts[2], parts[1], parts[0], parts[3], parts[4], parts[5], parts[6], usage});
+        m_contact.addresses.push_back({parts[2], parts[1], parts[0], parts[3], parts[4], parts[5], parts[6], usage, m_origin});
     }
 
     const VCard& m_card;
     Contact m_contact;
+    Origin m_origin = NoOrigin; // of the property being read
     bool m_hasN = false;
     std::optional<Usage> m_defaultPostalPlace;
     std::map<std::string, std::string, std::less<>> m_labels; // by group

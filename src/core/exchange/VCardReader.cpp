@@ -210,6 +210,7 @@ bool introducesNestedCard(const VCard& card)
 void VCardReader::readLine(std::optional<VCard>& finished)
 {
     const std::size_t number = m_lines.nextNumber();
+    const std::size_t start = m_lines.position();
     const std::string line = m_lines.nextContentLine();
     if (line.find_first_not_of(" \t") == std::string::npos) {
         m_inBase64Value = false; // a 2.1 BASE64 value ends with an empty line
@@ -222,6 +223,8 @@ void VCardReader::readLine(std::optional<VCard>& finished)
         }
         return;
     }
+    property->start = start;
+    property->end = m_lines.position();
     m_inBase64Value = isBase64(*property);
     const bool begins = isMarker(*property, "BEGIN");
     const bool ends = isMarker(*property, "END");

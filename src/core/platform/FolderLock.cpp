@@ -35,7 +35,7 @@ Status FolderLock::acquire(const std::filesystem::path& folder, Language languag
         std::this_thread::sleep_for(Pause);
     }
     m_file = std::move(lock);
-    for (const char* name : {DatabaseFileName, SettingsFileName, ExtraSettingsFileName}) {
+    for (const char* name : {DatabaseFileName, SettingsFileName, ExtraSettingsFileName, SyncStateFileName}) {
         removeStaleTemporaries(folder / name);
     }
     return Status::success();

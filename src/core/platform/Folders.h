@@ -17,6 +17,10 @@ inline constexpr const char* SettingsFileName = "Zelmor.reg";
 inline constexpr const char* ExtraSettingsFileName = "Zelmora.ini";
 inline constexpr const char* NotifiedFileName = "Zelmora.notified";
 inline constexpr const char* LiveCalendarFileName = "Zelmora.ics";
+// What the last synchronisation with an address book server left: which friend is which
+// card there, and the report of what it could not keep as it was.
+inline constexpr const char* SyncStateFileName = "Zelmora.sync";
+inline constexpr const char* SyncReportFileName = "Zelmora-sync.txt";
 
 // The running executable's full path, and its folder.
 std::filesystem::path ExecutablePath();

@@ -337,9 +337,10 @@ void CardSession::retryWaitingWrite()
     }
 }
 
-FriendsStore::Outcome CardSession::changeFriends(const FriendsStore::Change& change)
+FriendsStore::Outcome CardSession::changeFriends(const FriendsStore::Change& change,
+                                                const FriendsStore::Follower& written)
 {
-    FriendsStore::Outcome outcome = m_store.change(change);
+    FriendsStore::Outcome outcome = m_store.change(change, LockPatience, written);
     if (outcome.reread || outcome.status.ok) {
         findCardFriendAgain();
         notifyFriends();

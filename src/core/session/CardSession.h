@@ -69,7 +69,8 @@ public:
 
     // Any other change of the friends (an import, a fill of saint's days): through the same
     // road, after which the card finds its friend again. The card should be settled first.
-    FriendsStore::Outcome changeFriends(const FriendsStore::Change& change);
+    // `written` as for FriendsStore::change.
+    FriendsStore::Outcome changeFriends(const FriendsStore::Change& change, const FriendsStore::Follower& written = {});
     // The display options chosen on screen, written at once (or with the next write).
     void chooseDisplayOptions(const DisplayOptions& options);
 

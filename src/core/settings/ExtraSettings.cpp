@@ -75,6 +75,12 @@ std::string settingText(LeapDayRule rule) { return std::string(LeapDayWords[stat
 bool parseSetting(std::string_view text, LeapDayRule& rule) { return parseWord(text, rule, LeapDayWords); }
 std::string settingText(bool yes) { return yes ? "yes" : "no"; }
 bool parseSetting(std::string_view text, bool& yes) { return parseWord(text, yes, YesNoWords); }
+std::string settingText(const std::string& text) { return text; }
+bool parseSetting(std::string_view text, std::string& value)
+{
+    value = text;
+    return true;
+}
 
 struct SettingKey {
     std::string_view name;
@@ -98,6 +104,9 @@ const std::vector<SettingKey>& settingKeys()
         key("remind-other-dates", &ExtraSettings::otherDates),
         key("leap-day-in-common-years", &ExtraSettings::leapDay),
         key("live-calendar", &ExtraSettings::liveCalendar),
+        key("sync-server", &ExtraSettings::syncServer),
+        key("sync-user", &ExtraSettings::syncUser),
+        key("sync-address-book", &ExtraSettings::syncAddressBook),
     };
     return keys;
 }
@@ -121,7 +130,10 @@ ExtraSettingsRead readExtraSettings(const KeyValueText& text, Language language)
 void writeExtraSettings(const ExtraSettings& settings, KeyValueText& text)
 {
     for (const SettingKey& setting : settingKeys()) {
-        text.set(setting.name, setting.text(settings));
+        const std::string value = setting.text(settings);
+        if (!value.empty() || text.value(setting.name)) { // an empty text (no server) adds no line
+            text.set(setting.name, value);
+        }
     }
 }
 
@@ -135,8 +147,8 @@ ExtraSettingsRead loadExtraSettings(const std::filesystem::path& folder, Languag
     }
 }
 
-Status saveExtraSettings(const ExtraSettings& settings, const std::filesystem::path& folder, const FileWriter& writer,
-                         Language language, std::chrono::milliseconds patience)
+Status changeExtraSettings(const std::filesystem::path& folder, const FileWriter& writer, Language language,
+                           const std::function<void(ExtraSettings&)>& change, std::chrono::milliseconds patience)
 {
     if (Status made = ensureFolder(folder); !made.ok) {
         return made;
@@ -152,6 +164,8 @@ Status saveExtraSettings(const ExtraSettings& settings, const std::filesystem::p
         return Status::failure(LangTextWithReason(lang::ExtraSettingsNotSaved, language, contents.message));
     }
     KeyValueText text(contents.state == FileContents::State::Read ? std::string_view(contents.bytes) : NewFileHeader);
+    ExtraSettings settings = readExtraSettings(text, language).settings; // a bad value was told when loaded
+    change(settings);
     writeExtraSettings(settings, text);
     return writeFileSaying(writer, file, text.text(), lang::ExtraSettingsNotSaved, language);
 }

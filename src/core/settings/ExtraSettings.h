@@ -12,6 +12,7 @@
 #include "core/settings/KeyValueText.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@ namespace zelmora {
 
 struct ExtraSettings : ReminderPlan {
     bool liveCalendar = false; // rewrite Zelmora.ics after every change
+    // The address book server to synchronise with (UTF-8; none when the server is empty):
+    // the address the user gave, the user's name there, and the address book chosen.
+    std::string syncServer;
+    std::string syncUser;
+    std::string syncAddressBook;
 };
 
 struct ExtraSettingsRead {
@@ -33,9 +39,12 @@ void writeExtraSettings(const ExtraSettings& settings, KeyValueText& text);
 
 // The settings of the data folder; nothing is created.
 ExtraSettingsRead loadExtraSettings(const std::filesystem::path& folder, Language language);
-// Rewrites the data folder's file under the folder's lock (so the caller must not hold
-// it), keeping comments and keys it does not know; creates the folder when missing.
-Status saveExtraSettings(const ExtraSettings& settings, const std::filesystem::path& folder, const FileWriter& writer,
-                         Language language, std::chrono::milliseconds patience = LockPatience);
+// Changes the data folder's settings under the folder's lock (so the caller must not hold
+// it): `change` is given what the file holds now, so the reminders' window and the
+// synchronisation each change their own part without undoing the other's. Comments and
+// keys it does not know are kept; the folder is created when missing.
+Status changeExtraSettings(const std::filesystem::path& folder, const FileWriter& writer, Language language,
+                           const std::function<void(ExtraSettings&)>& change,
+                           std::chrono::milliseconds patience = LockPatience);
 
 } // namespace zelmora

@@ -28,7 +28,7 @@ LoadResult FriendsStore::load(DatabaseFile::WhenMissing whenMissing, FriendTable
 
 LoadResult FriendsStore::open()
 {
-    m_file.watchForChanges(); // the window reads the file again when another program changes it
+    watchForChanges(); // the window reads the file again when another program changes it
     // Another program saving meanwhile only delays the start.
     FolderLock lock;
     if (fs::is_directory(m_folder)) {
@@ -76,7 +76,8 @@ bool FriendsStore::readAgainIfChanged()
     return true;
 }
 
-FriendsStore::Outcome FriendsStore::change(const Change& modify, std::chrono::milliseconds patience)
+FriendsStore::Outcome FriendsStore::change(const Change& modify, std::chrono::milliseconds patience,
+                                           const Follower& written)
 {
     if (m_state == State::NotRead) {
         if (Status made = ensureFolder(m_folder); !made.ok) {
@@ -87,10 +88,10 @@ FriendsStore::Outcome FriendsStore::change(const Change& modify, std::chrono::mi
     if (Status taken = lock.acquire(m_folder, m_language, patience); !taken.ok) {
         return {std::move(taken), false, true};
     }
-    return changeLocked(modify);
+    return changeLocked(modify, written);
 }
 
-FriendsStore::Outcome FriendsStore::changeLocked(const Change& modify)
+FriendsStore::Outcome FriendsStore::changeLocked(const Change& modify, const Follower& ownFollower)
 {
     Outcome outcome;
     if (m_state == State::NotRead) {
@@ -113,6 +114,12 @@ FriendsStore::Outcome FriendsStore::changeLocked(const Change& modify)
     if (!written.status.ok) {
         outcome.status = Status::failure(LangTextWithReason(lang::DatabaseNotSaved, m_language, written.status.message));
         return outcome;
+    }
+    // The friends are written: a follower that fails is told, and the change stands.
+    if (const Follower& follower = ownFollower ? ownFollower : m_follower) {
+        if (Status followed = follower(*m_table, changed); !followed.ok) {
+            m_notices.push_back(std::move(followed.message));
+        }
     }
     *m_table = changed;
     m_options = options;

@@ -39,7 +39,11 @@ public:
     // the file (the next write takes them).
     void chooseOptions(const DisplayOptions& options) { m_options = options; }
 
-    // Whether another program changed the file since it was last read or written.
+    // Reads from now on remember the file's contents, for a run that acts over a long while
+    // (the window, a synchronisation) and must notice another program's change; open() does it.
+    void watchForChanges() { m_file.watchForChanges(); }
+    // Whether another program changed the file since it was last read or written (always so
+    // unless watching).
     bool changedOnDisk() const { return m_file.changedOnDisk(); }
     // Reads the file again when another program changed it; true when the friends were
     // replaced. A file spoiled or removed meanwhile leaves the friends in memory, which the
@@ -50,13 +54,20 @@ public:
     // changed it, lets `modify` change the friends and options, and writes them. Nothing
     // changes, in memory or on disk, unless everything worked; a failure of `modify` writes
     // nothing and is returned as it is.
+    //
+    // What is kept beside the friends and must follow them (which friend is which on a
+    // server) is told of every change, still under the lock, once the friends are written:
+    // the follower, or `written` instead when the change brings its own.
     using Change = std::function<Status(FriendTable& table, DisplayOptions& options)>;
+    using Follower = std::function<Status(const FriendTable& before, const FriendTable& after)>;
     struct Outcome {
         Status status;
         bool reread = false;   // the friends were read again first (whatever the outcome)
         bool lockBusy = false; // another program held the lock: trying again later may work
     };
-    Outcome change(const Change& modify, std::chrono::milliseconds patience = LockPatience);
+    Outcome change(const Change& modify, std::chrono::milliseconds patience = LockPatience,
+                   const Follower& written = {});
+    void follow(Follower follower) { m_follower = std::move(follower); }
 
     // Written by a later version: never written over, nor asked about.
     bool isNewerVersion() const { return m_file.isNewerVersion(); }
@@ -73,7 +84,7 @@ private:
     enum class State { NotRead, Read, SpoiledByOthers };
     LoadResult load(DatabaseFile::WhenMissing whenMissing, FriendTable& table);
     Status refusal(const LoadResult& loaded) const;
-    Outcome changeLocked(const Change& modify);
+    Outcome changeLocked(const Change& modify, const Follower& written);
 
     std::filesystem::path m_folder;
     const Language& m_language;
@@ -82,6 +93,7 @@ private:
     DisplayOptions m_options;
     State m_state = State::NotRead;
     std::vector<std::string> m_notices;
+    Follower m_follower;
 };
 
 } // namespace zelmora

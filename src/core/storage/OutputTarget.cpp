@@ -17,8 +17,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // The calendar kept for calendar programs is no secret: an export may replace it.
-const std::array<std::string, 5> OwnNames = {DatabaseFileName, SettingsFileName, LockFileName, ExtraSettingsFileName,
-                                             NotifiedFileName};
+const std::array<std::string, 7> OwnNames = {DatabaseFileName, SettingsFileName,  LockFileName,      ExtraSettingsFileName,
+                                             NotifiedFileName, SyncStateFileName, SyncReportFileName};
 
 std::string lowerAscii(std::string text)
 {

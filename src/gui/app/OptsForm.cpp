@@ -20,6 +20,7 @@ const Caption OptsCaptions[] = {
     {"TrayIcon", lang::AddInTrayIcon},
     {"OptsForm", lang::ZelmoraOptions},
     {"RemindersButton", lang::RemindersButton},
+    {"SyncButton", lang::SynchronisationButton},
 };
 
 const ItemsCaption OptsItemCaptions[] = {
@@ -56,6 +57,7 @@ OptsForm::OptsForm(QWidget* parent)
     ButtonDesign = place<RadioGroup>(this, "ButtonDesign", 8, 104, 209, 81);
     InterGraf = place<RadioGroup>(this, "InterGraf", 224, 104, 201, 193);
     RemindersButton = place<QPushButton>(this, "RemindersButton", 8, 192, 209, 23);
+    SyncButton = place<QPushButton>(this, "SyncButton", 8, 219, 209, 23);
     OKButton = place<QPushButton>(this, "OKButton", 55, 248, 75, 25);
     OKButton->setText(QStringLiteral("&OK"));
     OKButton->setDefault(true);
@@ -69,6 +71,7 @@ OptsForm::OptsForm(QWidget* parent)
     connect(InterGraf, &RadioGroup::itemIndexChanged, this,
             [this](int index) { emit backgroundChosen(static_cast<std::uint8_t>(index)); });
     connect(RemindersButton, &QPushButton::clicked, this, &OptsForm::remindersWanted);
+    connect(SyncButton, &QPushButton::clicked, this, &OptsForm::synchronisationWanted);
     connect(OKButton, &QPushButton::clicked, this, [this] {
         emit okChosen();
         accept();

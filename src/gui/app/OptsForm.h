@@ -29,7 +29,7 @@ public:
     static std::span<const ItemsCaption> itemCaptions();
     // The dialog's buttons, top to bottom, OK last: they take the rounded shape with the
     // others and follow the options in the keyboard's order.
-    static constexpr const char* Buttons[] = {"RemindersButton", "OKButton"};
+    static constexpr const char* Buttons[] = {"RemindersButton", "SyncButton", "OKButton"};
 
     RadioGroup* Langue;
     QGroupBox* GroupBox1;
@@ -39,6 +39,7 @@ public:
     RadioGroup* InterGraf;
     QPushButton* OKButton;
     QPushButton* RemindersButton;
+    QPushButton* SyncButton;
 
 signals:
     void languageChosen(Language language);
@@ -48,6 +49,7 @@ signals:
     void backgroundChosen(std::uint8_t background);
     void okChosen();
     void remindersWanted();
+    void synchronisationWanted();
 };
 
 } // namespace zelmora::gui

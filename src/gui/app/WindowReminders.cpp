@@ -133,8 +133,12 @@ void WindowReminders::closeSettings()
 void WindowReminders::chooseSettings(const ExtraSettings& settings)
 {
     const Language language = m_surroundings.language;
-    // Saving takes the folder's lock itself.
-    const Status saved = saveExtraSettings(settings, m_surroundings.dataFolder, m_surroundings.writer, language);
+    // Only the reminders' part: the synchronisation's account in the same file stays.
+    const Status saved = changeExtraSettings(m_surroundings.dataFolder, m_surroundings.writer, language,
+                                             [&](ExtraSettings& stored) {
+                                                 static_cast<ReminderPlan&>(stored) = settings;
+                                                 stored.liveCalendar = settings.liveCalendar;
+                                             });
     if (!saved.ok) {
         m_surroundings.dialogs.tell(saved.message); // the choices still hold until the program ends
     }

@@ -3,12 +3,14 @@
 #include "core/base/Cp1252.h"
 #include "core/platform/FolderLock.h"
 #include "core/platform/Folders.h"
+#include "core/sync/SyncFollower.h"
 #include "gui/app/AboutForm.h"
 #include "gui/app/DatesPage.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/LangForm.h"
 #include "gui/app/OptionPages.h"
 #include "gui/app/OptsForm.h"
+#include "gui/app/SyncControl.h"
 #include "gui/app/WindowReminders.h"
 #include "gui/app/ZelmoraForm.h"
 #include "gui/appearance/ProgramIcon.h"
@@ -57,6 +59,7 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
       m_fetesFiller(m_session, environment.dialogs, m_options.language)
 {
     m_session.setListener(&m_signals);
+    m_store.follow(syncFollower(environment.dataFolder, m_writer)); // a friend edited here stays its card on the server
     QCoreApplication::setApplicationName(QStringLiteral("Zelmora vx.y"));
     m_goToWeb2.BrowserState = TBrowserState::gwNormal;
     m_reminders = std::make_unique<WindowReminders>(
@@ -70,6 +73,8 @@ ZelmoraApp::ZelmoraApp(const WindowEnvironment& environment)
     m_optsForm = std::make_unique<OptsForm>();
     m_langForm = std::make_unique<LangForm>();
     m_helpWindow = std::make_unique<HelpWindow>();
+    m_syncControl = std::make_unique<SyncControl>(m_store, m_session, m_writer, m_options.language, environment.clock,
+                                                  environment.dialogs);
     for (QWidget* form : {static_cast<QWidget*>(m_optsForm.get()), static_cast<QWidget*>(m_aboutForm.get()),
                           static_cast<QWidget*>(m_form.get())}) {
         m_backgrounds.addForm(*form);
@@ -152,6 +157,8 @@ void ZelmoraApp::connectDialogs()
     connect(&options, &OptsForm::okChosen, this, [this] { saveSettingsUnderLock(); });
     connect(&options, &OptsForm::remindersWanted, this, [this] { m_reminders->editSettings(m_optsForm.get()); });
     connect(m_langForm.get(), &LangForm::languageChosen, this, &ZelmoraApp::chooseLanguage);
+    connect(&options, &OptsForm::synchronisationWanted, this, [this] { m_syncControl->openDialog(); });
+    connect(&m_signals, &SessionSignals::friendsUpdated, &m_syncControl->sync(), &BackgroundSync::friendsChanged);
 }
 
 void ZelmoraApp::connectTray()
@@ -189,6 +196,7 @@ void ZelmoraApp::start()
     LoadSettings();
     m_reminders->loadSettings();
     LoadDatabase();
+    m_syncControl->sync().start();
     UpdateTrayIcon();
     m_watcher.addPath(fromPath(m_environment.dataFolder));
     m_reminders->start();
@@ -239,6 +247,7 @@ void ZelmoraApp::ApplyLanguage()
     m_form->ApplyLanguage(language);
     m_aboutForm->ApplyLanguage(language);
     m_optsForm->ApplyLanguage(language);
+    m_syncControl->dialog().ApplyLanguage(language);
     m_printing.ApplyLanguage(language);
     m_trayIcon.setToolTip(m_reminders->trayToolTip());
 }

@@ -39,6 +39,7 @@ class DesktopNotifications;
 class HelpWindow;
 class LangForm;
 class OptsForm;
+class SyncControl;
 class WindowReminders;
 class ZelmoraForm;
 
@@ -80,6 +81,7 @@ public:
     const FriendTable& friends() const { return m_store.table(); }
     const DisplayOptions& displayOptions() const { return m_store.options(); }
     CardSession& session() { return m_session; }
+    SyncControl& synchronisation() { return *m_syncControl; }
     const ProgramOptions& programOptions() const { return m_options; }
     WindowReminders& reminders() { return *m_reminders; }
 
@@ -138,6 +140,7 @@ private:
     std::unique_ptr<OptsForm> m_optsForm;
     std::unique_ptr<LangForm> m_langForm;
     std::unique_ptr<HelpWindow> m_helpWindow;
+    std::unique_ptr<SyncControl> m_syncControl;
     QSystemTrayIcon m_trayIcon;
     QFileSystemWatcher m_watcher;
     QTimer m_watchDelay; // a save is a burst of changes in the folder: look once it is over

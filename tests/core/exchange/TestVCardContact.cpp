@@ -128,6 +128,27 @@ TEST(VCardContact, PhonesAreVoiceOnesInOrderOfPreference)
     }
 }
 
+TEST(VCardContact, EachFieldSaysWhichPropertyItWasReadFrom)
+{
+    // Properties are counted from 1 after VERSION, which the card helper writes first.
+    const MappedFriend f = mapped({"FN:Anne Dupont", "N:Dupont;Anne;;;", "TEL;TYPE=work:01 work", "TEL;TYPE=home:01 home",
+                                   "item1.X-ABDATE:2001-02-03", "item1.X-ABLabel:Rentr\u00e9e", "ADR:;;1 rue;Lyon;;;",
+                                   "NOTE:n"});
+    const auto origin = [&](F field) { return f.origins[fieldIndex(field)]; };
+    EXPECT_EQ(origin(F::Nom), 3u);
+    EXPECT_EQ(origin(F::Prenom), 3u);
+    EXPECT_EQ(origin(F::Telephone), 5u);
+    EXPECT_EQ(origin(F::Date1), 6u);
+    EXPECT_EQ(origin(F::Raison1), 6u);
+    EXPECT_EQ(origin(F::Ville), 8u);
+    EXPECT_EQ(origin(F::Notes), 9u);
+    EXPECT_EQ(origin(F::Portable), NoOrigin);
+    EXPECT_EQ(origin(F::Anniversaire), NoOrigin);
+
+    const MappedFriend named = mapped({"ORG:ACME", "FN:ACME"});
+    EXPECT_EQ(named.origins[fieldIndex(F::Nom)], 2u);
+}
+
 TEST(VCardContact, AddressAndEmailInOrderOfPreference)
 {
     const TFriend f = mapped({

@@ -44,6 +44,18 @@ TEST(VCardReader, UnfoldsContinuationLinesOfEveryLineEnding)
     }
 }
 
+TEST(VCardReader, EachPropertySaysWhereItIsWrittenFoldsAndLineEndIncluded)
+{
+    const std::string text = "BEGIN:VCARD\r\nNOTE:one\r\n two\r\nTEL:01\nEND:VCARD\r\n";
+    const std::vector<VCard> cards = readCards(text);
+    ASSERT_EQ(cards.size(), 1u);
+    std::vector<std::string> written;
+    for (const VCardProperty& property : cards[0].properties) {
+        written.push_back(text.substr(property.start, property.end - property.start));
+    }
+    EXPECT_EQ(written, (std::vector<std::string>{"NOTE:one\r\n two\r\n", "TEL:01\n"}));
+}
+
 TEST(VCardReader, ReadsUtf16WithItsByteOrderMark)
 {
     const std::string text = "BEGIN:VCARD\r\nFN:Ren\xC3\xA9\r\nEND:VCARD\r\n";

@@ -15,6 +15,8 @@ namespace {
 
 std::vector<int> daysOf(const LeadTimes& lead) { return {lead.begin(), lead.end()}; }
 
+void leaveAsItIs(ExtraSettings&) {}
+
 ExtraSettingsRead readText(std::string_view text, Language language = Language::English)
 {
     return readExtraSettings(KeyValueText(text), language);
@@ -37,8 +39,13 @@ TEST(ExtraSettings, ValuesAsTheFileWritesThem)
                                             "remind-saints-days = none\n"
                                             "remind-other-dates =\n"
                                             "leap-day-in-common-years = february-28\n"
-                                            "live-calendar = yes\n");
+                                            "live-calendar = yes\n"
+                                            "sync-server = https://dav.example.org/\n"
+                                            "sync-user = anne.dupont\n");
     EXPECT_TRUE(read.messages.empty());
+    EXPECT_EQ(read.settings.syncServer, "https://dav.example.org/");
+    EXPECT_EQ(read.settings.syncUser, "anne.dupont");
+    EXPECT_EQ(read.settings.syncAddressBook, "");
     EXPECT_EQ(daysOf(read.settings.birthdays), (std::vector<int>{0, 1, 7, 30}));
     EXPECT_TRUE(read.settings.saintsDays.empty());
     EXPECT_TRUE(read.settings.otherDates.empty());
@@ -91,11 +98,11 @@ TEST_F(ExtraSettingsTest, AMissingFileMeansTheDefaultsAndNothingIsCreated)
 TEST_F(ExtraSettingsTest, SavingKeepsCommentsAndKeysItDoesNotKnow)
 {
     store("# mine\nremind-birthdays = 3\ncarddav-account = jean\nremind-birthdays = 9\n");
-    ExtraSettings settings = loadExtraSettings(folder.path(), Language::English).settings;
-    EXPECT_EQ(daysOf(settings.birthdays), (std::vector<int>{3}));
-    settings.liveCalendar = true;
-    settings.otherDates = leadTimes({0, 1, 7, 30});
-    ASSERT_TRUE(saveExtraSettings(settings, folder.path(), writer, Language::English).ok);
+    ASSERT_TRUE(changeExtraSettings(folder.path(), writer, Language::English, [](ExtraSettings& settings) {
+        EXPECT_EQ(daysOf(settings.birthdays), (std::vector<int>{3})); // the file's last word
+        settings.liveCalendar = true;
+        settings.otherDates = leadTimes({0, 1, 7, 30});
+    }).ok);
     EXPECT_EQ(stored(), "# mine\n"
                         "remind-birthdays = 3\n"
                         "carddav-account = jean\n"
@@ -107,13 +114,13 @@ TEST_F(ExtraSettingsTest, SavingKeepsCommentsAndKeysItDoesNotKnow)
     const ExtraSettingsRead again = loadExtraSettings(folder.path(), Language::English);
     EXPECT_TRUE(again.messages.empty());
     EXPECT_TRUE(again.settings.liveCalendar);
-    EXPECT_EQ(again.settings.otherDates, settings.otherDates);
+    EXPECT_EQ(again.settings.otherDates, leadTimes({0, 1, 7, 30}));
 }
 
 TEST_F(ExtraSettingsTest, ANewFileSaysHowToWriteItsValues)
 {
     const auto inner = folder / "not-yet";
-    ASSERT_TRUE(saveExtraSettings(ExtraSettings{}, inner, writer, Language::English).ok);
+    ASSERT_TRUE(changeExtraSettings(inner, writer, Language::English, leaveAsItIs).ok);
     const std::string text = readWholeFile(inner / "Zelmora.ini").bytes;
     EXPECT_TRUE(text.starts_with("# ")) << text;
     EXPECT_NE(text.find("\nremind-birthdays = 0, 7\n"), std::string::npos) << text;
@@ -125,11 +132,11 @@ TEST_F(ExtraSettingsTest, SavingWaitsForTheFolderLockAndFailsLoudly)
     store("remind-birthdays = 3\n");
     FolderLock held;
     ASSERT_TRUE(held.acquire(folder.path(), Language::English).ok);
-    const Status busy = saveExtraSettings(ExtraSettings{}, folder.path(), writer, Language::English, 50ms);
+    const Status busy = changeExtraSettings(folder.path(), writer, Language::English, leaveAsItIs, 50ms);
     EXPECT_FALSE(busy.ok);
     held.release();
 
-    const Status full = saveExtraSettings(ExtraSettings{}, folder.path(), test::FailingWriter(5), Language::English);
+    const Status full = changeExtraSettings(folder.path(), test::FailingWriter(5), Language::English, leaveAsItIs);
     EXPECT_EQ(full.message.rfind("The reminder settings could not be saved: ", 0), 0u) << full.message;
     EXPECT_EQ(stored(), "remind-birthdays = 3\n");
 }
@@ -140,6 +147,6 @@ TEST_F(ExtraSettingsTest, AFileThatCannotBeReadIsSaidAndNeverWrittenOver)
     const ExtraSettingsRead read = loadExtraSettings(folder.path(), Language::English);
     ASSERT_EQ(read.messages.size(), 1u);
     EXPECT_NE(read.messages[0].find("Zelmora.ini"), std::string::npos) << read.messages[0];
-    EXPECT_FALSE(saveExtraSettings(ExtraSettings{}, folder.path(), writer, Language::English).ok);
+    EXPECT_FALSE(changeExtraSettings(folder.path(), writer, Language::English, leaveAsItIs).ok);
     EXPECT_TRUE(std::filesystem::is_directory(folder / "Zelmora.ini"));
 }

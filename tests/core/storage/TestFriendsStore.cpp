@@ -104,6 +104,27 @@ TEST_F(FriendsStoreTest, WhatWasNotWrittenIsNotInMemoryEither)
     EXPECT_EQ(fileBytes(), before);
 }
 
+TEST_F(FriendsStoreTest, TheFollowerSeesEveryWrittenChangeUnlessTheChangeBringsItsOwn)
+{
+    FriendsStore store(folder.path(), language, writer);
+    std::vector<std::pair<std::uint16_t, std::uint16_t>> followed; // friends before and after
+    store.follow([&](const FriendTable& before, const FriendTable& after) {
+        followed.emplace_back(before.FriendCount, after.FriendCount);
+        EXPECT_TRUE(std::filesystem::exists(folder / "Zelmor.dta")); // told once the friends are written
+        return Status::failure("the follower's file is full");
+    });
+    ASSERT_TRUE(store.change(adding("ANN")).status.ok); // a follower's failure leaves the change standing
+    EXPECT_EQ(store.table().FriendCount, 1);
+    EXPECT_EQ(store.takeNotices(), std::vector<std::string>{"the follower's file is full"});
+    EXPECT_FALSE(store.change([](FriendTable&, DisplayOptions&) { return Status::failure("no"); }).status.ok);
+
+    bool ownFollowerRan = false;
+    const auto own = [&](const FriendTable&, const FriendTable&) { return Status{ownFollowerRan = true, {}}; };
+    ASSERT_TRUE(store.change(adding("BOB"), LockPatience, own).status.ok);
+    EXPECT_TRUE(ownFollowerRan);
+    EXPECT_EQ(followed, (std::vector<std::pair<std::uint16_t, std::uint16_t>>{{0, 1}}));
+}
+
 TEST_F(FriendsStoreTest, AnotherProgramsChangeIsReadAgainBeforeTheNextChange)
 {
     writeFriends({makeFriend("BOB")});

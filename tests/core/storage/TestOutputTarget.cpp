@@ -18,7 +18,7 @@ TEST(OutputTarget, NothingTheUserWritesReplacesTheDataFoldersOwnFiles)
     std::vector<fs::path> refused = {data / "Zelmor.dta",         data / "." / "Zelmor.dta", data / "sub" / ".." / "Zelmor.reg",
                                      data / "Zelmor.lock",        data / "Zelmor.dta.damaged",
                                      data / "Zelmor.dta.damaged.2", data / "ZELMOR.DTA", data / "Zelmora.ini",
-                                     data / "Zelmora.notified"};
+                                     data / "Zelmora.notified", data / "Zelmora.sync", data / "Zelmora-sync.txt"};
 #ifndef _WIN32 // links, and the names of a save's temporaries on Linux
     refused.push_back(data / ".Zelmor.dta.tmp-a1B2c3");
     fs::create_symlink(data / "Zelmor.dta", data / "link.txt");
