@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <sys/wait.h>
+
 namespace zelmora::test {
 namespace {
 
@@ -83,6 +86,35 @@ TEST_F(RadicaleSetupTest, SyncWithoutAnAccountOrWithBadOptionsSaysHow)
              {"sync", "--book"}}) {
         EXPECT_EQ(device.cli.run(bad).status, 2) << bad[1];
     }
+}
+
+// The installed road: zelmora-cli hands `sync` to zelmora-cli-sync, with the data folder,
+// the language, the arguments and the password on the standard input.
+TEST_F(RadicaleSetupTest, TheProgramHandsTheSyncToItsHelperWithEverythingItWasGiven)
+{
+    RadicaleServer server;
+    ASSERT_TRUE(server.start()) << server.log();
+    ZelmoraDevice device(server);
+    ASSERT_EQ(device.cli.run({"add", "Nom=DUPONT", "Prenom=Anne"}).status, 0);
+    const auto runProgram = [&](const std::string& arguments) {
+        const std::string command = "printf '%s\\n' " + std::string(RadicaleServer::Password) + " | " ZELMORA_CLI
+                                    " --data-dir '" + device.cli.dataFolder.string() + "' --lang fr sync " + arguments +
+                                    " --password-stdin 2>/dev/null";
+        FILE* pipe = popen(command.c_str(), "r");
+        std::string out;
+        for (int c; (c = std::fgetc(pipe)) != EOF;) {
+            out += static_cast<char>(c);
+        }
+        const int status = pclose(pipe);
+        return std::pair{WEXITSTATUS(status), out};
+    };
+    const auto [setUpStatus, setUp] = runProgram("--setup " + server.url() + " --user anne");
+    EXPECT_EQ(setUpStatus, 0);
+    EXPECT_EQ(setUp, "Synchronisation réglée avec le carnet d'adresses « Zelmora » (" + server.url("/anne/zelmora/") + ").\n");
+    const auto [syncStatus, synced] = runProgram("");
+    EXPECT_EQ(syncStatus, 0);
+    EXPECT_EQ(synced, "Synchronisé : ici 0 ajoutés, 0 modifiés, 0 supprimés ; sur le serveur 1 ajoutés, 0 modifiés, "
+                      "0 supprimés.\n");
 }
 
 } // namespace
