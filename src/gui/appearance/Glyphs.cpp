@@ -1,5 +1,7 @@
 #include "gui/appearance/Glyphs.h"
 
+#include "gui/appearance/DrawnIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -231,11 +233,7 @@ QPixmap glyphPixmap(Glyph glyph, int size)
 
 QIcon glyphIcon(Glyph glyph)
 {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48}) {
-        icon.addPixmap(glyphPixmap(glyph, size));
-    }
-    return icon;
+    return drawnIcon([glyph](int side) { return glyphPixmap(glyph, side); }, {16, 24, 32, 48});
 }
 
 } // namespace zelmora::gui

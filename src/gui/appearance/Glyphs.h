@@ -17,7 +17,7 @@ enum class Glyph {
     Cancel,   // a red cross: BitBtn2
 };
 
-// The glyph drawn at 16, 24, 32 and 48 pixels; Qt picks the one that fits the button.
+// The glyph, drawn at the size its button asks for when it is first shown.
 QIcon glyphIcon(Glyph glyph);
 
 } // namespace zelmora::gui

@@ -1,15 +1,15 @@
 #include "gui/appearance/ProgramIcon.h"
 
 #include "core/base/Cp1252.h"
+#include "gui/appearance/DrawnIcon.h"
 
 #include <QDir>
-#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <iterator>
 
 namespace zelmora::gui {
 
@@ -173,45 +173,14 @@ QPixmap programIconPixmap(int size)
     return pixmap;
 }
 
-namespace {
-
-// Draws the icon at the size asked, when it is asked: the start draws only what it shows.
-class DrawnIconEngine : public QIconEngine {
-public:
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
-    {
-        const int side = std::min(size.width(), size.height());
-        QPixmap& drawn = m_drawn[side];
-        if (drawn.isNull()) {
-            drawn = programIconPixmap(side);
-        }
-        return drawn;
-    }
-    // The sizes a window system is offered all at once (X11 takes every one): the small
-    // ones. Any other size is still drawn when asked for.
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
-    {
-        QList<QSize> sizes;
-        for (const int size : ProgramIconSizes) {
-            if (size <= 64) {
-                sizes.append(QSize(size, size));
-            }
-        }
-        return sizes;
-    }
-    QIconEngine* clone() const override { return new DrawnIconEngine(*this); }
-
-private:
-    std::map<int, QPixmap> m_drawn;
-};
-
-} // namespace
-
-QIcon programIcon() { return QIcon(new DrawnIconEngine); }
+QIcon programIcon()
+{
+    // X11 takes every size offered at once: the small ones.
+    QList<int> offered;
+    std::copy_if(ProgramIconSizes.begin(), ProgramIconSizes.end(), std::back_inserter(offered),
+                 [](int size) { return size <= 64; });
+    return drawnIcon(programIconPixmap, offered);
+}
 
 Status writeProgramIconPngs(const QString& folder)
 {
