@@ -143,7 +143,7 @@ protected:
     QDBusConnection desktopSide = bus.connect(QStringLiteral("desktop"));
     QDBusConnection programSide = bus.connect(QStringLiteral("program"));
     NotificationRecorder recorder{desktopSide};
-    gui::DBusNotifications sender{programSide};
+    gui::DBusNotifications sender{[this] { return programSide; }};
 };
 
 TEST_F(DesktopBus, EachNotificationIsSentWithItsDefaultActionAndComesBackWhenClicked)

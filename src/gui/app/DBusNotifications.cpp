@@ -18,22 +18,32 @@ constexpr int ServersDefaultTimeout = -1;
 
 std::unique_ptr<DesktopNotifications> makeSystemNotifications()
 {
-    return std::make_unique<DBusNotifications>(QDBusConnection::sessionBus());
+    return std::make_unique<DBusNotifications>([] { return QDBusConnection::sessionBus(); });
 }
 
-DBusNotifications::DBusNotifications(const QDBusConnection& bus, QObject* parent)
-    : DesktopNotifications(parent), m_bus(bus)
+DBusNotifications::DBusNotifications(std::function<QDBusConnection()> connectBus, QObject* parent)
+    : DesktopNotifications(parent), m_connectBus(std::move(connectBus))
 {
-    // From any sender: the service may start, or start again, after us.
-    m_bus.connect(QString(), Path, Service, QStringLiteral("ActionInvoked"), this, SLOT(ActionInvoked(uint, QString)));
-    m_bus.connect(QString(), Path, Service, QStringLiteral("NotificationClosed"), this,
-                  SLOT(NotificationClosed(uint, uint)));
+}
+
+QDBusConnection& DBusNotifications::bus()
+{
+    if (!m_bus) {
+        m_bus = m_connectBus();
+        // From any sender: the service may start, or start again, after us.
+        m_bus->connect(QString(), Path, Service, QStringLiteral("ActionInvoked"), this,
+                       SLOT(ActionInvoked(uint, QString)));
+        m_bus->connect(QString(), Path, Service, QStringLiteral("NotificationClosed"), this,
+                       SLOT(NotificationClosed(uint, uint)));
+    }
+    return *m_bus;
 }
 
 bool DBusNotifications::available()
 {
-    QDBusConnectionInterface* bus = m_bus.isConnected() ? m_bus.interface() : nullptr;
-    return bus && (bus->isServiceRegistered(Service).value() || bus->activatableServiceNames().value().contains(Service));
+    QDBusConnectionInterface* service = bus().isConnected() ? bus().interface() : nullptr;
+    return service && (service->isServiceRegistered(Service).value()
+                       || service->activatableServiceNames().value().contains(Service));
 }
 
 void DBusNotifications::show(const QString& title, const QString& text, int tag)
@@ -44,7 +54,7 @@ void DBusNotifications::show(const QString& title, const QString& text, int tag)
            << QStringList{DefaultAction, QStringLiteral("Zelmora")}
            << QVariantMap{{QStringLiteral("desktop-entry"), QStringLiteral("zelmora")}} << ServersDefaultTimeout;
     // The answer comes later: the window never waits for the desktop.
-    auto* call = new QDBusPendingCallWatcher(m_bus.asyncCall(notify), this);
+    auto* call = new QDBusPendingCallWatcher(bus().asyncCall(notify), this);
     connect(call, &QDBusPendingCallWatcher::finished, this, [this, tag](QDBusPendingCallWatcher* finished) {
         const QDBusPendingReply<uint> reply = *finished;
         finished->deleteLater();

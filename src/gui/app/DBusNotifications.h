@@ -7,7 +7,9 @@
 
 #include <QDBusConnection>
 
+#include <functional>
 #include <map>
+#include <optional>
 
 namespace zelmora::gui {
 
@@ -15,7 +17,8 @@ class DBusNotifications : public DesktopNotifications {
     Q_OBJECT
 
 public:
-    explicit DBusNotifications(const QDBusConnection& bus, QObject* parent = nullptr);
+    // The bus is reached at the first notification: a start with nothing to tell never waits for it.
+    explicit DBusNotifications(std::function<QDBusConnection()> connectBus, QObject* parent = nullptr);
 
     // The service is running, or the bus starts it on demand.
     bool available() override;
@@ -27,7 +30,10 @@ private slots:
     void NotificationClosed(uint id, uint reason);
 
 private:
-    QDBusConnection m_bus;
+    QDBusConnection& bus();
+
+    std::function<QDBusConnection()> m_connectBus;
+    std::optional<QDBusConnection> m_bus;
     std::map<uint, int> m_tags; // the service's numbers of the notifications still shown
 };
 

@@ -30,6 +30,9 @@ ReminderNotifier::ReminderNotifier(DesktopNotifications* desktop, QSystemTrayIco
 
 void ReminderNotifier::tell(const std::vector<Notice>& notices)
 {
+    if (notices.empty()) {
+        return;
+    }
     const int first = static_cast<int>(m_told.size());
     for (const Notice& notice : notices) {
         m_told.push_back({notice, first});
@@ -39,7 +42,7 @@ void ReminderNotifier::tell(const std::vector<Notice>& notices)
         for (int tag = first; tag < end; ++tag) {
             m_desktop->show(m_told[tag].notice.title, m_told[tag].notice.text, tag);
         }
-    } else if (first < end) {
+    } else {
         m_balloonTags.clear();
         for (int tag = first; tag < end; ++tag) {
             m_balloonTags.push_back(tag);
