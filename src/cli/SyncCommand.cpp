@@ -156,14 +156,14 @@ int setUp(const CliContext& context, const SyncOptions& options)
     return ExitDone;
 }
 
-// The state of the last sync with that address book; a state of another one, or unreadable, is none.
+// The state of the last sync with that address book, after saying why a damaged one is passed over.
 SyncState lastState(const CliContext& context, const std::string& book)
 {
-    SyncStateLoad load = loadSyncState(context.dataFolder);
-    if (load.found == SyncStateLoad::Found::Damaged) {
-        context.printError(std::string(LangText(lang::SyncStateUnreadable, context.language)) + load.message);
+    LastSyncState last = lastSyncState(context.dataFolder, book, context.language);
+    if (!last.warning.empty()) {
+        context.printError(last.warning);
     }
-    return load.state.addressBook == book ? load.state : SyncState{book, {}, false, {}};
+    return std::move(last.state);
 }
 
 int synchronise(const CliContext& context, const SyncOptions& options)

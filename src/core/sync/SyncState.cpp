@@ -189,6 +189,17 @@ SyncStateLoad loadSyncState(const std::filesystem::path& folder)
     return {SyncStateLoad::Found::Read, std::move(*state), {}};
 }
 
+LastSyncState lastSyncState(const std::filesystem::path& folder, const std::string& addressBook, Language language)
+{
+    SyncStateLoad load = loadSyncState(folder);
+    LastSyncState last;
+    last.state = load.state.addressBook == addressBook ? std::move(load.state) : SyncState{addressBook, {}, false, {}};
+    if (load.found == SyncStateLoad::Found::Damaged) {
+        last.warning = std::string(LangText(lang::SyncStateUnreadable, language)) + load.message;
+    }
+    return last;
+}
+
 Status saveSyncState(const SyncState& state, const std::filesystem::path& folder, const FileWriter& writer)
 {
     return writer.replace(folder / SyncStateFileName, syncStateText(state));

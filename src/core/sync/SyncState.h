@@ -54,6 +54,13 @@ struct SyncStateLoad {
 
 // The data folder's state; a file that cannot be read is as good as none, and says why.
 SyncStateLoad loadSyncState(const std::filesystem::path& folder);
+// What a sync with `addressBook` starts from: the data folder's state when it belongs to
+// that book, else an empty one. `warning` says why a damaged file was passed over (Windows-1252).
+struct LastSyncState {
+    SyncState state;
+    std::string warning;
+};
+LastSyncState lastSyncState(const std::filesystem::path& folder, const std::string& addressBook, Language language);
 // The caller holds the folder's lock.
 Status saveSyncState(const SyncState& state, const std::filesystem::path& folder, const FileWriter& writer);
 

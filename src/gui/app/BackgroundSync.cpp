@@ -143,11 +143,10 @@ void BackgroundSync::syncNow()
     }
     auto round = std::make_shared<Round>();
     *round = {*kept, m_password, m_storePassword, m_store.table(), {}, m_language, {}, {}};
-    const SyncStateLoad load = loadSyncState(m_store.folder());
-    round->state = load.state.addressBook == kept->book.toString().toStdString() ? load.state
-                                                                                  : SyncState{kept->book.toString().toStdString(), {}, false, {}};
-    if (load.found == SyncStateLoad::Found::Damaged) {
-        round->warning += fromCp1252(std::string(LangText(lang::SyncStateUnreadable, m_language)) + load.message) + '\n';
+    LastSyncState last = lastSyncState(m_store.folder(), kept->book.toString().toStdString(), m_language);
+    round->state = std::move(last.state);
+    if (!last.warning.empty()) {
+        round->warning += fromCp1252(last.warning) + QLatin1Char('\n');
     }
     if (address.plainHttp) {
         round->warning += fromCp1252(LangText(lang::SyncPlainHttp, m_language)) + QLatin1Char('\n');
