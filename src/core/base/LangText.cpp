@@ -352,7 +352,7 @@ constexpr LangPair Pairs[] = {
     {lang::SynchronisationButton, "S&ynchronisation…",
      "S&ynchronisation…"},
     {lang::SynchronisationCaption, "Synchronisation with an address book server",
-     "Synchronisation avec un serveur de carnet d'adresses"},
+     "Synchronisation avec un serveur de contacts"},
     {lang::ServerAddress, "Server address",
      "Adresse du serveur"},
     {lang::UserName, "User name",
